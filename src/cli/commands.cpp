@@ -1,0 +1,59 @@
+#include "commands.h"
+
+#include "cliargs.h"
+#include "romdata/imageerror.h"
+
+#include <exception>
+
+namespace quorled::cli {
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> list = {
+        {"directory", "directory IMAGE [--json] [--reference FILE]", runDirectory},
+    };
+    return list;
+}
+
+namespace {
+
+void printUsage(std::ostream& err)
+{
+    err << "usage:\n";
+    for (const Command& command : commands())
+        err << "  quorled-cli " << command.usage << "\n";
+    err << "AREA is decimal or 0x-hex, 0..209. A disk image (.fds) needs --reference FILE, "
+           "a published iNES image of the game.\n";
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
+        printUsage(arguments.empty() ? err : out);
+        return arguments.empty() ? 2 : 0;
+    }
+    const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
+    for (const Command& command : commands()) {
+        if (arguments[0] != command.name)
+            continue;
+        try {
+            return command.run(words, out);
+        } catch (const UsageError& error) {
+            err << "quorled-cli: " << error.what() << "\nusage: quorled-cli " << command.usage << "\n";
+            return 2;
+        } catch (const ImageError& error) {
+            err << "quorled-cli: " << error.what() << "\n";
+            return 1;
+        } catch (const std::bad_alloc&) {
+            err << "quorled-cli: out of memory\n";
+            return 1;
+        }
+    }
+    err << "quorled-cli: unknown command \"" << arguments[0] << "\"\n";
+    printUsage(err);
+    return 2;
+}
+
+} // namespace quorled::cli

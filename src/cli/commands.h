@@ -1,0 +1,30 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quorled::cli {
+
+// A command of quorled-cli. `run` gets the words after the command name and
+// writes its result to `out`; it throws UsageError for a bad call and
+// ImageError for anything the user must be told.
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const std::vector<std::string>& words, std::ostream& out);
+};
+
+const std::vector<Command>& commands();
+
+int runDemo(const std::vector<std::string>& words, std::ostream& out);
+int runDirectory(const std::vector<std::string>& words, std::ostream& out);
+int runArea(const std::vector<std::string>& words, std::ostream& out);
+int runPalettes(const std::vector<std::string>& words, std::ostream& out);
+
+// Runs quorled-cli with its arguments (without the program name): prints
+// errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit
+// code (0 done, 1 failed, 2 usage error).
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace quorled::cli

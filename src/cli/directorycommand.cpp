@@ -1,0 +1,45 @@
+#include "commands.h"
+
+#include "imagesession.h"
+#include "jsonwriter.h"
+#include "romdata/bytes.h"
+
+namespace quorled::cli {
+
+int runDirectory(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {"--reference"}, {"--json"});
+    args.expectPositionals(1);
+    const ImageSession session = ImageSession::open(args.positional(0), args);
+    const AreaDirectory& directory = session.directory;
+
+    if (args.flag("--json")) {
+        out << "{\"kind\": " << jsonString(imageKindName(session.kind)) << ", \"worldFirstArea\": [";
+        for (int i = 1; i <= 8; ++i)
+            out << (i > 1 ? ", " : "") << directory.worldFirstArea[static_cast<std::size_t>(i)];
+        out << "], \"areas\": [";
+        for (int area = 0; area < kAreaCount; ++area) {
+            const auto a = static_cast<std::size_t>(area);
+            out << (area > 0 ? ", " : "") << "{\"area\": " << area << ", \"name\": " << jsonString(directory.areaName(area))
+                << ", \"levelOffset\": " << directory.areaLevelOffset[a]
+                << ", \"enemyOffset\": " << directory.areaEnemyOffset[a] << "}";
+        }
+        out << "]}\n";
+        return 0;
+    }
+
+    out << "Image: " << args.positional(0) << " (" << imageKindName(session.kind) << ", "
+        << session.image.size() << " bytes)\n";
+    out << "First area of each world:";
+    for (int i = 1; i <= 8; ++i)
+        out << " " << directory.worldFirstArea[static_cast<std::size_t>(i)];
+    out << "\n\nArea  Level   Enemy   Name\n";
+    for (int area = 0; area < kAreaCount; ++area) {
+        const auto a = static_cast<std::size_t>(area);
+        out << hex2(area) << "    " << hexAddress(directory.areaLevelOffset[a]) << "  "
+            << hexAddress(directory.areaEnemyOffset[a]) << "  " << directory.areaName(area) << "\n";
+    }
+    return 0;
+}
+
+} // namespace quorled::cli

@@ -1,0 +1,115 @@
+#include "filestore.h"
+
+#include "imageerror.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorled {
+
+namespace {
+
+std::string reason(int error) { return std::strerror(error); }
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    int release()
+    {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+std::vector<std::uint8_t> readWholeFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        throw ImageError("Can't open " + path + ": " + reason(errno) + ".");
+    if (S_ISDIR(info.st_mode))
+        throw ImageError("Can't open " + path + ": it is a folder, not a file.");
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        throw ImageError("Can't open " + path + ": " + reason(errno) + ".");
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[65536];
+    for (;;) {
+        ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw ImageError("Can't read " + path + ": " + reason(errno) + ".");
+        }
+        if (got == 0)
+            break;
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    return bytes;
+}
+
+void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    struct stat info {};
+    mode_t mode = 0644;
+    if (::stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            throw ImageError("Can't write " + path + ": it is a folder, not a file.");
+        mode = info.st_mode & 07777;
+        if (::access(path.c_str(), W_OK) != 0)
+            throw ImageError("The image " + path + " is read-only.");
+    }
+    std::string temporary = path + ".quorled-new";
+    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (file.get() < 0)
+        throw ImageError("Can't write " + path + ": " + reason(errno) + ".");
+    auto fail = [&](const std::string& what) {
+        int error = errno;
+        ::close(file.release());
+        ::unlink(temporary.c_str());
+        throw ImageError("Can't write " + path + ": " + what + reason(error) + ".");
+    };
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            fail("");
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    if (::fchmod(file.get(), mode) != 0)
+        fail("");
+    if (::fsync(file.get()) != 0)
+        fail("");
+    if (::close(file.release()) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        throw ImageError("Can't write " + path + ": " + reason(error) + ".");
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        throw ImageError("Can't write " + path + ": " + reason(error) + ".");
+    }
+}
+
+} // namespace quorled

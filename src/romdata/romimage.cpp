@@ -1,0 +1,59 @@
+#include "romimage.h"
+
+#include "bytes.h"
+#include "filestore.h"
+#include "imageerror.h"
+
+#include <utility>
+
+namespace quorled {
+
+RomImage RomImage::open(const std::string& path)
+{
+    RomImage image;
+    image.path_ = path;
+    image.bytes_ = readWholeFile(path);
+    if (image.bytes_.empty())
+        throw ImageError("The image " + path + " is empty.");
+    return image;
+}
+
+RomImage RomImage::openChecked(const std::string& path, ImageKind kind)
+{
+    RomImage image = open(path);
+    const long needed = minimumImageLength(kind);
+    if (image.size() < needed)
+        throw ImageError("The image " + path + " is too short: it has " + std::to_string(image.size()) +
+                         " bytes, and an image of this kind needs at least " + std::to_string(needed) +
+                         " bytes.");
+    return image;
+}
+
+RomImage RomImage::fromBytes(std::vector<std::uint8_t> bytes, std::string path)
+{
+    RomImage image;
+    image.path_ = std::move(path);
+    image.bytes_ = std::move(bytes);
+    return image;
+}
+
+void RomImage::write(long offset, int value)
+{
+    if (!contains(offset))
+        throw ImageError("A write to " + hexAddress(offset) + " lies outside the image " + path_ + " (" +
+                         std::to_string(size()) + " bytes).");
+    bytes_[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value & 0xFF);
+    modified_ = true;
+}
+
+void RomImage::commit()
+{
+    if (!modified_)
+        return;
+    if (path_.empty())
+        throw ImageError("This image has no file to write to.");
+    writeWholeFile(path_, bytes_);
+    modified_ = false;
+}
+
+} // namespace quorled
