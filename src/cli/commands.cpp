@@ -11,6 +11,8 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
         {"directory", "directory IMAGE [--json] [--reference FILE]", runDirectory},
+        {"area", "area IMAGE AREA [--json] [--reference FILE]", runArea},
+        {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
     };
     return list;
 }

@@ -73,7 +73,8 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
         if (S_ISDIR(info.st_mode))
             throw ImageError("Can't write " + path + ": it is a folder, not a file.");
         mode = info.st_mode & 07777;
-        if (::access(path.c_str(), W_OK) != 0)
+        // A file without write permission is read-only for everyone, root too.
+        if (::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
             throw ImageError("The image " + path + " is read-only.");
     }
     std::string temporary = path + ".quorled-new";

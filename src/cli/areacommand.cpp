@@ -1,0 +1,91 @@
+#include "commands.h"
+
+#include "imagesession.h"
+#include "jsonwriter.h"
+#include "romdata/arealoader.h"
+#include "romdata/bytes.h"
+#include "view/catalogue.h"
+
+namespace quorled::cli {
+
+namespace {
+
+void writeJson(const AreaModel& model, ImageKind kind, const AreaDirectory& directory, std::ostream& out)
+{
+    const auto header = model.header.bytes();
+    out << "{\"area\": " << model.area << ", \"name\": " << jsonString(directory.areaName(model.area))
+        << ", \"kind\": " << jsonString(imageKindName(kind)) << ", \"levelDataOffset\": " << model.levelDataOffset
+        << ", \"enemyDataOffset\": " << model.enemyDataOffset << ", \"enemyDataEnd\": " << model.enemyDataEnd
+        << ", \"header\": [" << header[0] << ", " << header[1] << ", " << header[2] << ", " << header[3]
+        << "], \"isVertical\": " << model.isVertical << ", \"objects\": [";
+    for (std::size_t i = 0; i < model.objects.size(); ++i) {
+        const LevelObject& o = model.objects[i];
+        out << (i ? ", " : "") << "{\"type\": " << o.type << ", \"x\": " << o.x << ", \"y\": " << o.y
+            << ", \"special\": " << (o.special ? "true" : "false") << ", \"layer\": " << o.layer
+            << ", \"param\": [" << (o.special ? o.param[0] : 0) << ", " << (o.special ? o.param[1] : 0) << "]}";
+    }
+    out << "], \"enemies\": [";
+    for (std::size_t i = 0; i < model.enemies.size(); ++i) {
+        const Enemy& e = model.enemies[i];
+        out << (i ? ", " : "") << "{\"type\": " << e.type << ", \"x\": " << e.x << ", \"y\": " << e.y << "}";
+    }
+    out << "], \"enemyLastPage\": " << model.enemyLastPage << ", \"levelSpareFF\": " << model.levelSpareFF
+        << ", \"enemySpareBytes\": " << model.enemySpareBytes << "}\n";
+}
+
+void writeText(const AreaModel& model, const AreaDirectory& directory, std::ostream& out)
+{
+    const Catalogue& catalogue = Catalogue::instance();
+    const int set = model.header.objectSet();
+    const auto header = model.header.bytes();
+    out << areaCaption(model.area, directory) << "\n";
+    out << "Level data at " << hexAddress(model.levelDataOffset) << ", enemy data at "
+        << hexAddress(model.enemyDataOffset) << " (ends before " << hexAddress(model.enemyDataEnd) << ")\n";
+    out << "Header " << hex2(header[0]) << " " << hex2(header[1]) << " " << hex2(header[2]) << " "
+        << hex2(header[3]) << ": " << (model.isVertical ? "vertical" : "horizontal") << ", "
+        << model.header.levelLength() + 1 << " pages, object type " << set << ", level colors "
+        << model.header.levelPalette() << ", enemy colors " << model.header.enemyPalette() << ", ground setting "
+        << model.header.groundSetting() << ", ground type " << model.header.groundType() << "\n";
+    out << "Spare bytes: level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
+        << "; last enemy page " << model.enemyLastPage << "\n";
+    for (const std::string& problem : model.damage)
+        out << "Damaged: " << problem << "\n";
+
+    out << "\nObjects (" << model.objCount() << "):\n";
+    for (int i = 1; i <= model.objCount(); ++i) {
+        const LevelObject& o = model.object(i);
+        out << "  #" << i << "  X " << o.x << "  Y " << o.y << "  layer " << o.layer << "  ";
+        if (o.special) {
+            out << "kind " << o.kind() << " (" << hex2(o.param[0]);
+            if (specialObjExtraBytes[static_cast<std::size_t>(o.kind())] == 2)
+                out << " " << hex2(o.param[1]);
+            out << ")  " << catalogue.specialObjectName(o.kind()) << "\n";
+        } else {
+            out << "type " << hex2(o.type) << "  " << catalogue.objectTypeName(set, o.type) << "\n";
+        }
+    }
+    out << "\nEnemies (" << model.enemyCount() << "):\n";
+    for (int i = 1; i <= model.enemyCount(); ++i) {
+        const Enemy& e = model.enemy(i);
+        out << "  #" << i << "  X " << e.x << "  Y " << e.y << "  type " << hex2(e.type) << "  "
+            << catalogue.enemyTypeName(e.type & 0xFF) << "\n";
+    }
+}
+
+} // namespace
+
+int runArea(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {"--reference"}, {"--json"});
+    args.expectPositionals(2);
+    const int area = parseAreaNumber(args.positional(1));
+    const ImageSession session = ImageSession::open(args.positional(0), args);
+    const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    if (args.flag("--json"))
+        writeJson(model, session.kind, session.directory, out);
+    else
+        writeText(model, session.directory, out);
+    return 0;
+}
+
+} // namespace quorled::cli

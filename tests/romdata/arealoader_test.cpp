@@ -1,0 +1,229 @@
+#include "romdata/arealoader.h"
+#include "romdata/imageerror.h"
+#include "support/testimage.h"
+
+#include <gtest/gtest.h>
+
+namespace quorled {
+namespace {
+
+using test::TestImage;
+
+constexpr long kLevel = 0x10400;
+constexpr long kEnemy = 0x12800;
+
+// Puts one area's data into a test image and loads it.
+struct LoadedArea {
+    TestImage rom;
+    int area = 3;
+
+    LoadedArea(std::vector<int> level, std::vector<int> enemies, int area = 3) : area(area)
+    {
+        rom.setLevelPointer(area, kLevel);
+        rom.setEnemyPointer(area, kEnemy);
+        if (area < 209)
+            rom.setEnemyPointer(area + 1, kEnemy + 0x100);
+        rom.put(kLevel, level);
+        rom.put(kEnemy, enemies);
+    }
+    AreaModel load() const
+    {
+        const RomImage image = rom.image();
+        return loadArea(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines, area);
+    }
+};
+
+constexpr int kHorizontal = 0x80;
+constexpr int kVertical = 0x00;
+
+TEST(LoadObjects, RowsPagesAndSpecialObjects)
+{
+    LoadedArea data({kHorizontal, 0, 0, 0, 0x52, 0x10, 0xF2, 0x30, 0x20, 0xFF, 0xFF, 0xFF, 0x00}, {0x01, 0xFF});
+    const AreaModel model = data.load();
+    ASSERT_EQ(model.objCount(), 3);
+    // After the drawing normalisation of a horizontal area.
+    EXPECT_EQ(model.object(1).type, 0x10);
+    EXPECT_EQ(model.object(1).x, 2);
+    EXPECT_EQ(model.object(1).y, 5);
+    EXPECT_TRUE(model.object(2).special);
+    EXPECT_EQ(model.object(2).type, kSpecialObjectType);
+    EXPECT_EQ(model.object(2).kind(), 2);
+    EXPECT_EQ(model.object(2).param[0], 0x30);
+    EXPECT_EQ(model.object(3).type, 0x20);
+    EXPECT_EQ(model.object(3).x, 16);
+    EXPECT_EQ(model.object(3).y, 3);
+    EXPECT_EQ(model.levelEndMarkerOffset, kLevel + 9);
+    EXPECT_EQ(model.levelSpareFF, 2);
+}
+
+TEST(LoadObjects, VerticalAreasKeepTheRunningRow)
+{
+    LoadedArea data({kVertical, 0, 0, 0, 0x52, 0x10, 0xF2, 0x30, 0x20, 0xFF}, {0x01, 0xFF});
+    const AreaModel model = data.load();
+    EXPECT_EQ(model.isVertical, 1);
+    EXPECT_EQ(model.object(3).x, 0);
+    EXPECT_EQ(model.object(3).y, 18);
+}
+
+TEST(LoadObjects, ParameterBytesFollowTheKindLength)
+{
+    LoadedArea data({kVertical, 0, 0, 0, 0x31, 0x0A, 0xF5, 0x07, 0x23, 0x12, 0x05, 0xF6, 0x03, 0xFF}, {0x01, 0xFF});
+    const AreaModel model = data.load();
+    ASSERT_EQ(model.objCount(), 4);
+    EXPECT_EQ(model.object(2).param, (std::array<int, 2>{7, 0x23}));
+    EXPECT_EQ(model.object(3).type, 0x05);
+    EXPECT_EQ(model.object(3).y, 4);
+    EXPECT_EQ(model.object(4).kind(), 6);
+    EXPECT_EQ(model.object(4).param, (std::array<int, 2>{3, 0}));
+}
+
+TEST(LoadObjects, LayersRestartAtRowZero)
+{
+    LoadedArea data({kVertical, 0, 0, 0, 0x93, 0x30, 0xF4, 0x21, 0x31, 0xFF}, {0x01, 0xFF});
+    const AreaModel model = data.load();
+    ASSERT_EQ(model.objCount(), 3);
+    EXPECT_EQ(model.object(2).layer, 0);
+    EXPECT_EQ(model.object(2).param[0], 0x21); // the byte after a one-byte object
+    EXPECT_EQ(model.object(3).layer, 1);
+    EXPECT_EQ(model.object(3).y, 2);
+}
+
+TEST(LoadObjects, AnEndMarkerFirstIsDecodedAsOneObject)
+{
+    LoadedArea data({kVertical, 0, 0, 0, 0xFF, 0x21, 0x31, 0xFF}, {0x01, 0xFF});
+    const AreaModel model = data.load();
+    ASSERT_EQ(model.objCount(), 2);
+    EXPECT_EQ(model.object(1).kind(), 15);
+    EXPECT_EQ(model.object(2).type, 0x31);
+}
+
+TEST(LoadEnemies, PagesInBothDirections)
+{
+    const std::vector<int> enemies{0x03, 0x3C, 0x45, 0x01, 0x05, 0x10, 0x2A, 0x11, 0x3B, 0xFF};
+    const AreaModel across = LoadedArea({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, enemies).load();
+    ASSERT_EQ(across.enemyCount(), 3);
+    EXPECT_EQ(across.enemy(1), (Enemy{0x3C, 4, 5}));
+    EXPECT_EQ(across.enemy(2), (Enemy{0x10, 34, 10}));
+    EXPECT_EQ(across.enemy(3), (Enemy{0x11, 35, 11}));
+    EXPECT_EQ(across.enemyLastPage, 2);
+    EXPECT_EQ(across.enemyTerminatorOffset, kEnemy + 9);
+
+    const AreaModel down = LoadedArea({kVertical, 0, 0, 0, 0x00, 0x00, 0xFF}, enemies).load();
+    EXPECT_EQ(down.enemy(1), (Enemy{0x3C, 4, 5}));
+    EXPECT_EQ(down.enemy(2), (Enemy{0x10, 2, 42}));
+    EXPECT_EQ(down.enemy(3), (Enemy{0x11, 3, 43}));
+}
+
+TEST(LoadEnemies, OddCountBytesReadAsEmptyPages)
+{
+    // 0x00, 0x02 and 0xFA count as empty pages; 0x05 holds two enemies.
+    const AreaModel model =
+        LoadedArea({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, {0x00, 0x02, 0xFA, 0x05, 0x01, 0x12, 0x02, 0x34, 0xFF})
+            .load();
+    ASSERT_EQ(model.enemyCount(), 2);
+    EXPECT_EQ(model.enemy(1), (Enemy{0x01, 48 + 1, 2}));
+    EXPECT_EQ(model.enemy(2), (Enemy{0x02, 48 + 3, 4}));
+    EXPECT_EQ(model.enemyLastPage, 3);
+}
+
+TEST(LoadEnemies, AnEmptyPageAtTheBoundEndsTheData)
+{
+    // Area 3's enemy data ends where area 4's begins.
+    LoadedArea data({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, {0x01});
+    data.rom.setEnemyPointer(4, kEnemy + 1);
+    data.rom.put(kEnemy + 1, {0x03, 0x01, 0x00, 0xFF});
+    const AreaModel model = data.load();
+    EXPECT_EQ(model.enemyDataEnd, kEnemy + 1);
+    EXPECT_EQ(model.enemyCount(), 0);
+    EXPECT_EQ(model.enemyLastPage, -1);
+}
+
+TEST(LoadEnemies, SharedOffsetsSearchTheNextLargerOne)
+{
+    LoadedArea data({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, {0x01, 0xFF});
+    data.rom.setEnemyPointer(4, kEnemy);
+    data.rom.setEnemyPointer(150, kEnemy + 0x40);
+    data.rom.setEnemyPointer(151, kEnemy + 0x80);
+    EXPECT_EQ(data.load().enemyDataEnd, kEnemy + 0x40);
+
+    LoadedArea last({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, {0x01, 0xFF});
+    last.rom.setEnemyPointer(4, kEnemy);
+    EXPECT_EQ(last.load().enemyDataEnd, 0x40010);
+}
+
+TEST(LoadEnemies, TheLastAreaStopsAtItsFirstEmptyPage)
+{
+    LoadedArea data({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, {0x03, 0x01, 0x22, 0x01, 0x03, 0x02, 0x33, 0xFF}, 209);
+    const AreaModel model = data.load();
+    EXPECT_EQ(model.enemyDataEnd, 0);
+    EXPECT_EQ(model.enemyCount(), 1);
+    EXPECT_EQ(model.enemyLastPage, 0);
+}
+
+TEST(LoadEnemies, SpareBytesCountFillerOnBothSides)
+{
+    // Two 0x01 bytes before the closing 0xFF and three 0xFF after it.
+    LoadedArea data({kHorizontal, 0, 0, 0, 0x00, 0x00, 0xFF}, {0x03, 0x01, 0x22, 0x01, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0x00});
+    const AreaModel model = data.load();
+    EXPECT_EQ(model.enemySpareBytes, 2 + 3);
+    EXPECT_EQ(model.enemyLastPage, 2);
+}
+
+// Loading reads no length check of its own, so images cut short in memory
+// stand for damaged files whose pointers run off their end.
+AreaModel loadCut(TestImage& rom, long size, int area)
+{
+    rom.bytes().resize(static_cast<std::size_t>(size));
+    const RomImage image = rom.image();
+    return loadArea(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines, area);
+}
+
+TEST(DamagedAreas, DataRunningOffTheEndIsReportedAndStops)
+{
+    TestImage rom;
+    rom.setLevelPointer(10, 0x12A00);
+    rom.put(0x12A00, {0x80, 0, 0, 0, 0x10, 0x31});
+    const AreaModel model = loadCut(rom, 0x12A06, 10);
+    ASSERT_FALSE(model.damage.empty());
+    EXPECT_EQ(model.damage[0], "area 0A: level data runs past the end of the file");
+    EXPECT_EQ(model.objCount(), 1);
+    EXPECT_EQ(model.levelSpareFF, 0);
+}
+
+TEST(DamagedAreas, PointersOutsideTheFileReadAsFreeSpace)
+{
+    TestImage rom;
+    rom.setLevelPointer(10, 0x18000);
+    rom.setEnemyPointer(10, 0x18000);
+    const AreaModel model = loadCut(rom, 0x13000, 10);
+    ASSERT_EQ(model.damage.size(), 2u);
+    EXPECT_EQ(model.damage[0], "area 0A: the level data pointer $18000 lies outside the file");
+    EXPECT_EQ(model.damage[1], "area 0A: the enemy data pointer $18000 lies outside the file");
+    EXPECT_EQ(model.objCount(), 1);
+    EXPECT_EQ(model.enemyCount(), 0);
+    EXPECT_EQ(model.levelSpareFF, 0);
+    EXPECT_EQ(model.enemySpareBytes, 0);
+}
+
+TEST(DamagedAreas, EnemyPagesThatNeverEnd)
+{
+    TestImage rom;
+    rom.setEnemyPointer(10, 0x12A00);
+    for (long o = 0x12A00; o < 0x12B00; ++o)
+        rom.put(o, {0x03});
+    const AreaModel model = loadCut(rom, 0x12B00, 10);
+    EXPECT_EQ(model.damage, std::vector<std::string>{"area 0A: enemy data runs past the end of the file"});
+    EXPECT_EQ(model.enemyCount(), 0x100 / 3);
+    EXPECT_EQ(model.enemySpareBytes, 0);
+}
+
+TEST(AreaCaption, ShowsTwoHexDigitsAndTheName)
+{
+    TestImage rom;
+    const AreaDirectory directory = buildAreaDirectory(rom.image(), ImageKind::Ines);
+    EXPECT_EQ(areaCaption(10, directory), "Quorl editor -- Area 0A -- 1-2, main part");
+    EXPECT_EQ(areaCaption(209, directory), "Quorl editor -- Area D1 -- 7-3, unused (10)");
+}
+
+} // namespace
+} // namespace quorled

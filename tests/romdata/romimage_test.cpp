@@ -1,0 +1,126 @@
+#include "romdata/imageerror.h"
+#include "romdata/romimage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorled {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RomImageFiles : public ::testing::Test {
+protected:
+    fs::path folder;
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() /
+                 ("quorled-romimage-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override
+    {
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder);
+    }
+    std::string file(const std::string& name, std::size_t size, std::uint8_t fill = 0x11)
+    {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << std::string(size, static_cast<char>(fill));
+        return path.string();
+    }
+    static std::string contents(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST_F(RomImageFiles, ReadsPastTheEndGiveFreeSpace)
+{
+    const RomImage image = RomImage::open(file("a.nes", 4));
+    EXPECT_EQ(image.size(), 4);
+    EXPECT_EQ(image.read(3), 0x11);
+    EXPECT_EQ(image.read(4), 0xFF);
+    EXPECT_EQ(image.read(-1), 0xFF);
+}
+
+TEST_F(RomImageFiles, WritesReachTheFileOnCommitAndKeepPermissions)
+{
+    const std::string path = file("a.nes", 8);
+    ::chmod(path.c_str(), 0640);
+    RomImage image = RomImage::open(path);
+    image.write(2, 0x1AB);
+    EXPECT_EQ(image.read(2), 0xAB);
+    image.commit();
+    EXPECT_EQ(contents(path), std::string("\x11\x11\xAB\x11\x11\x11\x11\x11", 8));
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_FALSE(fs::exists(path + ".quorled-new"));
+}
+
+TEST_F(RomImageFiles, WritesOutsideTheFileAreRefused)
+{
+    RomImage image = RomImage::open(file("a.nes", 8));
+    EXPECT_THROW(image.write(8, 0), ImageError);
+    EXPECT_THROW(image.write(-1, 0), ImageError);
+    EXPECT_FALSE(image.modified());
+}
+
+TEST_F(RomImageFiles, BadFilesGiveMessagesNamingThem)
+{
+    const auto messageOf = [](const std::string& path, ImageKind kind) -> std::string {
+        try {
+            RomImage::openChecked(path, kind);
+        } catch (const ImageError& error) {
+            return error.what();
+        }
+        return "";
+    };
+    const std::string missing = (folder / "missing.nes").string();
+    EXPECT_NE(messageOf(missing, ImageKind::Ines).find(missing), std::string::npos);
+    EXPECT_FALSE(fs::exists(missing)) << "opening must never create a file";
+    EXPECT_NE(messageOf(file("empty.nes", 0), ImageKind::Ines).find("is empty"), std::string::npos);
+    EXPECT_NE(messageOf(folder.string(), ImageKind::Ines).find("folder"), std::string::npos);
+    const std::string shortFile = file("short.nes", 0x14000);
+    const std::string message = messageOf(shortFile, ImageKind::Ines);
+    EXPECT_NE(message.find("81920 bytes"), std::string::npos) << message;
+    EXPECT_NE(message.find("122922 bytes"), std::string::npos) << message;
+}
+
+TEST_F(RomImageFiles, ReadOnlyImagesAreNotWritten)
+{
+    const std::string path = file("ro.nes", 8);
+    ::chmod(path.c_str(), 0444);
+    RomImage image = RomImage::open(path);
+    image.write(0, 0);
+    try {
+        image.commit();
+        FAIL() << "a read-only image was written";
+    } catch (const ImageError& error) {
+        EXPECT_EQ(std::string(error.what()), "The image " + path + " is read-only.");
+    }
+    EXPECT_EQ(contents(path), std::string(8, '\x11'));
+}
+
+TEST_F(RomImageFiles, AFolderThatCannotBeWrittenLeavesTheFileAlone)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any folder";
+    const std::string path = file("a.nes", 8);
+    RomImage image = RomImage::open(path);
+    image.write(0, 0);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_THROW(image.commit(), ImageError);
+    EXPECT_EQ(contents(path), std::string(8, '\x11'));
+}
+
+} // namespace
+} // namespace quorled
