@@ -4,6 +4,7 @@
 #include "jsonwriter.h"
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
+#include "romdata/levelformat.h"
 #include "view/catalogue.h"
 
 namespace quorled::cli {
