@@ -1,0 +1,21 @@
+#pragma once
+
+namespace quorled {
+
+// Every item of the main window's menu bar that carries a command, named
+// after the item. The window maps its actions to these one to one.
+enum class Command {
+    // "&Levels"
+    sel1, LI, Ehdr, lreload, lrefresh, lsave, LvlDump, LvlInsert, lQuit,
+    // "&Options"
+    GV0, GV1, GV2, PSV1, PSV0, om1, om0, pnt, spno,
+    sv0, sv1, sv2, sv3, sv4, sv5, sv6,
+    // "O&bjects"
+    delobj, DelAll, addO, addE, movL, movZ, seeF, TFSpace,
+    // "O&ther"
+    ChLvlWrl, Chcolor, ChChp, ChWpn, ChEnm2, ChEnm3, ChPwrUp, nlive, ChTcdt,
+    // "&About"
+    SSplash, AboutE,
+};
+
+} // namespace quorled

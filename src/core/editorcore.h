@@ -1,0 +1,168 @@
+#pragma once
+
+#include "areachooser.h"
+#include "change.h"
+#include "editorcommand.h"
+#include "editorsettings.h"
+#include "mouseediting.h"
+#include "romdata/areadirectory.h"
+#include "romdata/areamodel.h"
+#include "romdata/imagekind.h"
+#include "romdata/palettetables.h"
+#include "view/graphics.h"
+#include "view/picture.h"
+#include "view/readouts.h"
+#include "view/renderer.h"
+#include "view/viewstate.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorled {
+
+// The pictures the program carries, handed over by the window once.
+struct CarriedPictures {
+    Picture scenery0, scenery1, scenery3, scenery6; // 256 x 256 grey-coded sheets
+    Picture labels;                                 // label rows of the working sheet
+    std::array<Picture, 4> enemies;                 // 256 x 256 enemy sheets
+    Picture enemyMask;                              // black where a sprite pixel is opaque
+    Picture masterPalette;                          // 16 x 4, pixel (n mod 16, n / 16) is colour n
+};
+
+// What a key press asks of the window besides the repaint.
+enum class KeyRequest { None, ShowAbout };
+
+// The editor without its window: the open image, the current area, the view
+// and every rule of start-up, settings, keys, mouse and menu commands. The
+// window turns its events into these calls and shows what changed; it learns
+// of changes through one observer.
+class EditorCore {
+public:
+    using Observer = std::function<void(ChangeSet)>;
+
+    // Throws ImageError when a carried picture is missing or too small.
+    explicit EditorCore(const CarriedPictures& pictures);
+    ~EditorCore();
+    EditorCore(const EditorCore&) = delete;
+    EditorCore& operator=(const EditorCore&) = delete;
+
+    void setObserver(Observer observer) { observer_ = std::move(observer); }
+
+    // --- start-up, reload and shut-down ---
+    // Reads the settings file (a missing file gives every default). The
+    // first step of start-up and of Reload.
+    void readSettings(const std::string& settingsPath);
+    // Text the file-name prompt is pre-filled with: the open image's name,
+    // else the stored "Load"/"Filename", else "quorl.nes".
+    std::string promptDefault() const;
+    // Whether an image of this name is a disk image, which needs a reference.
+    static bool needsReference(const std::string& imagePath);
+    // Opens an image and loads its start area: kind from the name, options
+    // and check marks from the settings read last, palettes, directory and
+    // the area. Never creates a file. On failure returns a message naming the
+    // file and the reason and leaves the editor as it was.
+    std::optional<std::string> openImage(const std::string& imagePath, const std::string& referencePath = {});
+    // Reload after the prompt was cancelled: the open image again, with the
+    // options of the settings file. False when no image was ever open (the
+    // program then ends).
+    std::optional<std::string> reopenCurrentImage();
+    bool hasImage() const { return !romFileName_.empty(); }
+    // Writes the settings chosen in the "&INI file" menu to the file read
+    // last (through a whole-file replace; other keys are kept). Returns a
+    // message when the file cannot be written.
+    std::optional<std::string> shutDown() const;
+
+    // --- events ---
+    KeyRequest keyDown(int keyCode, int shift);
+    void mouseDown(int button, int shift, double x, double y);
+    void mouseMove(int button, int shift, double x, double y);
+    // Menu commands that run without a dialog (view options, check marks).
+    // Does nothing for a disabled command or one that needs a dialog.
+    void runCommand(Command command);
+    bool commandEnabled(Command command) const;
+    bool commandChecked(Command command) const;
+
+    // --- the "Select area" dialog ---
+    static std::vector<std::string> worldNames(); // "World 1" .. "World 7"
+    std::vector<std::string> chooseWorld(int world); // areas of world 1..7
+    void chooseArea(int index);                       // 0-based in that list
+    void acceptAreaChoice();                          // OK
+    void cancelAreaChoice();                          // Cancel: reloads the area
+    const AreaChooser& areaChooser() const { return chooser_; }
+
+    // --- header panel ---
+    // Box colour while a button is held on a box.
+    static std::uint32_t pressedBitBoxColour();
+    // Release and click on box i (0..31): flips bit i + 1; the level palette
+    // bits rebuild the colours first.
+    void clickHeaderBit(int box);
+
+    // --- what the window shows ---
+    std::string caption() const { return caption_; }
+    const Picture& viewPicture() const;
+    const ReadoutTexts& readouts() const { return readouts_; }
+    const HeaderBitsDisplay& headerBits() const { return headerDisplay_; }
+    int editMode() const { return view_.editMode; }
+    int currentArea() const { return currentArea_; }
+    ImageKind imageKind() const { return kind_; }
+    const std::string& romFileName() const { return romFileName_; }
+    std::string referenceImagePath() const { return settings_.referenceImage; }
+    int zoom() const { return zoom_; }
+    void setZoom(int zoom);
+
+    // Texts of the About box and the splash window.
+    static std::string versionText(); // "Version 0.1"
+    static std::vector<std::string> verticalKeyHelp();
+    static std::vector<std::string> horizontalKeyHelp();
+    static std::vector<std::string> keyHelp();
+
+    // For tests and the command line: the model and view as they are now.
+    const AreaModel& area() const { return area_; }
+    AreaModel& area() { return area_; }
+    const ViewState& view() const { return view_; }
+    ViewState& view() { return view_; }
+    const AreaDirectory& directory() const { return directory_; }
+    const EditorSettings& settings() const { return settings_; }
+    const std::array<bool, 7>& iniChecks() const { return iniChecks_; }
+    // Redraws after a change made from outside (tests, later dialogs).
+    void redraw(ChangeSet extra = {});
+
+private:
+    std::optional<std::string> startUp(const std::string& imagePath, const std::string& referencePath);
+    std::optional<std::string> loadCurrentArea();
+    void applyOptionsFromSettings();
+    void draw();
+    void notify(ChangeSet changes);
+    bool keyStepsForArea(int keyCode, int shift, ChangeSet& changes);
+
+    GraphicsModel graphics_;
+    PaletteTables palettes_;
+    std::unique_ptr<Renderer> renderer_;
+
+    std::string settingsPath_;
+    EditorSettings settings_;
+    std::array<bool, 7> iniChecks_{true, true, true, true, true, true, true};
+    int zoom_ = 2;
+
+    std::string romFileName_;
+    std::string referencePath_;
+    ImageKind kind_ = ImageKind::Ines;
+    std::optional<DiskImageOffsets> disk_;
+    AreaDirectory directory_;
+    AreaModel area_;
+    ViewState view_;
+    int currentArea_ = 0;
+
+    MouseEditing mouse_;
+    AreaChooser chooser_;
+    std::string caption_ = "Quorl editor";
+    ReadoutTexts readouts_;
+    HeaderBitsDisplay headerDisplay_;
+    Observer observer_;
+};
+
+} // namespace quorled

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorled {
+
+// A settings file in the usual profile layout: "[Section]" lines followed by
+// "key=value" lines. Section and key names compare without regard to letter
+// case; everything else in the file (other sections, other keys, comments)
+// is kept when values are changed and the file is written again.
+class SettingsFile {
+public:
+    // At most this many characters of a value are read.
+    static constexpr std::size_t kMaxValueLength = 254;
+
+    SettingsFile() = default;
+    // Parses file contents (lines end in "\n" or "\r\n").
+    static SettingsFile fromText(const std::string& text);
+    // Reads a file; a missing or unreadable file gives an empty one.
+    static SettingsFile load(const std::string& path);
+
+    // The value text, cut to kMaxValueLength characters, with blanks around
+    // it removed as the profile functions do; nullopt when the key is missing.
+    std::optional<std::string> value(const std::string& section, const std::string& key) const;
+    // The value text, or an empty text when the key is missing.
+    std::string read(const std::string& section, const std::string& key) const;
+    // Replaces the key's value, or adds the key (and its section) at the end.
+    void write(const std::string& section, const std::string& key, const std::string& value);
+
+    std::string text() const;
+    // Replaces the file as a whole (temporary file, then rename). Throws
+    // ImageError naming the file and the reason.
+    void save(const std::string& path) const;
+
+private:
+    struct Line {
+        std::string text;
+        std::string section; // lower case; set on "[..]" lines
+        std::string key;     // lower case; set on key lines
+        bool isSection = false;
+    };
+    std::vector<Line> lines_;
+};
+
+} // namespace quorled
