@@ -1,7 +1,9 @@
 #include "filestore.h"
 
+#include "filefaults.h"
 #include "imageerror.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +16,33 @@ namespace quorled {
 namespace {
 
 std::string reason(int error) { return std::strerror(error); }
+
+// write(2), with the faults a test may have injected.
+ssize_t writeSome(int fd, const std::uint8_t* data, std::size_t size, int& calls)
+{
+    const FileFaults& faults = activeFileFaults();
+    ++calls;
+    if (faults.diskFull) {
+        errno = ENOSPC;
+        return -1;
+    }
+    if (faults.failWriteNumber == calls) {
+        errno = EIO;
+        return -1;
+    }
+    // Small pieces while faults are planned, so that "the N-th write" means something.
+    const std::size_t piece = faults.failWriteNumber > 0 ? std::min<std::size_t>(size, 4096) : size;
+    return ::write(fd, data, piece);
+}
+
+int renameFile(const char* from, const char* to)
+{
+    if (activeFileFaults().failRename) {
+        errno = EACCES;
+        return -1;
+    }
+    return ::rename(from, to);
+}
 
 class FileDescriptor {
 public:
@@ -88,8 +117,9 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
         throw ImageError("Can't write " + path + ": " + what + reason(error) + ".");
     };
     std::size_t done = 0;
+    int calls = 0;
     while (done < bytes.size()) {
-        ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
+        ssize_t put = writeSome(file.get(), bytes.data() + done, bytes.size() - done, calls);
         if (put < 0) {
             if (errno == EINTR)
                 continue;
@@ -106,7 +136,7 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
         ::unlink(temporary.c_str());
         throw ImageError("Can't write " + path + ": " + reason(error) + ".");
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (renameFile(temporary.c_str(), path.c_str()) != 0) {
         int error = errno;
         ::unlink(temporary.c_str());
         throw ImageError("Can't write " + path + ": " + reason(error) + ".");

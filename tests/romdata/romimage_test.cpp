@@ -1,3 +1,4 @@
+#include "romdata/filefaults.h"
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 
@@ -120,6 +121,71 @@ TEST_F(RomImageFiles, AFolderThatCannotBeWrittenLeavesTheFileAlone)
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
     EXPECT_THROW(image.commit(), ImageError);
     EXPECT_EQ(contents(path), std::string(8, '\x11'));
+}
+
+} // namespace
+} // namespace quorled
+
+namespace quorled {
+namespace {
+
+class FaultyWrites : public RomImageFiles {
+protected:
+    void TearDown() override
+    {
+        clearFileFaults();
+        RomImageFiles::TearDown();
+    }
+    // Changes every byte of a 20000-byte image, commits under `faults` and
+    // returns the message.
+    std::string commitWith(const FileFaults& faults, const std::string& path)
+    {
+        RomImage image = RomImage::open(path);
+        for (long o = 0; o < image.size(); ++o)
+            image.write(o, 0x22);
+        injectFileFaults(faults);
+        try {
+            image.commit();
+        } catch (const ImageError& error) {
+            EXPECT_TRUE(image.modified()) << "a failed commit must keep the changes pending";
+            return error.what();
+        }
+        return "";
+    }
+};
+
+TEST_F(FaultyWrites, EveryFaultLeavesTheOldFileWhole)
+{
+    struct Case {
+        const char* name;
+        FileFaults faults;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"first write", {1, false, false}, "Input/output error"},
+        {"third write", {3, false, false}, "Input/output error"},
+        {"rename", {0, true, false}, "Permission denied"},
+        {"disk full", {0, false, true}, "No space left on device"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = file(std::string("image-") + c.name + ".nes", 20000);
+        const std::string message = commitWith(c.faults, path);
+        EXPECT_EQ(message, "Can't write " + path + ": " + c.reason + ".") << c.name;
+        EXPECT_EQ(contents(path), std::string(20000, '\x11')) << c.name;
+        EXPECT_FALSE(fs::exists(path + ".quorled-new")) << c.name;
+    }
+}
+
+TEST_F(FaultyWrites, WritesAfterTheFaultIsGoneSucceed)
+{
+    const std::string path = file("image.nes", 20000);
+    RomImage image = RomImage::open(path);
+    image.write(5, 0x33);
+    injectFileFaults({0, false, true});
+    EXPECT_THROW(image.commit(), ImageError);
+    clearFileFaults();
+    image.commit();
+    EXPECT_EQ(contents(path)[5], '\x33');
 }
 
 } // namespace
