@@ -32,6 +32,8 @@ void Picture::fillBox(int x1, int y1, int x2, int y2, std::uint32_t colour)
     const int right = std::min(std::max(x1, x2), width_ - 1);
     const int top = std::max(std::min(y1, y2), 0);
     const int bottom = std::min(std::max(y1, y2), height_ - 1);
+    if (left > right)
+        return;
     for (int y = top; y <= bottom; ++y) {
         auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
         std::fill(row + left, row + right + 1, colour);
