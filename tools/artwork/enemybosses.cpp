@@ -1,0 +1,270 @@
+#include "enemyart.h"
+
+// The large enemies: the bosses, the snakes, the cactus stack, the fire car
+// and the bird-head gates.
+namespace quorled::art {
+
+namespace {
+
+void eggSpitter(Canvas& c)
+{
+    c.oval(3, 2, 14, 15, Grey);            // head
+    c.oval(0, 7, 6, 12, Grey);             // snout
+    c.oval(0, 8, 3, 11, Black);            // round mouth
+    c.oval(1, 9, 2, 10, DarkRed);
+    c.box(7, 5, 9, 8, White);              // eye
+    c.box(7, 6, 8, 7, Black);
+    c.oval(9, 0, 15, 4, Red);              // bow
+    c.dot(12, 2, DarkRed);
+    c.oval(3, 14, 15, 28, Grey);           // body
+    c.oval(5, 17, 12, 26, White);          // belly
+    c.box(1, 18, 4, 20, Grey);             // arm
+    c.box(3, 28, 7, 30, Orange);           // feet
+    c.box(10, 28, 14, 30, Orange);
+    c.outline(Black);
+}
+
+void mouseBoss(Canvas& c)
+{
+    c.oval(2, 0, 11, 9, Grey);             // ears
+    c.oval(20, 0, 29, 9, Grey);
+    c.oval(4, 2, 9, 7, Pink);
+    c.oval(22, 2, 27, 7, Pink);
+    c.oval(6, 4, 25, 19, Grey);            // head
+    c.box(8, 9, 23, 12, Black);            // dark glasses
+    c.box(10, 10, 13, 11, DarkBlue);
+    c.box(18, 10, 21, 11, DarkBlue);
+    c.oval(14, 13, 17, 16, Pink);          // nose
+    c.line(4, 14, 11, 15, White);          // whiskers
+    c.line(20, 15, 27, 14, White);
+    c.oval(5, 17, 26, 30, Grey);           // body
+    c.oval(9, 19, 22, 29, White);
+    c.oval(23, 16, 30, 23, DarkBlue);      // a bomb held up
+    c.dot(25, 18, White);
+    c.dot(28, 15, Orange);
+    c.box(7, 29, 12, 31, Pink);            // feet
+    c.box(19, 29, 24, 31, Pink);
+    c.outline(Black);
+}
+
+void snakeHead(Canvas& c, int x, int y, bool facingLeft)
+{
+    Canvas h(12, 10);
+    h.oval(0, 0, 11, 8, Red);
+    h.box(2, 2, 3, 3, White);
+    h.dot(2, 3, Black);
+    h.line(0, 6, 5, 6, Black);            // mouth
+    h.dot(0, 7, Yellow);                  // fang
+    if (!facingLeft)
+        h.mirror();
+    c.paste(h, x, y);
+}
+
+void tripleSnake(Canvas& c)
+{
+    // Three necks from one body; heads left, middle and right.
+    for (int k = 0; k < 4; ++k) {
+        c.line(6 + k, 12, 10 + k, 30, DarkRed);
+        c.line(14 + k, 8, 14 + k, 30, DarkRed);
+        c.line(22 + k, 12, 18 + k, 30, DarkRed);
+    }
+    snakeHead(c, 0, 4, true);
+    snakeHead(c, 10, 0, true);
+    snakeHead(c, 20, 4, false);
+    c.oval(3, 26, 28, 44, Red);           // coiled body
+    for (int y = 30; y < 44; y += 4)
+        c.line(6, y, 25, y, DarkRed);
+    c.oval(8, 38, 23, 46, Orange);        // belly
+    c.outline(Black);
+}
+
+void crab(Canvas& c)
+{
+    c.oval(0, 0, 10, 9, Red);             // claws
+    c.oval(21, 0, 31, 9, Red);
+    c.box(4, 0, 6, 3, Clear);
+    c.box(25, 0, 27, 3, Clear);
+    c.line(6, 9, 9, 15, Red);             // arms
+    c.line(25, 9, 22, 15, Red);
+    c.line(12, 8, 12, 14, Red);           // eye stalks
+    c.line(19, 8, 19, 14, Red);
+    c.oval(10, 4, 14, 8, White);
+    c.oval(17, 4, 21, 8, White);
+    c.dot(12, 6, Black);
+    c.dot(19, 6, Black);
+    c.oval(4, 13, 27, 27, Red);           // shell
+    c.oval(8, 15, 23, 21, Orange);
+    c.line(12, 24, 19, 24, Black);        // mouth
+    for (int k = 0; k < 3; ++k) {         // legs
+        c.line(4 + 3 * k, 24, 1 + 3 * k, 31, DarkRed);
+        c.line(27 - 3 * k, 24, 30 - 3 * k, 31, DarkRed);
+    }
+    c.outline(Black);
+}
+
+// A flame shape with a face, size w x h, at (x, y).
+void flame(Canvas& c, int x, int y, int w, int h)
+{
+    Canvas f(w, h);
+    f.oval(0, h / 3, w - 1, h - 1, Red);
+    for (int k = 0; k < 3; ++k) {         // tongues
+        const int tx = k * (w - 1) / 2;
+        f.line(w / 2, h / 2, tx, 0, Red);
+        f.line(w / 2, h / 2, tx + (k == 2 ? -1 : 1), 0, Red);
+        f.line(w / 2 + 1, h / 2, tx + (k == 0 ? 2 : -1), 1, Red);
+    }
+    f.oval(w / 6, h / 2, w - 1 - w / 6, h - 1 - h / 12, Orange);
+    f.oval(w / 3, h * 2 / 3, w - 1 - w / 3, h - 1 - h / 8, Yellow);
+    const int e = w / 8 + 1;              // eyes and mouth
+    f.box(w / 3 - e / 2, h / 2, w / 3 + e / 2, h / 2 + e, White);
+    f.box(w * 2 / 3 - e / 2, h / 2, w * 2 / 3 + e / 2, h / 2 + e, White);
+    f.box(w / 3, h / 2 + e / 2, w / 3 + e / 2, h / 2 + e, Black);
+    f.box(w * 2 / 3, h / 2 + e / 2, w * 2 / 3 + e / 2, h / 2 + e, Black);
+    f.line(w / 3, h * 5 / 6, w * 2 / 3, h * 5 / 6, DarkRed);
+    f.outline(Black);
+    c.paste(f, x, y);
+}
+
+void frogKing(Canvas& c)
+{
+    c.box(14, 0, 33, 7, Yellow);          // crown
+    for (int k = 0; k < 4; ++k)
+        c.box(15 + 5 * k, 0, 17 + 5 * k, 1, Clear);
+    c.dot(23, 4, Red);
+    c.oval(2, 4, 45, 30, Green);          // head
+    c.oval(6, 2, 17, 13, Green);          // eye bumps
+    c.oval(30, 2, 41, 13, Green);
+    c.oval(8, 4, 15, 11, White);
+    c.oval(32, 4, 39, 11, White);
+    c.box(10, 6, 12, 9, Black);
+    c.box(35, 6, 37, 9, Black);
+    c.oval(8, 16, 39, 29, DarkRed);       // open mouth
+    c.oval(14, 22, 33, 29, Pink);
+    c.box(10, 16, 37, 17, White);         // teeth
+    c.oval(4, 28, 43, 47, Purple);        // robe
+    c.box(20, 30, 27, 47, White);
+    c.dot(23, 34, Yellow);
+    c.dot(23, 39, Yellow);
+    c.oval(0, 30, 7, 40, Green);          // hands
+    c.oval(40, 30, 47, 40, Green);
+    c.outline(Black);
+}
+
+void snakeInJar(Canvas& c, bool sand)
+{
+    c.pattern(0, 0, {
+        "....kkkkkk......",
+        "...krrrrrrkk....",
+        "..krrwwrrrrrk...",
+        "..krrwkrrrrrk...",
+        ".krrrrrrrrrrrk..",
+        "kkkkkrrrrrrrrk..",
+        "kyk.krrrrrrrk...",
+        ".k.krrrrrrrk....",
+        "...kkkkrrrrk....",
+        "......krrrrk....",
+        ".....krRrrk.....",
+        "....krRrrk......",
+        "....krrRrk......",
+        ".....krrRrk.....",
+        "......krrrk.....",
+        ".....krrRk......",
+    });
+    if (sand) {
+        c.swap(Red, Tan);
+        c.swap(DarkRed, Brown);
+        c.oval(0, 19, 15, 40, Yellow);
+        c.box(0, 30, 15, 31, Yellow);
+        for (int k = 0; k < 16; k += 3)
+            c.dot(k, 22 + k % 5, Orange);
+        c.outline(Black);
+        return;
+    }
+    c.box(2, 16, 13, 18, Red);
+    drawJarRim(c, 0, 18);
+    c.box(1, 23, 14, 31, DarkGreen);
+    c.box(2, 23, 3, 29, Green);
+    c.frame(0, 23, 15, 31, Black);
+}
+
+void cactusStack(Canvas& c)
+{
+    for (int k = 0; k < 4; ++k) {
+        const int y = 16 * k;
+        c.oval(1, y + 1, 14, y + 15, k == 0 ? Lime : Green);
+        c.dot(3, y + 4, White);
+        c.dot(12, y + 7, White);
+        c.dot(5, y + 12, White);
+        c.dot(10, y + 13, White);
+    }
+    c.box(4, 5, 5, 7, Black);              // face on the top ball
+    c.box(10, 5, 11, 7, Black);
+    c.line(6, 11, 9, 11, DarkGreen);
+    c.outline(Black);
+}
+
+void fireCar(Canvas& c)
+{
+    // The rider is the red masked walker's own tile, so it is drawn unchanged.
+    drawMaskedWalker(c, 0, 0, Red);
+    Canvas car(16, 48);
+    car.box(2, 16, 13, 27, Grey);          // body
+    car.box(0, 19, 3, 23, DarkGrey);         // nozzle
+    car.box(3, 18, 12, 19, White);
+    car.frame(2, 16, 13, 27, Black);
+    car.oval(3, 26, 12, 35, DarkGrey);       // wheel
+    car.oval(6, 29, 9, 32, Grey);
+    car.box(1, 36, 14, 37, Brown);           // axle plate
+    car.oval(3, 36, 12, 45, DarkGrey);
+    car.oval(6, 39, 9, 42, Grey);
+    car.outline(Black);
+    car.box(0, 0, 15, 15, Clear);
+    c.paste(car, 0, 0);
+}
+
+// A bird-head gate 16 x 48 facing left; open mouth when `open`.
+void birdGate(Canvas& c, bool open, Ink crest)
+{
+    c.oval(1, 0, 15, 14, crest);           // crest
+    c.oval(0, 4, 15, 30, Grey);            // head
+    c.oval(6, 10, 12, 16, White);          // eye
+    c.oval(7, 12, 9, 15, Red);
+    c.box(0, 18, 7, 22, Yellow);           // upper beak
+    if (open) {
+        c.box(0, 23, 9, 33, Black);
+        c.box(0, 34, 7, 37, Yellow);       // lower beak
+    } else {
+        c.box(0, 23, 7, 25, Yellow);
+    }
+    c.box(4, 38, 15, 47, DarkGrey);        // neck
+    c.line(5, 40, 14, 40, Grey);
+    c.line(5, 44, 14, 44, Grey);
+    c.outline(Black);
+}
+
+} // namespace
+
+bool drawBosses(int type, Canvas& c)
+{
+    switch (type) {
+    case 0x18: snakeInJar(c, false); return true;
+    case 0x19: snakeInJar(c, true); return true;
+    case 0x1A: cactusStack(c); return true;
+    case 0x1C: eggSpitter(c); return true;
+    case 0x1D: mouseBoss(c); return true;
+    case 0x1F: tripleSnake(c); return true;
+    case 0x21: crab(c); return true;
+    case 0x26: fireCar(c); return true;
+    case 0x2A: flame(c, 2, 2, 44, 45); return true;
+    case 0x2C: frogKing(c); return true;
+    case 0x2D: birdGate(c, false, Red); return true;
+    case 0x42: birdGate(c, true, Purple); c.mirror(); return true;
+    case 0x43: birdGate(c, true, Purple); return true;
+    default: return false;
+    }
+}
+
+// Small flames share the fire boss's drawing.
+void drawSmallFlame(Canvas& c) { flame(c, 1, 0, 14, 16); }
+
+} // namespace quorled::art
