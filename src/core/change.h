@@ -13,6 +13,7 @@ enum class Change : std::uint32_t {
     Checks = 16,     // check marks of pnt, spno and sv(0..6)
     EditMode = 32,   // which `bg` marker is visible
     Commands = 64,   // which menu commands are enabled
+    Message = 128,   // an action failed; message() tells why
 };
 
 // A set of changes, one bit per Change.

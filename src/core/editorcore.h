@@ -85,6 +85,11 @@ public:
     void runCommand(Command command);
     bool commandEnabled(Command command) const;
     bool commandChecked(Command command) const;
+    // Whether a command can work on images of a kind at all: the items that
+    // rely on iNES file offsets are off for SNES compilation and disk images.
+    static bool commandAllowedForKind(Command command, ImageKind kind);
+    // Whether the command's function is built yet.
+    static bool commandBuilt(Command command);
 
     // --- the "Select area" dialog ---
     static std::vector<std::string> worldNames(); // "World 1" .. "World 7"
@@ -103,6 +108,8 @@ public:
 
     // --- what the window shows ---
     std::string caption() const { return caption_; }
+    // The message of the last action that failed (Change::Message).
+    const std::string& message() const { return message_; }
     const Picture& viewPicture() const;
     const ReadoutTexts& readouts() const { return readouts_; }
     const HeaderBitsDisplay& headerBits() const { return headerDisplay_; }
@@ -137,7 +144,7 @@ private:
     void applyOptionsFromSettings();
     void draw();
     void notify(ChangeSet changes);
-    bool keyStepsForArea(int keyCode, int shift, ChangeSet& changes);
+    bool changeArea(int area);
 
     GraphicsModel graphics_;
     PaletteTables palettes_;
@@ -162,6 +169,7 @@ private:
     std::string caption_ = "Quorl editor";
     ReadoutTexts readouts_;
     HeaderBitsDisplay headerDisplay_;
+    std::string message_;
     Observer observer_;
 };
 

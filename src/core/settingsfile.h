@@ -42,6 +42,7 @@ private:
         bool isSection = false;
     };
     std::vector<Line> lines_;
+    bool crlf_ = false;
 };
 
 } // namespace quorled

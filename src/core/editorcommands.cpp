@@ -1,0 +1,165 @@
+#include "editorcore.h"
+
+namespace quorled {
+
+namespace {
+
+int iniIndex(Command command)
+{
+    switch (command) {
+    case Command::sv0: return 0;
+    case Command::sv1: return 1;
+    case Command::sv2: return 2;
+    case Command::sv3: return 3;
+    case Command::sv4: return 4;
+    case Command::sv5: return 5;
+    case Command::sv6: return 6;
+    default: return -1;
+    }
+}
+
+} // namespace
+
+bool EditorCore::commandBuilt(Command command)
+{
+    switch (command) {
+    case Command::sel1:
+    case Command::lreload:
+    case Command::lQuit:
+    case Command::GV0:
+    case Command::GV1:
+    case Command::GV2:
+    case Command::PSV1:
+    case Command::PSV0:
+    case Command::om1:
+    case Command::om0:
+    case Command::pnt:
+    case Command::spno:
+    case Command::sv0:
+    case Command::sv1:
+    case Command::sv2:
+    case Command::sv3:
+    case Command::sv4:
+    case Command::sv5:
+    case Command::sv6:
+    case Command::SSplash:
+    case Command::AboutE:
+        return true;
+    default:
+        // Saving, adding and deleting, the header dialog, free space and
+        // moving, dumps and the game-data dialogs come later.
+        return false;
+    }
+}
+
+bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
+{
+    switch (command) {
+    case Command::movL:
+    case Command::movZ:
+    case Command::ChTcdt:
+    case Command::Chcolor:
+    case Command::TFSpace:
+        return kind == ImageKind::Ines;
+    default:
+        return true;
+    }
+}
+
+bool EditorCore::commandEnabled(Command command) const
+{
+    return commandBuilt(command) && commandAllowedForKind(command, kind_);
+}
+
+bool EditorCore::commandChecked(Command command) const
+{
+    if (command == Command::pnt)
+        return view_.pointersFollowDoors;
+    if (command == Command::spno)
+        return view_.showPointersAsObjects;
+    const int i = iniIndex(command);
+    return i >= 0 && iniChecks_[static_cast<std::size_t>(i)];
+}
+
+void EditorCore::runCommand(Command command)
+{
+    if (!commandEnabled(command))
+        return;
+    if (const int i = iniIndex(command); i >= 0) {
+        iniChecks_[static_cast<std::size_t>(i)] = !iniChecks_[static_cast<std::size_t>(i)];
+        notify(Change::Checks);
+        return;
+    }
+    bool redraw = false;
+    switch (command) {
+    // "Ground &behind objects" is the value 2 and "Ground &above objects" 1.
+    case Command::GV0:
+        view_.groundView = 0;
+        redraw = true;
+        break;
+    case Command::GV1:
+        view_.groundView = 2;
+        redraw = true;
+        break;
+    case Command::GV2:
+        view_.groundView = 1;
+        redraw = true;
+        break;
+    // Page separators and marks show at the next redraw.
+    case Command::PSV1:
+        view_.pageView = 1;
+        break;
+    case Command::PSV0:
+        view_.pageView = 0;
+        break;
+    case Command::om1:
+        view_.objectMarks = 1;
+        break;
+    case Command::om0:
+        view_.objectMarks = 0;
+        break;
+    case Command::pnt:
+        view_.pointersFollowDoors = !view_.pointersFollowDoors;
+        notify(Change::Checks);
+        break;
+    case Command::spno:
+        view_.showPointersAsObjects = !view_.showPointersAsObjects;
+        notify(Change::Checks);
+        break;
+    default:
+        // The others open dialogs or end the program: the window's part.
+        break;
+    }
+    if (redraw && hasImage()) {
+        renderer_->drawArea(area_, view_, directory_.worldFirstArea);
+        notify(Change::Picture);
+    }
+}
+
+std::vector<std::string> EditorCore::worldNames() { return AreaChooser::worldNames(); }
+
+std::vector<std::string> EditorCore::chooseWorld(int world) { return chooser_.chooseWorld(world, directory_); }
+
+void EditorCore::chooseArea(int index) { chooser_.chooseArea(index, directory_); }
+
+void EditorCore::acceptAreaChoice() { changeArea(chooser_.chosenArea()); }
+
+void EditorCore::cancelAreaChoice() { changeArea(currentArea_); }
+
+void EditorCore::clickHeaderBit(int box)
+{
+    if (!hasImage() || box < 0 || box > 31)
+        return;
+    const int k = box + 1;
+    // Boxes 2..4 hold the level palette number: the colours are rebuilt
+    // with the bit as it will be after the click.
+    if (box >= 2 && box <= 4) {
+        area_.header.setBit(k, 1 - area_.header.bit(k));
+        applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+        area_.header.setBit(k, 1 - area_.header.bit(k));
+    }
+    area_.header.setBit(k, 1 - area_.header.bit(k));
+    redraw();
+}
+
+} // namespace quorled

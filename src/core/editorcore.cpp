@@ -1,0 +1,224 @@
+#include "editorcore.h"
+
+#include "settingsfile.h"
+
+#include "romdata/arealoader.h"
+#include "romdata/builtinpalettes.h"
+#include "romdata/imageerror.h"
+#include "romdata/romimage.h"
+
+#include <filesystem>
+
+namespace quorled {
+
+namespace {
+
+// Bit box colours for a clear bit, a set bit and a box being pressed.
+constexpr std::array<std::uint32_t, 3> kBitBoxColours{0xFFE0C0, 0x804000, 0xC09060};
+
+// Every enemy sheet loses the pixels that are set in the mask.
+void maskEnemySheets(GraphicsModel& graphics)
+{
+    for (Picture& sheet : graphics.enemySheets)
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                sheet.setPixel(x, y, sheet.pixel(x, y) & ~graphics.enemyMask.pixel(x, y) & 0xFFFFFFu);
+}
+
+} // namespace
+
+EditorCore::EditorCore(const CarriedPictures& pictures)
+{
+    GraphicsSources sources;
+    sources.scenery0 = &pictures.scenery0;
+    sources.scenery1 = &pictures.scenery1;
+    sources.scenery3 = &pictures.scenery3;
+    sources.scenery6 = &pictures.scenery6;
+    sources.labels = &pictures.labels;
+    for (std::size_t i = 0; i < pictures.enemies.size(); ++i)
+        sources.enemies[i] = &pictures.enemies[i];
+    sources.enemyMask = &pictures.enemyMask;
+    sources.masterPalette = &pictures.masterPalette;
+    initGraphics(graphics_, sources);
+    maskEnemySheets(graphics_);
+    renderer_ = std::make_unique<Renderer>(graphics_, palettes_);
+}
+
+EditorCore::~EditorCore() = default;
+
+void EditorCore::readSettings(const std::string& settingsPath)
+{
+    settingsPath_ = settingsPath;
+    settings_ = EditorSettings::read(SettingsFile::load(settingsPath));
+    zoom_ = settings_.zoom;
+}
+
+std::string EditorCore::promptDefault() const { return hasImage() ? romFileName_ : settings_.fileName; }
+
+bool EditorCore::needsReference(const std::string& imagePath)
+{
+    return imageKindFromFileName(imagePath) == ImageKind::Fds;
+}
+
+std::optional<std::string> EditorCore::openImage(const std::string& imagePath, const std::string& referencePath)
+{
+    return startUp(imagePath, referencePath.empty() ? settings_.referenceImage : referencePath);
+}
+
+std::optional<std::string> EditorCore::reopenCurrentImage()
+{
+    if (!hasImage())
+        return std::string("No image is open.");
+    return startUp(romFileName_, referencePath_);
+}
+
+std::optional<std::string> EditorCore::startUp(const std::string& imagePath, const std::string& referencePath)
+{
+    if (imagePath.empty())
+        return std::string("No image file was named.");
+    const ImageKind kind = imageKindFromFileName(imagePath);
+    std::optional<DiskImageOffsets> disk;
+    AreaDirectory directory;
+    PaletteTables palettes;
+    AreaModel area;
+    const int startArea = settings_.startArea;
+    try {
+        const RomImage image = RomImage::openChecked(imagePath, kind);
+        if (kind == ImageKind::Fds) {
+            if (referencePath.empty())
+                return "The disk image " + imagePath +
+                       " needs a published iNES image of the game as its reference, and none was named.";
+            disk = diskOffsetsFromReference(RomImage::open(referencePath));
+        }
+        directory = buildAreaDirectory(image, kind, disk ? &*disk : nullptr);
+        palettes = startupPalettes(image, kind);
+        area = loadArea(image, directory, kind, startArea);
+    } catch (const ImageError& error) {
+        return std::string(error.what());
+    }
+
+    romFileName_ = imagePath;
+    referencePath_ = kind == ImageKind::Fds ? referencePath : referencePath_;
+    if (kind == ImageKind::Fds)
+        settings_.referenceImage = referencePath;
+    kind_ = kind;
+    disk_ = disk;
+    directory_ = directory;
+    palettes_ = palettes;
+    area_ = std::move(area);
+    currentArea_ = startArea;
+    applyOptionsFromSettings();
+    caption_ = areaCaption(currentArea_, directory_);
+    applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+    draw();
+    notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits | Change::Checks |
+           Change::EditMode | Change::Commands);
+    return std::nullopt;
+}
+
+void EditorCore::applyOptionsFromSettings()
+{
+    view_ = ViewState{};
+    view_.editMode = 0;
+    view_.groundView = settings_.groundView;
+    view_.pageView = settings_.pageView;
+    view_.objectMarks = settings_.objectMarks;
+    view_.pointersFollowDoors = settings_.pointersFollowDoors;
+    view_.showPointersAsObjects = settings_.showPointersAsObjects;
+    iniChecks_ = settings_.saveChecks;
+}
+
+std::optional<std::string> EditorCore::loadCurrentArea()
+{
+    try {
+        const RomImage image = RomImage::openChecked(romFileName_, kind_);
+        AreaDirectory directory = buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr);
+        AreaModel area = loadArea(image, directory, kind_, currentArea_);
+        directory_ = directory;
+        area_ = std::move(area);
+    } catch (const ImageError& error) {
+        return std::string(error.what());
+    }
+    view_.viewColumn = 0;
+    view_.viewRow = 0;
+    caption_ = areaCaption(currentArea_, directory_);
+    applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+    draw();
+    return std::nullopt;
+}
+
+bool EditorCore::changeArea(int area)
+{
+    if (!hasImage())
+        return false;
+    const int previous = currentArea_;
+    currentArea_ = area;
+    if (auto error = loadCurrentArea()) {
+        currentArea_ = previous;
+        message_ = *error;
+        notify(Change::Message);
+        return false;
+    }
+    notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits);
+    return true;
+}
+
+std::optional<std::string> EditorCore::shutDown() const
+{
+    ShutdownValues values;
+    values.romFileName = romFileName_;
+    values.referenceImage = settings_.referenceImage;
+    values.currentArea = currentArea_;
+    values.groundView = view_.groundView;
+    values.pageView = view_.pageView;
+    values.objectMarks = view_.objectMarks;
+    values.pointersFollowDoors = view_.pointersFollowDoors;
+    values.showPointersAsObjects = view_.showPointersAsObjects;
+    values.zoom = zoom_;
+    values.saveChecks = iniChecks_;
+    if (settingsPath_.empty())
+        return std::string("There is no folder for the settings file.");
+    SettingsFile file = SettingsFile::load(settingsPath_);
+    writeShutdownSettings(file, values);
+    try {
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(settingsPath_).parent_path(), ignored);
+        file.save(settingsPath_);
+    } catch (const ImageError& error) {
+        return std::string(error.what());
+    }
+    return std::nullopt;
+}
+
+void EditorCore::setZoom(int zoom)
+{
+    if (zoom >= 1 && zoom <= 4)
+        zoom_ = zoom;
+}
+
+const Picture& EditorCore::viewPicture() const { return renderer_->picture(); }
+
+void EditorCore::draw()
+{
+    if (!hasImage())
+        return;
+    renderer_->drawArea(area_, view_, directory_.worldFirstArea);
+    readouts_ = updateReadouts(area_, view_);
+    headerDisplay_ = showHeaderBits(area_.header, kBitBoxColours);
+}
+
+void EditorCore::redraw(ChangeSet extra)
+{
+    draw();
+    notify(Change::Picture | Change::Readouts | Change::HeaderBits | extra);
+}
+
+void EditorCore::notify(ChangeSet changes)
+{
+    if (observer_ && !changes.empty())
+        observer_(changes);
+}
+
+std::uint32_t EditorCore::pressedBitBoxColour() { return kBitBoxColours[2]; }
+
+} // namespace quorled

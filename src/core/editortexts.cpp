@@ -1,0 +1,35 @@
+#include "editorcore.h"
+
+namespace quorled {
+
+std::string EditorCore::versionText()
+{
+    return "Version " + std::to_string(QUORLED_VERSION_MAJOR) + "." + std::to_string(QUORLED_VERSION_MINOR);
+}
+
+std::vector<std::string> EditorCore::verticalKeyHelp()
+{
+    return {"up/down : scroll in the level", "left/right : select previous/next object/enemy"};
+}
+
+std::vector<std::string> EditorCore::horizontalKeyHelp()
+{
+    return {"left/right : scroll in the level", "up/down : select previous/next object/enemy"};
+}
+
+std::vector<std::string> EditorCore::keyHelp()
+{
+    return {
+        "press Shift key while scrolling to scroll faster (scroll by page instead of scrolling by unit)",
+        "space : switch between object and enemy editing",
+        "2, 4, 6, 8 (numpad) : move object/enemy (works differently with special objects)",
+        "/, * : change object/enemy (or special object parameter) by 16",
+        "-, + : change object/enemy (or special object parameter) by 1",
+        "M : switch \"object marks viewing",
+        "O : switch \"pointers show up as objects\"",
+        "P : switch page separator viewing",
+        "0 : switch ground viewing",
+    };
+}
+
+} // namespace quorled
