@@ -34,7 +34,7 @@ constexpr std::string_view glyph3x5(char c)
     case 'H': return "#.##.####.##.##";
     case 'I': return "###.#..#..#.###";
     case 'J': return "..#..#..##.#.#.";
-    case 'K': return "#.##.###.#.##.#";
+    case 'K': return "#.###.#..##.#.#";
     case 'L': return "#..#..#..#..###";
     case 'M': return "#.#####.##.##.#";
     case 'N': return "##.#.##.##.##.#";

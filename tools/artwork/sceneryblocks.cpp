@@ -80,24 +80,47 @@ void rock(TilePen p, const Theme& t)
           keys(t.rock));
 }
 
+// A square block with the spotted cap pattern, to be picked up and thrown.
 void mushroomBlock(TilePen p, const Theme& t)
 {
-    p.art({"....KKKKKKKK....",
-           "..KKMMLLLLMMKK..",
-           ".KMMMLLLLLLMMMK.",
-           ".KMMMLLLLLLMMMK.",
+    p.art({"KKKKKKKKKKKKKKKK",
+           "KMMMMMLLLLMMMMMK",
+           "KMMMMLLLLLLMMMMK",
+           "KLLMMLLLLLLMMLLK",
+           "KLLLMMLLLLMMLLLK",
+           "KLLLMMMMMMMMLLLK",
+           "KLLMMMMMMMMMMLLK",
+           "KMMMMMLLLLMMMMMK",
+           "KMMMMLLLLLLMMMMK",
+           "KMMMMLLLLLLMMMMK",
            "KLLMMMLLLLMMMLLK",
            "KLLLMMMMMMMMLLLK",
            "KLLLMMMMMMMMLLLK",
+           "KLLMMMMMMMMMMLLK",
+           "KMMMMMMMMMMMMMMK",
+           "KKKKKKKKKKKKKKKK"},
+          keys(t.red));
+}
+
+// A mushroom standing on its stalk.
+void mushroom(TilePen p, const Theme& t)
+{
+    p.art({"................",
+           ".....KKKKKK.....",
+           "...KKMMLLMMKK...",
+           "..KMMLLLLLLMMK..",
+           ".KMMMLLLLLLMMMK.",
+           ".KLLMMLLLLMMLLK.",
+           "KLLLLMMMMMMLLLLK",
+           "KLLLLMMMMMMLLLLK",
            "KMLLMMMMMMMMLLMK",
-           "KMMMMMMMMMMMMMMK",
-           "KMMMMMMMMMMMMMMK",
-           ".KKKKKKKKKKKKKK.",
+           "KMMKKKKKKKKKKMMK",
+           ".KKLLLKLLKLLLKK.",
+           "...KLLKLLKLLK...",
            "...KLLLLLLLLK...",
-           "...KLKLLLLKLK...",
-           "...KLLLLLLLLK...",
-           "...KLLLLLLLLK...",
-           "....KKKKKKKK...."},
+           "....KLLLLLLK....",
+           ".....KKKKKK.....",
+           "................"},
           keys(t.red));
 }
 
@@ -195,6 +218,7 @@ void drawBlocks(SlotSheet& sheet, const Theme& t)
     pow(TilePen(sheet, 21), t);
     rock(TilePen(sheet, 22), t);
     mushroomBlock(TilePen(sheet, 24), t);
+    mushroom(TilePen(sheet, 14), t);
     {
         TilePen p(sheet, 45); // row of bricks: small light bricks
         bricks(p, t.wood, 8, 4, 4, t.wood.light(), t.wood.dark(), false);

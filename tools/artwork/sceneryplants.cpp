@@ -1,4 +1,4 @@
-// Plants: herbs, sprout, cherry, tree, vine and the green platform hill.
+// Plants: herbs, cherry, tree, vine and the green platform hill.
 
 #include "theme.h"
 
@@ -48,27 +48,6 @@ void herb(TilePen p, Sub s)
            "...KMMMMMMMMMK..",
            "....KMMMMMMMK...",
            ".....KKKKKKK....",
-           "................"},
-          keys(s));
-}
-
-void sprout(TilePen p, Sub s)
-{
-    p.art({"................",
-           "................",
-           "................",
-           "................",
-           "................",
-           "...KKK....KKK...",
-           "..KLLMK..KMLLK..",
-           ".KLLMMMKKMMMLLK.",
-           ".KLMMMMKKMMMMLK.",
-           "..KMMMKMMKMMMK..",
-           "...KKK.MK.KKK...",
-           ".......MK.......",
-           "......KMMK......",
-           ".....KMMMMK.....",
-           "......KKKK......",
            "................"},
           keys(s));
 }
@@ -223,7 +202,6 @@ void drawPlants(SlotSheet& sheet, const Theme& t)
               keys(t.plant));
     }
     herb(TilePen(sheet, 18), t.plant);
-    sprout(TilePen(sheet, 14), t.plant);
     cherry(TilePen(sheet, 3), t);
     treeTop(TilePen(sheet, 35), t);
     trunk(TilePen(sheet, 26), t);
