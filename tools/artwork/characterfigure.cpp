@@ -37,8 +37,6 @@ constexpr Look kLooks[4] = {
 void head(Canvas& c, const Look& look, int top)
 {
     c.oval(2, top, 11, top + 7, look.skin);
-    c.box(9, top + 3, 9, top + 4, Black);          // eye, facing right
-    c.dot(12, top + 4, look.skin);                 // nose
     switch (look.headwear) {
     case Headwear::Hood:
         c.oval(1, top - 2, 11, top + 3, look.hat);
@@ -62,12 +60,14 @@ void head(Canvas& c, const Look& look, int top)
         c.dot(4, top - 1, White);
         break;
     case Headwear::LongHair:
-        c.oval(1, top - 1, 11, top + 4, look.hat);
-        c.box(1, top + 2, 4, top + 12, look.hat);
+        c.oval(1, top - 1, 11, top + 2, look.hat);
+        c.box(1, top + 1, 4, top + 12, look.hat);
         c.box(5, top - 2, 8, top - 2, Yellow);     // tiara
         c.dot(6, top - 3, Yellow);
         break;
     }
+    c.box(9, top + 3, 9, top + 4, Black);          // eye, facing right
+    c.dot(12, top + 4, look.skin);                 // nose
 }
 
 void vegetable(Canvas& c, int x, int y)

@@ -102,25 +102,33 @@ void crab(Canvas& c)
     c.outline(Black);
 }
 
-// A flame shape with a face, size w x h, at (x, y).
+// A flame shape with a face, size w x h, at (x, y): a round body with three
+// tongues rising from it, red outside, then orange, then a yellow heart.
 void flame(Canvas& c, int x, int y, int w, int h)
 {
     Canvas f(w, h);
-    f.oval(0, h / 3, w - 1, h - 1, Red);
-    for (int k = 0; k < 3; ++k) {         // tongues
-        const int tx = k * (w - 1) / 2;
-        f.line(w / 2, h / 2, tx, 0, Red);
-        f.line(w / 2, h / 2, tx + (k == 2 ? -1 : 1), 0, Red);
-        f.line(w / 2 + 1, h / 2, tx + (k == 0 ? 2 : -1), 1, Red);
+    const Ink layers[3] = {Red, Orange, Yellow};
+    for (int k = 0; k < 3; ++k) {
+        const int inset = k * w / 8;
+        const int left = inset;
+        const int right = w - 1 - inset;
+        const int top = h / 3 + k * h / 10;
+        f.oval(left, top, right, h - 1 - k * h / 16, layers[k]);
+        const int base = top + (h - top) / 3;
+        const int span = right - left + 1;
+        f.triangle(left, base, left + span / 2, base, left + span / 6, k * h / 10 + h / 6, layers[k]);
+        f.triangle(left + span / 4, base, right - span / 4, base, left + span / 2, k * h / 10, layers[k]);
+        f.triangle(left + span / 2, base, right, base, right - span / 6, k * h / 10 + h / 8, layers[k]);
     }
-    f.oval(w / 6, h / 2, w - 1 - w / 6, h - 1 - h / 12, Orange);
-    f.oval(w / 3, h * 2 / 3, w - 1 - w / 3, h - 1 - h / 8, Yellow);
-    const int e = w / 8 + 1;              // eyes and mouth
-    f.box(w / 3 - e / 2, h / 2, w / 3 + e / 2, h / 2 + e, White);
-    f.box(w * 2 / 3 - e / 2, h / 2, w * 2 / 3 + e / 2, h / 2 + e, White);
-    f.box(w / 3, h / 2 + e / 2, w / 3 + e / 2, h / 2 + e, Black);
-    f.box(w * 2 / 3, h / 2 + e / 2, w * 2 / 3 + e / 2, h / 2 + e, Black);
+    const int e = w / 10 + 1;   // eyes and mouth
+    const int eyeY = h * 3 / 5;
+    f.box(w / 3 - e, eyeY, w / 3, eyeY + e + 1, White);
+    f.box(w * 2 / 3, eyeY, w * 2 / 3 + e, eyeY + e + 1, White);
+    f.box(w / 3 - e / 2, eyeY + e / 2 + 1, w / 3, eyeY + e + 1, Black);
+    f.box(w * 2 / 3, eyeY + e / 2 + 1, w * 2 / 3 + e / 2, eyeY + e + 1, Black);
     f.line(w / 3, h * 5 / 6, w * 2 / 3, h * 5 / 6, DarkRed);
+    f.line(w / 3 - 1, h * 5 / 6 - 1, w / 3, h * 5 / 6, DarkRed);
+    f.line(w * 2 / 3 + 1, h * 5 / 6 - 1, w * 2 / 3, h * 5 / 6, DarkRed);
     f.outline(Black);
     c.paste(f, x, y);
 }
@@ -208,37 +216,47 @@ void fireCar(Canvas& c)
     // The rider is the red masked walker's own tile, so it is drawn unchanged.
     drawMaskedWalker(c, 0, 0, Red);
     Canvas car(16, 48);
-    car.box(2, 16, 13, 27, Grey);          // body
-    car.box(0, 19, 3, 23, DarkGrey);         // nozzle
-    car.box(3, 18, 12, 19, White);
-    car.frame(2, 16, 13, 27, Black);
-    car.oval(3, 26, 12, 35, DarkGrey);       // wheel
-    car.oval(6, 29, 9, 32, Grey);
-    car.box(1, 36, 14, 37, Brown);           // axle plate
-    car.oval(3, 36, 12, 45, DarkGrey);
-    car.oval(6, 39, 9, 42, Grey);
+    car.box(1, 17, 14, 33, Grey);          // armoured body
+    car.line(1, 17, 14, 17, White);
+    car.box(1, 29, 14, 30, Red);
+    car.box(0, 21, 5, 27, DarkGrey);       // flame nozzle, facing left
+    car.oval(0, 22, 2, 26, Black);
+    car.dot(8, 20, White);                 // rivets
+    car.dot(12, 20, White);
+    car.dot(8, 25, White);
+    car.dot(12, 25, White);
+    car.box(2, 34, 13, 36, DarkGrey);      // axle
+    car.oval(0, 36, 7, 44, DarkGrey);      // wheels
+    car.oval(8, 36, 15, 44, DarkGrey);
+    car.oval(2, 38, 5, 42, Grey);
+    car.oval(10, 38, 13, 42, Grey);
     car.outline(Black);
     car.box(0, 0, 15, 15, Clear);
     c.paste(car, 0, 0);
 }
 
-// A bird-head gate 16 x 48 facing left; open mouth when `open`.
+// A bird-head gate 16 x 48 facing left; open mouth (the way through) when
+// `open`.
 void birdGate(Canvas& c, bool open, Ink crest)
 {
-    c.oval(1, 0, 15, 14, crest);           // crest
-    c.oval(0, 4, 15, 30, Grey);            // head
-    c.oval(6, 10, 12, 16, White);          // eye
-    c.oval(7, 12, 9, 15, Red);
-    c.box(0, 18, 7, 22, Yellow);           // upper beak
-    if (open) {
-        c.box(0, 23, 9, 33, Black);
-        c.box(0, 34, 7, 37, Yellow);       // lower beak
-    } else {
-        c.box(0, 23, 7, 25, Yellow);
-    }
-    c.box(4, 38, 15, 47, DarkGrey);        // neck
-    c.line(5, 40, 14, 40, Grey);
-    c.line(5, 44, 14, 44, Grey);
+    for (int k = 0; k < 3; ++k)            // crest feathers
+        c.triangle(6 + 3 * k, 8, 10 + 2 * k, 8, 9 + 3 * k, 0, crest);
+    c.oval(2, 4, 15, 30, Grey);            // head
+    c.box(9, 10, 15, 30, Grey);
+    c.line(4, 8, 12, 7, DarkGrey);         // brow
+    c.oval(5, 9, 11, 15, White);           // eye
+    c.oval(6, 11, 8, 13, Red);
+    const int jaw = open ? 33 : 25;
+    if (open)
+        c.box(3, 24, 12, 33, Black);       // mouth
+    c.triangle(0, 22, 11, 17, 11, 24, Yellow);   // hooked upper beak
+    c.dot(0, 23, Yellow);
+    c.dot(1, 24, Yellow);
+    c.triangle(3, jaw, 11, jaw, 11, jaw + 4, Orange);   // lower beak
+    c.box(3, 36, 15, 47, DarkGrey);        // feathered neck
+    for (int y = 38; y < 47; y += 3)
+        for (int x = 4 + (y % 2); x < 15; x += 3)
+            c.dot(x, y, Grey);
     c.outline(Black);
 }
 

@@ -90,6 +90,29 @@ void Canvas::line(int x0, int y0, int x1, int y1, Ink ink)
     }
 }
 
+void Canvas::triangle(int x0, int y0, int x1, int y1, int x2, int y2, Ink ink)
+{
+    // A pixel is inside when its centre is on the same side of all three edges
+    // (doubled coordinates keep the test in integers); the edges are drawn too.
+    const auto side = [](long ax, long ay, long bx, long by, long px, long py) {
+        return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
+    };
+    for (int y = std::min({y0, y1, y2}); y <= std::max({y0, y1, y2}); ++y) {
+        for (int x = std::min({x0, x1, x2}); x <= std::max({x0, x1, x2}); ++x) {
+            const long px = 2 * x;
+            const long py = 2 * y;
+            const long a = side(2 * x0, 2 * y0, 2 * x1, 2 * y1, px, py);
+            const long b = side(2 * x1, 2 * y1, 2 * x2, 2 * y2, px, py);
+            const long c = side(2 * x2, 2 * y2, 2 * x0, 2 * y0, px, py);
+            if ((a >= 0 && b >= 0 && c >= 0) || (a <= 0 && b <= 0 && c <= 0))
+                dot(x, y, ink);
+        }
+    }
+    line(x0, y0, x1, y1, ink);
+    line(x1, y1, x2, y2, ink);
+    line(x2, y2, x0, y0, ink);
+}
+
 void Canvas::pattern(int x, int y, std::initializer_list<const char*> rows)
 {
     int row = 0;

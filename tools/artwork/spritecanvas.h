@@ -36,6 +36,7 @@ public:
     void frame(int x0, int y0, int x1, int y1, Ink ink);  // outline of a box
     void oval(int x0, int y0, int x1, int y1, Ink ink);   // filled ellipse in the box
     void line(int x0, int y0, int x1, int y1, Ink ink);
+    void triangle(int x0, int y0, int x1, int y1, int x2, int y2, Ink ink);   // filled
     // Rows of pattern characters with the top-left at (x, y); Clear leaves the
     // canvas unchanged.
     void pattern(int x, int y, std::initializer_list<const char*> rows);

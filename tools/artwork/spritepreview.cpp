@@ -100,4 +100,13 @@ QImage drawEnemyPreview(const EnemySheets& sheets)
     return out;
 }
 
+QImage enlarged(const QImage& image, int zoom)
+{
+    QImage out(image.width() * zoom, image.height() * zoom, QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y, image.pixel(x / zoom, y / zoom));
+    return out;
+}
+
 } // namespace quorled::art

@@ -12,4 +12,7 @@ namespace quorled::art {
 // sheets and the mask side by side.
 QImage drawEnemyPreview(const EnemySheets& sheets);
 
+// A picture enlarged by a whole factor, each pixel a zoom x zoom square.
+QImage enlarged(const QImage& image, int zoom);
+
 } // namespace quorled::art

@@ -44,12 +44,14 @@ int main(int argc, char** argv)
         ok = save(sheets.sheets[static_cast<std::size_t>(set)],
                   out.filePath(QStringLiteral("enemies%1.png").arg(set))) && ok;
     ok = save(sheets.mask, out.filePath(QStringLiteral("enemymask.png"))) && ok;
-    ok = save(drawCharacterPicture(), out.filePath(QStringLiteral("characters.png"))) && ok;
+    const QImage characters = drawCharacterPicture();
+    ok = save(characters, out.filePath(QStringLiteral("characters.png"))) && ok;
 
     if (argc == 3) {
         const QDir previews(QString::fromLocal8Bit(argv[2]));
         QDir().mkpath(previews.path());
         ok = save(drawEnemyPreview(sheets), previews.filePath(QStringLiteral("preview-enemies.png"))) && ok;
+        ok = save(enlarged(characters, 4), previews.filePath(QStringLiteral("preview-characters.png"))) && ok;
     }
     return ok ? 0 : 1;
 }
