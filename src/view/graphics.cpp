@@ -30,6 +30,13 @@ std::vector<std::uint32_t> readSceneryRows(const Picture& sheet)
     return pixels;
 }
 
+void clearMaskedPixels(Picture& sheet, const Picture& mask)
+{
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixel(x, y, sheet.pixel(x, y) & ~mask.pixel(x, y) & 0xFFFFFF);
+}
+
 } // namespace
 
 void initGraphics(GraphicsModel& model, const GraphicsSources& sources)
@@ -52,6 +59,8 @@ void initGraphics(GraphicsModel& model, const GraphicsSources& sources)
         model.enemySheets[set] = requirePicture(sources.enemies[set], name.c_str(), size, size);
     }
     model.enemyMask = requirePicture(sources.enemyMask, "enemy mask", size, size);
+    for (Picture& sheet : model.enemySheets)
+        clearMaskedPixels(sheet, model.enemyMask);
 
     const Picture& master = requirePicture(sources.masterPalette, "master palette picture", 16, 4);
     for (int n = 0; n < 64; ++n)

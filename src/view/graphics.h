@@ -54,7 +54,10 @@ struct GraphicsSources {
 };
 
 // Fills the graphics model once: scenery pixels, the label rows of the
-// working sheet, the enemy sheets, the mask and the 64 screen colours.
+// working sheet, the enemy sheets, the mask and the 64 screen colours. The
+// enemy sheets lose every pixel that is set in the mask (sheet AND NOT
+// mask), so sprites can be ORed onto the masked view; masking them again
+// changes nothing.
 // Throws ImageError naming the picture when one is missing or too small.
 void initGraphics(GraphicsModel& model, const GraphicsSources& sources);
 

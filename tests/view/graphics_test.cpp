@@ -103,6 +103,19 @@ TEST(GraphicsTest, InitGraphicsReadsColoursAndLabelRows)
     EXPECT_TRUE(model.sheetPixels[2].empty());
 }
 
+TEST(GraphicsTest, EnemySheetsLoseThePixelsSetInTheMask)
+{
+    Fixture fixture;
+    fixture.enemies[2] = Picture(256, 256, 0x8844CC);
+    fixture.mask.setPixel(3, 3, 0x000000);
+    fixture.mask.setPixel(4, 3, 0x0F00F0);
+    GraphicsModel model;
+    initGraphics(model, fixture.sources);
+    EXPECT_EQ(model.enemySheets[2].pixel(3, 3), 0x8844CCu);
+    EXPECT_EQ(model.enemySheets[2].pixel(4, 3), 0x80440Cu);
+    EXPECT_EQ(model.enemySheets[2].pixel(5, 3), 0u);
+}
+
 TEST(GraphicsTest, InitGraphicsRefusesAMissingOrSmallPicture)
 {
     Fixture fixture;
