@@ -179,10 +179,9 @@ void snakeInJar(Canvas& c, bool sand)
         ".....krrRk......",
     });
     if (sand) {
-        c.swap(Red, Tan);
-        c.swap(DarkRed, Brown);
-        c.oval(0, 19, 15, 40, Yellow);
-        c.box(0, 30, 15, 31, Yellow);
+        c.swap(Red, Orange);
+        c.oval(0, 19, 15, 40, Tan);
+        c.box(0, 30, 15, 31, Tan);
         for (int k = 0; k < 16; k += 3)
             c.dot(k, 22 + k % 5, Orange);
         c.outline(Black);

@@ -151,23 +151,31 @@ void snowBlob(Canvas& c)
     });
 }
 
-// A spark ball whose tail points up (1), right (2), down (3) or left (4).
+// A spark ball whose tail of sparks trails up (1), right (2), down (3) or
+// left (4), telling the four kinds apart.
 void spark(Canvas& c, int which)
 {
+    Canvas tail(16, 16);
+    tail.triangle(5, 7, 10, 7, 7, 0, Red);     // drawn pointing up, then turned
+    tail.triangle(6, 7, 9, 7, 7, 1, Orange);
+    Canvas turned(16, 16);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const Ink ink = tail.at(x, y);
+            switch (which) {
+            case 1: turned.dot(x, y, ink); break;
+            case 2: turned.dot(15 - y, x, ink); break;
+            case 3: turned.dot(x, 15 - y, ink); break;
+            default: turned.dot(y, x, ink); break;
+            }
+        }
+    }
+    c.paste(turned, 0, 0);
     c.oval(3, 3, 12, 12, Yellow);
     c.oval(5, 5, 10, 10, White);
-    const int d[4][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
-    for (int k = 0; k < 8; ++k) {         // rays all round
-        const int dx = (k % 4 == 0) ? 0 : (k < 4 ? 1 : -1);
-        const int dy = (k % 4 == 2) ? 0 : ((k < 2 || k > 6) ? -1 : 1);
-        c.dot(7 + 6 * dx, 7 + 6 * dy, Orange);
-    }
-    const int dx = d[which - 1][0];
-    const int dy = d[which - 1][1];
-    for (int k = 6; k <= 7; ++k) {
-        c.dot(7 + k * dx, 7 + k * dy, Red);
-        c.dot(8 + k * dx, 8 + k * dy, Red);
-        c.dot(7 + k * dx + (dy != 0), 7 + k * dy + (dx != 0), Red);
+    for (int k = 0; k < 16; k += 5) {          // crackle round the ball
+        c.dot(k, 2 + k % 3, Yellow);
+        c.dot(15 - k, 13 - k % 3, Yellow);
     }
     c.box(5, 6, 6, 7, Black);
     c.box(9, 6, 10, 7, Black);

@@ -87,4 +87,31 @@ EnemySheets drawEnemySheets()
     return result;
 }
 
+std::string checkEnemySheets(const EnemySheets& sheets)
+{
+    char text[160];
+    for (int y = 0; y < kSheetSize; ++y) {
+        for (int x = 0; x < kSheetSize; ++x) {
+            const QRgb m = sheets.mask.pixel(x, y) & 0xFFFFFF;
+            if (m != 0 && m != 0xFFFFFF) {
+                std::snprintf(text, sizeof text, "The mask pixel (%d, %d) is neither black nor white.", x, y);
+                return text;
+            }
+            if (inCheckerTile(x, y) && m != 0) {
+                std::snprintf(text, sizeof text, "The checkerboard tile is not opaque at (%d, %d).", x, y);
+                return text;
+            }
+            for (int set = 0; set < 4; ++set) {
+                if (m != 0 && (sheets.sheets[static_cast<std::size_t>(set)].pixel(x, y) & 0xFFFFFF) != 0) {
+                    std::snprintf(text, sizeof text,
+                                  "Enemy sheet %d has colour at (%d, %d), where the mask is transparent.", set,
+                                  x, y);
+                    return text;
+                }
+            }
+        }
+    }
+    return {};
+}
+
 } // namespace quorled::art

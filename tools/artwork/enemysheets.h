@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <array>
+#include <string>
 
 namespace quorled::art {
 
@@ -16,5 +17,10 @@ struct EnemySheets {
 };
 
 EnemySheets drawEnemySheets();
+
+// Checks the rules the level view relies on: the mask is only black and white,
+// every sheet is black wherever the mask is white, and tile 254 is opaque.
+// Returns an empty text when they hold, else a sentence naming the pixel.
+std::string checkEnemySheets(const EnemySheets& sheets);
 
 } // namespace quorled::art

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -39,6 +40,11 @@ int main(int argc, char** argv)
 
     using namespace quorled::art;
     const EnemySheets sheets = drawEnemySheets();
+    const std::string fault = checkEnemySheets(sheets);
+    if (!fault.empty()) {
+        std::fprintf(stderr, "quorled-draw-sprites: %s Nothing was written.\n", fault.c_str());
+        return 1;
+    }
     bool ok = true;
     for (int set = 0; set < 4; ++set)
         ok = save(sheets.sheets[static_cast<std::size_t>(set)],
