@@ -161,7 +161,7 @@ DemoAreaWriter bossArea(const Slot& s, DemoPieces& pieces, bool worldBoss)
             w.object(0, g - 2, 12, 0x1A);
             w.enemy(0x4A, 13, 0);
         }
-        w.enemy(0x42, 14, g - 3);
+        w.enemy(s.world % 2 ? 0x2D : 0x42, 14, g - 3);
         return w;
     }
     w.object(0, g - 3, 10, s.world == 1 ? 0x1E : 0x1F);
