@@ -1,0 +1,62 @@
+#include "arearoom.h"
+
+#include "romimage.h"
+#include "romlayout.h"
+
+#include <algorithm>
+
+namespace quorled {
+
+namespace {
+
+// The first offset after `after` where bytes stop being free for an area
+// whose block ends at `after`: the start of any area's data, the enemy
+// pointer block or the end of the level-data region (iNES), the end of the
+// file.
+long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long after)
+{
+    long bound = image.size();
+    const auto consider = [&](long offset) {
+        if (offset > after)
+            bound = std::min(bound, offset);
+    };
+    for (int area = 0; area < kAreaCount; ++area) {
+        consider(directory.areaLevelOffset[static_cast<std::size_t>(area)]);
+        consider(directory.areaEnemyOffset[static_cast<std::size_t>(area)]);
+    }
+    if (kind == ImageKind::Ines) {
+        consider(kEnemyPointerBlockStart);
+        consider(kLevelRegionEnd + 1);
+    }
+    return bound;
+}
+
+long freeRunEnd(const RomImage& image, long from)
+{
+    long o = from;
+    while (image.contains(o) && image.read(o) == 0xFF)
+        ++o;
+    return o;
+}
+
+// The room of a block that starts at `start` and whose last byte is `last`.
+long roomEnd(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long start, long last)
+{
+    const long blockEnd = std::max(start, last + 1);
+    const long runEnd = std::min(freeRunEnd(image, blockEnd), nextTakenOffset(image, directory, kind, last));
+    return std::clamp(std::max(blockEnd, runEnd), 0L, image.size());
+}
+
+} // namespace
+
+AreaRoom findAreaRoom(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& loaded)
+{
+    AreaRoom room;
+    room.levelStart = loaded.levelDataOffset;
+    room.levelEnd = roomEnd(image, directory, kind, loaded.levelDataOffset, loaded.levelEndMarkerOffset);
+    room.enemyStart = loaded.enemyDataOffset;
+    room.enemyEnd = roomEnd(image, directory, kind, loaded.enemyDataOffset, loaded.enemyTerminatorOffset);
+    return room;
+}
+
+} // namespace quorled

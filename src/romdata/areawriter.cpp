@@ -1,0 +1,200 @@
+#include "areawriter.h"
+
+#include "arealoader.h"
+#include "arearoom.h"
+#include "bytes.h"
+#include "coordinates.h"
+#include "enemyencoder.h"
+#include "imageerror.h"
+#include "objectencoder.h"
+#include "romimage.h"
+#include "romlayout.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quorled {
+
+namespace {
+
+inline constexpr long kSaveMarkerOffset = 0x12510;
+inline constexpr std::uint8_t kSaveMarker = 0xA5;
+
+SavePlan refuse(std::string text)
+{
+    SavePlan plan;
+    plan.refusal = SaveMessage{kSaveRefusedTitle, std::move(text)};
+    return plan;
+}
+
+std::string areaLabel(int area) { return "area " + hex2(area); }
+
+std::string noRoomText(const char* what, const char* command, int area, std::size_t needed, long room, long at)
+{
+    return std::string("The ") + what + " of " + areaLabel(area) + " needs " + std::to_string(needed) +
+           " bytes, but there is room for only " + std::to_string(std::max(room, 0L)) + " bytes at " +
+           hexAddress(at) + ". Use \"" + command + "\" to give it more room, or remove some of it, and save again.";
+}
+
+// Folds, sorts and repairs a copy of the model into stream order.
+std::optional<std::string> prepareStreamModel(AreaModel& stream)
+{
+    foldObjectColumns(stream);
+    sortObjects(stream, true);
+    sortEnemies(stream);
+    if (auto problem = checkEnemyPages(stream))
+        return problem;
+    return repairRowSteps(stream.objects);
+}
+
+void place(std::vector<ByteWrite>& writes, long start, const std::vector<std::uint8_t>& bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        writes.push_back({start + static_cast<long>(i), bytes[i]});
+}
+
+void fillFree(std::vector<ByteWrite>& writes, long from, long end)
+{
+    for (long o = from; o < end; ++o)
+        writes.push_back({o, 0xFF});
+}
+
+// The enemies as a load finds them after a save of the stream model.
+std::vector<Enemy> enemiesAsLoaded(const AreaModel& stream)
+{
+    // Pages are counted on the model's axis and read back on the axis of the
+    // header that is written with them.
+    const int readVertical = 1 - stream.header.bit(1);
+    std::vector<Enemy> expected;
+    for (const Enemy& enemy : stream.enemies) {
+        const int page = enemyPage(enemy, stream.isVertical);
+        Enemy e{enemy.type & 0xFF, enemy.x & 15, enemy.y & 15};
+        (readVertical ? e.y : e.x) += page * 16;
+        expected.push_back(e);
+    }
+    return expected;
+}
+
+// Whether the area, loaded from the image with `writes` applied, has the
+// level bytes and the enemies that were saved.
+bool readsBackAsSaved(const RomImage& image, const AreaDirectory& directory, ImageKind kind,
+                      const std::vector<ByteWrite>& writes, const std::vector<std::uint8_t>& level,
+                      const AreaModel& stream)
+{
+    RomImage scratch = RomImage::fromBytes(image.bytes());
+    for (const ByteWrite& write : writes)
+        scratch.write(write.offset, write.value);
+    AreaModel loaded = loadArea(scratch, directory, kind, stream.area);
+    if (loaded.enemies != enemiesAsLoaded(stream))
+        return false;
+    // The header and the scrolling direction come from the written bytes.
+    foldObjectColumns(loaded);
+    return encodeLevelData(loaded) == level;
+}
+
+} // namespace
+
+SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& model)
+{
+    AreaModel stream = model;
+    if (auto problem = prepareStreamModel(stream))
+        return refuse("Area " + hex2(model.area) + " cannot be saved. " + *problem);
+
+    const AreaModel found = loadArea(image, directory, kind, model.area);
+    if (found.levelDataOffset != model.levelDataOffset || found.enemyDataOffset != model.enemyDataOffset)
+        throw ImageError("The data of " + areaLabel(model.area) + " was moved in " + image.path() +
+                         " after the area was loaded; load the area again before saving it.");
+    if (!image.contains(model.levelDataOffset) || !image.contains(model.enemyDataOffset))
+        return refuse("The level or enemy data pointer of " + areaLabel(model.area) + " (" +
+                      hexAddress(model.levelDataOffset) + ", " + hexAddress(model.enemyDataOffset) +
+                      ") lies outside the image, so the area has no room to be saved in.");
+    const AreaRoom room = findAreaRoom(image, directory, kind, found);
+
+    const std::vector<std::uint8_t> level = encodeLevelData(stream);
+    if (static_cast<long>(level.size()) > room.levelBytes())
+        return refuse(noRoomText("level data", "Move level data", model.area, level.size(), room.levelBytes(),
+                                 room.levelStart));
+    const std::vector<std::uint8_t> enemies = encodeEnemyData(stream);
+    if (static_cast<long>(enemies.size()) > room.enemyBytes())
+        return refuse(noRoomText("enemy data", "Move enemy data", model.area, enemies.size(), room.enemyBytes(),
+                                 room.enemyStart));
+
+    SavePlan plan;
+    // Objects and end marker, free bytes up to the end of the room, the save
+    // marker, the header, then the enemy block.
+    place(plan.writes, room.levelStart + 4, std::vector<std::uint8_t>(level.begin() + 4, level.end()));
+    fillFree(plan.writes, room.levelStart + static_cast<long>(level.size()), room.levelEnd);
+    if (kind == ImageKind::Ines && image.contains(kSaveMarkerOffset))
+        plan.writes.push_back({kSaveMarkerOffset, kSaveMarker});
+    place(plan.writes, room.levelStart, std::vector<std::uint8_t>(level.begin(), level.begin() + 4));
+
+    // The block is closed by an empty page and leaves the bytes after it as
+    // they are, as long as the area then reads back as saved. When older
+    // bytes after it would be read as more pages, they are freed; when no
+    // free byte follows to end the data, the block keeps a final 0xFF.
+    const long after = room.enemyStart + static_cast<long>(enemies.size());
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::vector<std::uint8_t> block = enemies;
+        if (attempt == 2)
+            block.back() = 0xFF;
+        std::vector<ByteWrite> writes = plan.writes;
+        place(writes, room.enemyStart, block);
+        if (attempt >= 1)
+            fillFree(writes, after, room.enemyEnd);
+        if (readsBackAsSaved(image, directory, kind, writes, level, stream)) {
+            plan.writes = std::move(writes);
+            return plan;
+        }
+    }
+    return refuse("The data of " + areaLabel(model.area) + " would not read back as it was saved, so nothing was "
+                  "written.");
+}
+
+SaveResult saveArea(RomImage& image, const AreaDirectory& directory, ImageKind kind, AreaModel& model,
+                    ViewPosition& view)
+{
+    SaveResult result;
+    SavePlan plan = planSave(image, directory, kind, model);
+    if (plan.refusal) {
+        result.refusal = std::move(plan.refusal);
+        return result;
+    }
+    const std::vector<std::uint8_t> before = image.bytes();
+    for (const ByteWrite& write : plan.writes)
+        image.write(write.offset, write.value);
+    for (const ByteWrite& write : plan.writes)
+        if (before[static_cast<std::size_t>(write.offset)] != image.read(write.offset))
+            result.changedOffsets.push_back(write.offset);
+    std::sort(result.changedOffsets.begin(), result.changedOffsets.end());
+    result.changedOffsets.erase(std::unique(result.changedOffsets.begin(), result.changedOffsets.end()),
+                                result.changedOffsets.end());
+    if (!image.path().empty())
+        image.commit();
+    result.saved = true;
+
+    const int selectedObject = model.selectedObject;
+    const int selectedEnemy = model.selectedEnemy;
+    const int wasVertical = model.isVertical;
+    model = loadArea(image, directory, kind, model.area);
+    if (model.isVertical != wasVertical)
+        std::swap(view.viewColumn, view.viewRow);
+    model.selectedObject = selectedObject;
+    model.selectedEnemy = selectedEnemy;
+    return result;
+}
+
+void renormalizeArea(AreaModel& model, ViewPosition& view)
+{
+    foldObjectColumns(model);
+    sortObjects(model, false);
+    sortEnemies(model);
+    const int direction = 1 - model.header.bit(1);
+    if (model.isVertical != direction) {
+        model.isVertical = direction;
+        std::swap(view.viewColumn, view.viewRow);
+    }
+    normalizeObjectCoordinates(model);
+    convertEnemyCoordinates(model);
+}
+
+} // namespace quorled

@@ -1,0 +1,140 @@
+#include "objectencoder.h"
+
+#include "bytes.h"
+#include "levelformat.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quorled {
+
+namespace {
+
+int lastRowOfPage(int row) { return (row / kRowsPerPage) * kRowsPerPage + 14; }
+
+// Moves special objects behind the normal objects of their page. A layer
+// switch goes behind every object of its layer: left at the end of its own
+// page, objects of its layer on later pages would be written after it and
+// come back in the next layer.
+void moveSpecialObjectsToPageEnds(std::vector<LevelObject>& objects)
+{
+    for (LevelObject& object : objects)
+        if (object.special && object.kind() != kKindPointer)
+            object.y = lastRowOfPage(object.y);
+    for (LevelObject& object : objects) {
+        if (!object.special || object.kind() != kKindNextLayer)
+            continue;
+        int lowest = object.y;
+        for (const LevelObject& other : objects)
+            if (other.layer == object.layer)
+                lowest = std::max(lowest, other.y);
+        object.y = lastRowOfPage(lowest);
+    }
+}
+
+} // namespace
+
+void foldObjectColumns(AreaModel& model)
+{
+    for (LevelObject& object : model.objects) {
+        if (!model.isVertical)
+            object.y = object.y + (object.x / 16) * kRowsPerPage;
+        object.x = object.x & 15;
+    }
+}
+
+void sortObjects(AreaModel& model, bool writing)
+{
+    std::vector<LevelObject>& objects = model.objects;
+    if (writing)
+        moveSpecialObjectsToPageEnds(objects);
+    // Adjacent exchanges until none is left: a stable sort by row inside
+    // every run of objects of one layer.
+    bool exchanged = true;
+    while (exchanged) {
+        exchanged = false;
+        for (std::size_t j = 0; j + 1 < objects.size(); ++j) {
+            if (objects[j + 1].layer == objects[j].layer && objects[j + 1].y < objects[j].y) {
+                std::swap(objects[j], objects[j + 1]);
+                exchanged = true;
+            }
+        }
+    }
+}
+
+std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
+{
+    // A stream without objects still starts with one: the loader reads the
+    // first object whatever it is, so the end marker alone would be read as
+    // a kind-15 object followed by whatever comes next.
+    if (objects.empty()) {
+        LevelObject end;
+        end.special = true;
+        end.type = kSpecialObjectType;
+        end.x = kKindEnd;
+        objects.push_back(end);
+    }
+    int row = 0;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const LevelObject object = objects[i];
+        if (object.special && object.kind() == kKindEnd && i > 0)
+            return "A special object of kind 15 stands where it would end the level data (object " +
+                   std::to_string(i + 1) + " in stream order); only the first object can be one. Delete it and "
+                   "save again.";
+        if (object.special) {
+            row = rowAfterSkip(row, object.kind());
+            if (object.kind() == kKindNextLayer)
+                row = 0;
+            continue;
+        }
+        if (object.y < row)
+            return "The object of type " + hex2(object.type & 0xFF) + " on page " + std::to_string(object.y / 15) +
+                   ", column " + std::to_string(object.x & 15) + ", row " + std::to_string(object.y % 15) +
+                   " lies above the row that the page-skip object before it moves to. Move one of them and save "
+                   "again.";
+        while (object.y - row > 14) {
+            const int pages = object.y / kRowsPerPage - row / kRowsPerPage;
+            LevelObject skip;
+            skip.special = true;
+            skip.type = kSpecialObjectType;
+            skip.x = pages >= 2 ? kKindSkipTwoPages : kKindSkipOnePage;
+            skip.y = row;
+            skip.layer = object.layer;
+            objects.insert(objects.begin() + static_cast<std::ptrdiff_t>(i), skip);
+            ++i;
+            row = rowAfterSkip(row, skip.kind());
+        }
+        row = object.y;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::uint8_t> encodeLevelData(const AreaModel& model)
+{
+    std::vector<std::uint8_t> out;
+    for (int b : model.header.bytes())
+        out.push_back(static_cast<std::uint8_t>(b));
+    int row = 0;
+    for (const LevelObject& object : model.objects) {
+        if (!object.special) {
+            out.push_back(static_cast<std::uint8_t>(((object.y - row) & 15) * 16 + (object.x & 15)));
+            out.push_back(static_cast<std::uint8_t>(object.type & 0xFF));
+            row = object.y;
+            continue;
+        }
+        const int kind = object.kind();
+        const int extra = specialObjExtraBytes[static_cast<std::size_t>(kind)];
+        out.push_back(static_cast<std::uint8_t>(0xF0 + kind));
+        if (extra >= 1)
+            out.push_back(static_cast<std::uint8_t>(object.param[0] & 0xFF));
+        if (extra == 2)
+            out.push_back(static_cast<std::uint8_t>(object.param[1] & 0xFF));
+        row = rowAfterSkip(row, kind);
+        if (kind == kKindNextLayer)
+            row = 0;
+    }
+    out.push_back(0xFF);
+    return out;
+}
+
+} // namespace quorled
