@@ -1,0 +1,78 @@
+#include "areasdialog.h"
+
+#include "core/editorcore.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorled {
+
+AreasDialog::AreasDialog(EditorCore& core, QWidget* parent)
+    : QDialog(parent), core_(core), list1_(new QListWidget(this)), list2_(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("Areas"));
+    setWindowTitle(tr("Select area"));
+
+    list1_->setObjectName(QStringLiteral("List1"));
+    list2_->setObjectName(QStringLiteral("List2"));
+    for (const std::string& name : EditorCore::worldNames())
+        list1_->addItem(QString::fromStdString(name));
+    list1_->setFixedWidth(110);
+    list2_->setMinimumSize(260, 240);
+    connect(list1_, &QListWidget::itemClicked, this, &AreasDialog::list1Click);
+    connect(list1_, &QListWidget::currentRowChanged, this, &AreasDialog::list1Click);
+    connect(list2_, &QListWidget::itemClicked, this, &AreasDialog::list2Click);
+    connect(list2_, &QListWidget::currentRowChanged, this, &AreasDialog::list2Click);
+    connect(list2_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    auto* prompt = new QLabel(tr("Select area to edit :"), this);
+    prompt->setObjectName(QStringLiteral("l1"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(list1_);
+    lists->addWidget(list2_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addLayout(lists, 1);
+    layout->addWidget(buttons);
+}
+
+void AreasDialog::list1Click()
+{
+    const int row = list1_->currentRow();
+    if (row < 0)
+        return;
+    const QSignalBlocker blocker(list2_);
+    list2_->clear();
+    for (const std::string& name : core_.chooseWorld(row + 1))
+        list2_->addItem(QString::fromStdString(name));
+}
+
+void AreasDialog::list2Click()
+{
+    const int row = list2_->currentRow();
+    if (row >= 0)
+        core_.chooseArea(row);
+}
+
+void AreasDialog::done(int result)
+{
+    QDialog::done(result);
+    if (result == QDialog::Accepted)
+        core_.acceptAreaChoice();
+    else
+        core_.cancelAreaChoice();
+}
+
+} // namespace quorled

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace quorled {
+
+class EditorCore;
+
+// The form `Areas` ("Select area"): the worlds in `List1`, the areas of the
+// chosen world in `List2`. OK loads the chosen area, Cancel (or closing)
+// reloads the current one. The choices live in the editor core, so they
+// persist from one opening to the next.
+class AreasDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AreasDialog(EditorCore& core, QWidget* parent = nullptr);
+
+    QListWidget* worldList() const { return list1_; }
+    QListWidget* areaList() const { return list2_; }
+
+    void done(int result) override;
+
+private:
+    void list1Click();
+    void list2Click();
+
+    EditorCore& core_;
+    QListWidget* list1_;
+    QListWidget* list2_;
+};
+
+} // namespace quorled

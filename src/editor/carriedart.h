@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/editorcore.h"
+
+#include <QPixmap>
+
+namespace quorled {
+
+// The pictures the program carries, as the editor core takes them. Throws
+// ImageError when one is missing from the program.
+CarriedPictures carriedPictures();
+
+// The title picture of the splash window.
+QPixmap splashPicture();
+
+} // namespace quorled

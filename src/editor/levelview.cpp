@@ -1,0 +1,93 @@
+#include "levelview.h"
+
+#include "platform/keymapping.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorled {
+
+LevelView::LevelView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("lvl"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
+    image_ = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    image_.fill(Qt::black);
+    setZoom(2);
+}
+
+void LevelView::setPicture(const QImage& image)
+{
+    image_ = image;
+    update();
+}
+
+void LevelView::setZoom(int zoom)
+{
+    zoom_ = std::clamp(zoom, 1, 4);
+    setFixedSize(kPictureWidth * zoom_, kPictureHeight * zoom_);
+    updateGeometry();
+    update();
+}
+
+QSize LevelView::sizeHint() const
+{
+    return {kPictureWidth * zoom_, kPictureHeight * zoom_};
+}
+
+QPointF LevelView::picturePosition(const QPointF& widgetPosition) const
+{
+    // The pixel under the pointer, so that rounding in the editing rules
+    // never carries a position into the next tile.
+    return {std::floor(widgetPosition.x() / zoom_), std::floor(widgetPosition.y() / zoom_)};
+}
+
+int LevelView::buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int LevelView::buttonState(Qt::MouseButtons buttons)
+{
+    int state = 0;
+    if (buttons & Qt::LeftButton)
+        state |= 1;
+    if (buttons & Qt::RightButton)
+        state |= 2;
+    if (buttons & Qt::MiddleButton)
+        state |= 4;
+    return state;
+}
+
+void LevelView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), image_);
+}
+
+void LevelView::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    const QPointF p = picturePosition(event->position());
+    emit mousePressed(buttonCode(event->button()), modifierState(event->modifiers()), p.x(), p.y());
+}
+
+void LevelView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF p = picturePosition(event->position());
+    emit mouseMoved(buttonState(event->buttons()), modifierState(event->modifiers()), p.x(), p.y());
+}
+
+} // namespace quorled

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace quorled {
+
+// The level view `lvl`: the 256 x 240 picture shown at a whole zoom factor
+// with nearest-neighbour scaling. Pointer positions are reported in picture
+// pixels, with the button numbering of the editing rules (1 left, 2 right,
+// 4 middle, added for the held buttons of a move).
+class LevelView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPictureWidth = 256;
+    static constexpr int kPictureHeight = 240;
+
+    explicit LevelView(QWidget* parent = nullptr);
+
+    void setPicture(const QImage& image);
+    const QImage& picture() const { return image_; }
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
+
+    // The picture pixel under a widget position.
+    QPointF picturePosition(const QPointF& widgetPosition) const;
+    static int buttonCode(Qt::MouseButton button);
+    static int buttonState(Qt::MouseButtons buttons);
+
+    QSize sizeHint() const override;
+
+signals:
+    void mousePressed(int button, int shift, double x, double y);
+    void mouseMoved(int button, int shift, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+    int zoom_ = 2;
+};
+
+} // namespace quorled

@@ -1,0 +1,36 @@
+#include "carriedart.h"
+#include "mainwindow.h"
+
+#include "core/editorcore.h"
+#include "platform/messages.h"
+#include "platform/settingsfolder.h"
+#include "romdata/imageerror.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorled"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorl editor"));
+
+    std::unique_ptr<quorled::EditorCore> core;
+    try {
+        core = std::make_unique<quorled::EditorCore>(quorled::carriedPictures());
+    } catch (const quorled::ImageError& error) {
+        quorled::showMessage(nullptr, QString::fromStdString(error.what()), QStringLiteral("Quorl editor"),
+                             quorled::MessageIcon::Critical);
+        return 1;
+    }
+
+    quorled::MainWindow window(*core, quorled::settingsFileInFolder(), quorled::splashPicture());
+    const QStringList arguments = QApplication::arguments();
+    const QString imagePath = arguments.size() > 1 ? arguments.at(1) : QString();
+    if (!window.startUp(imagePath))
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/editorcommand.h"
+
+#include <QKeySequence>
+#include <QObject>
+
+#include <array>
+#include <map>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+
+namespace quorled {
+
+// The main window's menu bar: every item with its caption, access letter,
+// shortcut and separators, one action per editor command, plus the
+// "&Zoom" submenu of "&Options".
+class MainMenu : public QObject {
+    Q_OBJECT
+public:
+    MainMenu(QMenuBar* bar, QObject* parent = nullptr);
+
+    QAction* action(Command command) const { return actions_.at(command); }
+    const std::map<Command, QAction*>& actions() const { return actions_; }
+    QAction* zoomAction(int zoom) const { return zoomActions_[static_cast<std::size_t>(zoom - 1)]; }
+    void setZoomChecked(int zoom);
+
+signals:
+    void triggered(Command command);
+    void zoomChosen(int zoom);
+
+private:
+    QAction* add(QMenu* menu, Command command, const QString& caption, const QKeySequence& shortcut = {});
+    void buildLevels(QMenuBar* bar);
+    void buildOptions(QMenuBar* bar);
+    void buildObjects(QMenuBar* bar);
+    void buildOther(QMenuBar* bar);
+    void buildAbout(QMenuBar* bar);
+
+    std::map<Command, QAction*> actions_;
+    std::array<QAction*, 4> zoomActions_{};
+};
+
+} // namespace quorled

@@ -1,0 +1,271 @@
+#include "mainwindow.h"
+
+#include "headerpanel.h"
+#include "imageopener.h"
+#include "levelview.h"
+#include "mainmenu.h"
+#include "assets/imageconversion.h"
+#include "readoutpanel.h"
+
+#include "core/editorcore.h"
+#include "dialogs/aboutdialog.h"
+#include "dialogs/areasdialog.h"
+#include "dialogs/splashwindow.h"
+#include "platform/keymapping.h"
+#include "platform/messages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quorled {
+
+namespace {
+
+QStringList toStringList(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+constexpr ChangeSet kEverything = Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits
+                                  | Change::Checks | Change::EditMode | Change::Commands;
+
+} // namespace
+
+MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPixmap& splashPicture,
+                       QWidget* parent)
+    : QMainWindow(parent), core_(core), settingsPath_(settingsPath), splashPicture_(splashPicture)
+{
+    setObjectName(QStringLiteral("quorl"));
+    setWindowTitle(tr("Quorl editor"));
+
+    menu_ = new MainMenu(menuBar(), this);
+    connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
+    connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
+
+    view_ = new LevelView(this);
+    connect(view_, &LevelView::mousePressed, this,
+            [this](int button, int shift, double x, double y) { core_.mouseDown(button, shift, x, y); });
+    connect(view_, &LevelView::mouseMoved, this,
+            [this](int button, int shift, double x, double y) { core_.mouseMove(button, shift, x, y); });
+
+    // The view sits on a dark stage that keeps it centred at every zoom.
+    auto* stage = new QFrame(this);
+    stage->setObjectName(QStringLiteral("stage"));
+    stage->setFrameShape(QFrame::StyledPanel);
+    stage->setAutoFillBackground(true);
+    QPalette dark = stage->palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x22, 0x26));
+    stage->setPalette(dark);
+    auto* stageLayout = new QVBoxLayout(stage);
+    stageLayout->setContentsMargins(8, 8, 8, 8);
+    stageLayout->addWidget(view_, 0, Qt::AlignCenter);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(10);
+    layout->addWidget(stage, 1);
+    layout->addWidget(buildSidePanel(), 0);
+    setCentralWidget(central);
+
+    fileLabel_ = new QLabel(this);
+    fileLabel_->setObjectName(QStringLiteral("fileLabel"));
+    statusBar()->addWidget(fileLabel_, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    view_->setFocus();
+    core_.setObserver([this](ChangeSet changes) { showChanges(changes); });
+}
+
+MainWindow::~MainWindow()
+{
+    core_.setObserver({});
+}
+
+QWidget* MainWindow::buildSidePanel()
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("sidePanel"));
+    readouts_ = new ReadoutPanel(panel);
+    header_ = new HeaderPanel(panel);
+    header_->setPressedColour(EditorCore::pressedBitBoxColour());
+    connect(header_, &HeaderPanel::bitClicked, this, [this](int box) { core_.clickHeaderBit(box); });
+
+    auto makeButton = [this, panel](const QString& caption, const QString& name, Command command) {
+        auto* button = new QPushButton(caption, panel);
+        button->setObjectName(name);
+        // Keys always reach the level view, as the window previews them.
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        return button;
+    };
+    saveButton_ = makeButton(tr("Save"), QStringLiteral("Save"), Command::lsave);
+    refreshButton_ = makeButton(tr("Refresh"), QStringLiteral("Refresh"), Command::lrefresh);
+    reloadButton_ = makeButton(tr("Reload"), QStringLiteral("Reload"), Command::lreload);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(refreshButton_);
+    buttons->addWidget(reloadButton_);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addWidget(readouts_);
+    layout->addWidget(header_);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    return panel;
+}
+
+QPushButton* MainWindow::button(Command command) const
+{
+    switch (command) {
+    case Command::lsave: return saveButton_;
+    case Command::lrefresh: return refreshButton_;
+    case Command::lreload: return reloadButton_;
+    default: return nullptr;
+    }
+}
+
+bool MainWindow::startUp(const QString& imagePath)
+{
+    core_.readSettings(settingsPath_.toStdString());
+    ImageOpener opener(core_, isVisible() ? this : nullptr, splashPicture_);
+    if (!opener.run(imagePath))
+        return false;
+    started_ = true;
+    view_->setZoom(core_.zoom());
+    menu_->setZoomChecked(core_.zoom());
+    showChanges(kEverything);
+    fitToContents();
+    return true;
+}
+
+void MainWindow::showChanges(ChangeSet changes)
+{
+    if (changes.has(Change::Picture))
+        view_->setPicture(assets::imageFromPicture(core_.viewPicture()));
+    if (changes.has(Change::Readouts))
+        readouts_->setTexts(core_.readouts());
+    if (changes.has(Change::Caption)) {
+        setWindowTitle(QString::fromStdString(core_.caption()));
+        const QString path = QString::fromStdString(core_.romFileName());
+        fileLabel_->setText(path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
+    }
+    if (changes.has(Change::HeaderBits))
+        header_->showBits(core_.headerBits());
+    if (changes.has(Change::EditMode))
+        readouts_->setEditMode(core_.editMode());
+    if (changes.has(Change::Checks) || changes.has(Change::Commands)) {
+        for (const auto& [command, action] : menu_->actions()) {
+            action->setEnabled(core_.commandEnabled(command));
+            if (action->isCheckable())
+                action->setChecked(core_.commandChecked(command));
+        }
+        for (Command command : {Command::lsave, Command::lrefresh, Command::lreload})
+            button(command)->setEnabled(core_.commandEnabled(command));
+    }
+}
+
+void MainWindow::runCommand(Command command)
+{
+    switch (command) {
+    case Command::sel1: {
+        AreasDialog dialog(core_, this);
+        dialog.exec();
+        break;
+    }
+    case Command::lreload:
+        reload();
+        break;
+    case Command::lQuit:
+        close();
+        break;
+    case Command::SSplash:
+        showSplash();
+        break;
+    case Command::AboutE:
+        showAbout();
+        break;
+    default:
+        core_.runCommand(command);
+        break;
+    }
+    // Check marks of checkable items follow the core, not Qt's own toggle.
+    showChanges(Change::Checks);
+}
+
+void MainWindow::reload()
+{
+    if (!startUp(QString()))
+        close();
+}
+
+void MainWindow::chooseZoom(int zoom)
+{
+    core_.setZoom(zoom);
+    view_->setZoom(core_.zoom());
+    menu_->setZoomChecked(core_.zoom());
+    fitToContents();
+}
+
+void MainWindow::fitToContents()
+{
+    // Let the layouts take in the view's new size, then shrink to it.
+    centralWidget()->layout()->activate();
+    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint().expandedTo(sizeHint())); });
+}
+
+void MainWindow::showAbout()
+{
+    const KeyHelp help{toStringList(EditorCore::verticalKeyHelp()), toStringList(EditorCore::horizontalKeyHelp()),
+                       toStringList(EditorCore::keyHelp())};
+    AboutDialog dialog(QString::fromStdString(EditorCore::versionText()), help, this);
+    dialog.exec();
+}
+
+void MainWindow::showSplash()
+{
+    SplashWindow splash(splashPicture_, QString::fromStdString(EditorCore::versionText()), this);
+    splash.exec();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!started_) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const KeyRequest request = core_.keyDown(virtualKeyCode(*event), modifierState(event->modifiers()));
+    event->accept();
+    if (request == KeyRequest::ShowAbout)
+        showAbout();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (started_) {
+        if (const auto failure = core_.shutDown())
+            showMessage(this, QString::fromStdString(*failure), tr("Quorl editor"), MessageIcon::Warning);
+        started_ = false;
+    }
+    event->accept();
+}
+
+} // namespace quorled

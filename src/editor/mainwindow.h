@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/change.h"
+#include "core/editorcommand.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+class QLabel;
+class QPushButton;
+
+namespace quorled {
+
+class EditorCore;
+class HeaderPanel;
+class LevelView;
+class MainMenu;
+class ReadoutPanel;
+
+// The main window `quorl`: the level view, the read-outs, the header panel,
+// the Save / Refresh / Reload buttons and the menu bar. It turns Qt events
+// into calls of the editor core and shows what the core reports changed.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(EditorCore& core, const QString& settingsPath, const QPixmap& splashPicture,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: reads the settings and opens `imagePath`, or asks for an
+    // image when it is empty. False when the user cancelled the first
+    // prompt; the program then ends without writing anything.
+    bool startUp(const QString& imagePath);
+
+    LevelView* levelView() const { return view_; }
+    ReadoutPanel* readoutPanel() const { return readouts_; }
+    HeaderPanel* headerPanel() const { return header_; }
+    MainMenu* mainMenu() const { return menu_; }
+    QPushButton* button(Command command) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildSidePanel();
+    void showChanges(ChangeSet changes);
+    void runCommand(Command command);
+    void reload();
+    void chooseZoom(int zoom);
+    void showAbout();
+    void showSplash();
+    void fitToContents();
+
+    EditorCore& core_;
+    QString settingsPath_;
+    QPixmap splashPicture_;
+    LevelView* view_ = nullptr;
+    ReadoutPanel* readouts_ = nullptr;
+    HeaderPanel* header_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* refreshButton_ = nullptr;
+    QPushButton* reloadButton_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    bool started_ = false;
+};
+
+} // namespace quorled

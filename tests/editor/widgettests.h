@@ -1,0 +1,10 @@
+#pragma once
+
+namespace quorled::widgettests {
+
+// Each test file runs its Qt Test class; the result is QTest::qExec's.
+int runKeyMappingTests(int argc, char** argv);
+int runDialogTests(int argc, char** argv);
+int runMainWindowTests(int argc, char** argv);
+
+} // namespace quorled::widgettests

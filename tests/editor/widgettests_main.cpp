@@ -1,0 +1,13 @@
+#include "widgettests.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int failures = 0;
+    failures += quorled::widgettests::runKeyMappingTests(argc, argv);
+    failures += quorled::widgettests::runDialogTests(argc, argv);
+    failures += quorled::widgettests::runMainWindowTests(argc, argv);
+    return failures == 0 ? 0 : 1;
+}
