@@ -10,9 +10,15 @@ namespace quorled::cli {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
+        {"demo", "demo OUT [--kind ines|snes|fds]", runDemo},
         {"directory", "directory IMAGE [--json] [--reference FILE]", runDirectory},
         {"area", "area IMAGE AREA [--json] [--reference FILE]", runArea},
         {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
+        {"render", "render IMAGE AREA OUT.png [--at COL,ROW] [--ground none|above|behind] [--pages] [--marks] "
+                   "[--screen-lines] [--pointers-as-objects] [--select OBJ,ENEMY] [--map] [--zoom N] "
+                   "[--reference FILE]", runRender},
+        {"readouts", "readouts IMAGE AREA [--object N] [--enemy N] [--pointers-as-objects] [--reference FILE]",
+         runReadouts},
     };
     return list;
 }

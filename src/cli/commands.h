@@ -21,6 +21,8 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out);
 int runDirectory(const std::vector<std::string>& words, std::ostream& out);
 int runArea(const std::vector<std::string>& words, std::ostream& out);
 int runPalettes(const std::vector<std::string>& words, std::ostream& out);
+int runRender(const std::vector<std::string>& words, std::ostream& out);
+int runReadouts(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

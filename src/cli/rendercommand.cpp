@@ -1,0 +1,83 @@
+#include "commands.h"
+
+#include "imagesession.h"
+
+#include "assets/artwork.h"
+#include "assets/imageconversion.h"
+#include "romdata/arealoader.h"
+#include "romdata/builtinpalettes.h"
+#include "view/graphics.h"
+#include "view/renderer.h"
+#include "view/viewstate.h"
+
+#include <utility>
+
+namespace quorled::cli {
+
+namespace {
+
+// "A,B" as two numbers within min..max.
+std::pair<int, int> parsePair(const std::string& text, const std::string& what, int min, int max)
+{
+    const auto comma = text.find(',');
+    if (comma == std::string::npos)
+        throw UsageError(what + " \"" + text + "\" must be two numbers separated by a comma");
+    return {parseNumber(text.substr(0, comma), what, min, max), parseNumber(text.substr(comma + 1), what, min, max)};
+}
+
+int parseGroundView(const std::string& text)
+{
+    if (text == "none")
+        return 0;
+    if (text == "above")
+        return 1;
+    if (text == "behind")
+        return 2;
+    throw UsageError("--ground \"" + text + "\" must be none, above or behind");
+}
+
+} // namespace
+
+int runRender(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {"--reference", "--at", "--ground", "--select", "--zoom"},
+                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map"});
+    args.expectPositionals(3);
+    const int areaNumber = parseAreaNumber(args.positional(1));
+    const std::string& outPath = args.positional(2);
+
+    ViewState view;
+    view.groundView = parseGroundView(args.value("--ground").value_or("above"));
+    view.pageView = args.flag("--pages") ? 1 : 0;
+    view.objectMarks = args.flag("--marks") ? 1 : 0;
+    view.screenLineView = args.flag("--screen-lines") ? 1 : 0;
+    view.showPointersAsObjects = args.flag("--pointers-as-objects");
+    if (const auto at = args.value("--at"))
+        std::tie(view.viewColumn, view.viewRow) = parsePair(*at, "--at", -4096, 4096);
+    const int zoom = args.value("--zoom") ? parseNumber(*args.value("--zoom"), "--zoom", 1, 16) : 1;
+
+    const ImageSession session = ImageSession::open(args.positional(0), args);
+    AreaModel area = loadArea(session.image, session.directory, session.kind, areaNumber);
+    if (const auto select = args.value("--select"))
+        std::tie(area.selectedObject, area.selectedEnemy) = parsePair(*select, "--select", -9999, 99999);
+
+    const PaletteTables palettes = startupPalettes(session.image, session.kind);
+    GraphicsModel graphics = assets::loadGraphics();
+    applyLevelPalette(graphics, area, session.directory.worldFirstArea, palettes);
+    Renderer renderer(graphics, palettes);
+
+    if (args.flag("--map")) {
+        const Picture map = drawAreaMap(renderer, area, view, session.directory.worldFirstArea);
+        assets::savePng(map, outPath, zoom);
+        out << outPath << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
+            << area.header.levelLength() + 1 << " pages\n";
+        return 0;
+    }
+    renderer.drawArea(area, view, session.directory.worldFirstArea);
+    assets::savePng(renderer.picture(), outPath, zoom);
+    out << outPath << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
+        << ", view at column " << view.viewColumn << ", row " << view.viewRow << "\n";
+    return 0;
+}
+
+} // namespace quorled::cli
