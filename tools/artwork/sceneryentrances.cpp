@@ -26,7 +26,9 @@ void light(TilePen p, const Theme& t, int from, int to, bool lower)
 {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
-            const int density = from + (to - from) * x / 16;
+            // beams of two rows, with fainter light between them
+            const int full = from + (to - from) * x / 16;
+            const int density = (y % 4 < 2) ? full : full / 3;
             if (kBayer[y % 4][(x + y / 4) % 4] < density)
                 p.px(x, y, t.sky.light());
         }

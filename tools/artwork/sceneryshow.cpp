@@ -94,9 +94,9 @@ QImage drawSplash()
     at(17, 15, 6);
     at(0, 15, 11); // door
     at(16, 15, 12);
-    for (int row = 5; row < 10; ++row) // vine on the hill
+    for (int row = 7; row < 10; ++row) // vine on the hill
         at(51, 21, row);
-    at(35, 21, 4);
+    at(35, 21, 6);
     at(18, 5, 12);
     at(18, 6, 12);
     at(3, 10, 12);

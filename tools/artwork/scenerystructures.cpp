@@ -290,12 +290,13 @@ void cloudPlatform(TilePen p, Sub s, int edge)
     }
 }
 
+// Dark fill: the whale's back, the inside of a dark entrance, deep ground.
 void whaleSkin(TilePen p, Sub s)
 {
-    p.fill(s.mid());
+    p.fill(s.dark());
     for (int y = 0; y < 16; y += 4)
         for (int x = (y % 8 == 0 ? 0 : 4); x < 16; x += 8)
-            p.px(x + 1, y + 1, s.dark());
+            p.px(x + 1, y + 1, s.mid());
 }
 
 void scaffold(TilePen p, Sub s, int kind) // 0 left edge, 1 / 2 pair, 3 right edge
