@@ -23,10 +23,10 @@ AreasDialog::AreasDialog(EditorCore& core, QWidget* parent)
         list1_->addItem(QString::fromStdString(name));
     list1_->setFixedWidth(110);
     list2_->setMinimumSize(260, 240);
-    connect(list1_, &QListWidget::itemClicked, this, &AreasDialog::list1Click);
-    connect(list1_, &QListWidget::currentRowChanged, this, &AreasDialog::list1Click);
-    connect(list2_, &QListWidget::itemClicked, this, &AreasDialog::list2Click);
-    connect(list2_, &QListWidget::currentRowChanged, this, &AreasDialog::list2Click);
+    // Selection, not the current row: a list that merely gets the focus
+    // chooses nothing.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &AreasDialog::list1Click);
+    connect(list2_, &QListWidget::itemSelectionChanged, this, &AreasDialog::list2Click);
     connect(list2_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* prompt = new QLabel(tr("Select area to edit :"), this);
@@ -50,9 +50,10 @@ AreasDialog::AreasDialog(EditorCore& core, QWidget* parent)
 
 void AreasDialog::list1Click()
 {
-    const int row = list1_->currentRow();
-    if (row < 0)
+    const QList<QListWidgetItem*> selected = list1_->selectedItems();
+    if (selected.isEmpty())
         return;
+    const int row = list1_->row(selected.first());
     const QSignalBlocker blocker(list2_);
     list2_->clear();
     for (const std::string& name : core_.chooseWorld(row + 1))
@@ -61,9 +62,9 @@ void AreasDialog::list1Click()
 
 void AreasDialog::list2Click()
 {
-    const int row = list2_->currentRow();
-    if (row >= 0)
-        core_.chooseArea(row);
+    const QList<QListWidgetItem*> selected = list2_->selectedItems();
+    if (!selected.isEmpty())
+        core_.chooseArea(list2_->row(selected.first()));
 }
 
 void AreasDialog::done(int result)

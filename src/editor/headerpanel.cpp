@@ -59,7 +59,7 @@ HeaderPanel::HeaderPanel(QWidget* parent)
     // Header bytes 1 and 2 in the left column, 3 and 4 in the right one.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(6);
     int rows[2] = {0, 0};
     for (const BitGroup& group : kGroups) {
         const int side = group.firstBit <= 16 ? 0 : 1;
@@ -88,7 +88,6 @@ HeaderPanel::HeaderPanel(QWidget* parent)
     grid->setColumnMinimumWidth(2, 12);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
-    grid->setRowStretch(qMax(rows[0], rows[1]), 1);
 
     bits_->setObjectName(QStringLiteral("Bits"));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -98,8 +97,9 @@ HeaderPanel::HeaderPanel(QWidget* parent)
     bits_->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 10);
     layout->addLayout(grid);
-    layout->addSpacing(6);
+    layout->addSpacing(8);
     layout->addWidget(bits_);
     repaintBoxes();
 }

@@ -1,5 +1,6 @@
 #include "widgettests.h"
 
+#include "dialogs/areasdialog.h"
 #include "editor/bitbox.h"
 #include "editor/carriedart.h"
 #include "editor/headerpanel.h"
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -88,6 +91,7 @@ private slots:
     void keysReachTheEditorEndToEnd();
     void keypadWithNumLockOffActsAsArrows();
     void headerBitClickFlipsTheBit();
+    void areasDialogLoadsTheChosenArea();
     void shutDownWritesTheExactSettingsText();
 
 private:
@@ -327,6 +331,35 @@ void MainWindowTest::headerBitClickFlipsTheBit()
     // A right click only flashes the box.
     QTest::mouseClick(header->box(1), Qt::RightButton);
     QCOMPARE(header->bitsLabel()->text(), after);
+}
+
+void MainWindowTest::areasDialogLoadsTheChosenArea()
+{
+    QVERIFY(start("[Options]\nStartArea= 10\n"));
+    const auto& first = core_->directory().worldFirstArea;
+    int listed = -1;
+    bool emptyAtOpening = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<AreasDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select area"));
+        QCOMPARE(dialog->worldList()->count(), 7);
+        QCOMPARE(dialog->worldList()->item(6)->text(), QStringLiteral("World 7"));
+        // Focus alone chooses no world.
+        dialog->worldList()->setFocus();
+        emptyAtOpening = dialog->areaList()->count() == 0;
+        QTest::mouseClick(dialog->worldList()->viewport(), Qt::LeftButton, {},
+                          dialog->worldList()->visualItemRect(dialog->worldList()->item(6)).center());
+        listed = dialog->areaList()->count();
+        dialog->areaList()->item(2)->setSelected(true);
+        dialog->accept();
+    });
+    window_->mainMenu()->action(Command::sel1)->trigger();
+    QVERIFY(emptyAtOpening);
+    QCOMPARE(listed, first[8] - first[7]);
+    QCOMPARE(core_->currentArea(), first[7] + 2);
+    const QString hex = QString::number(first[7] + 2, 16).toUpper().rightJustified(2, u'0');
+    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Quorl editor -- Area ") + hex + QStringLiteral(" -- ")));
 }
 
 void MainWindowTest::shutDownWritesTheExactSettingsText()
