@@ -18,6 +18,10 @@ const std::vector<Command>& commands()
                    "[--reference FILE]", runRender},
         {"readouts", "readouts IMAGE AREA [--object N] [--enemy N] [--pointers-as-objects] [--reference FILE]",
          runReadouts},
+        {"save", "save IMAGE AREA [--reference FILE]", runSave},
+        {"export", "export IMAGE AREA [--reference FILE]", runExport},
+        {"import", "import IMAGE AREA FILE.json [--reference FILE]", runImport},
+        {"verify", "verify IMAGE [--reference FILE]", runVerify},
     };
     return list;
 }

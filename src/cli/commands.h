@@ -23,6 +23,10 @@ int runArea(const std::vector<std::string>& words, std::ostream& out);
 int runPalettes(const std::vector<std::string>& words, std::ostream& out);
 int runRender(const std::vector<std::string>& words, std::ostream& out);
 int runReadouts(const std::vector<std::string>& words, std::ostream& out);
+int runSave(const std::vector<std::string>& words, std::ostream& out);
+int runExport(const std::vector<std::string>& words, std::ostream& out);
+int runImport(const std::vector<std::string>& words, std::ostream& out);
+int runVerify(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

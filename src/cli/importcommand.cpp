@@ -1,0 +1,33 @@
+#include "commands.h"
+
+#include "areaimport.h"
+#include "imagesession.h"
+#include "romdata/arealoader.h"
+#include "romdata/areawriter.h"
+#include "romdata/bytes.h"
+#include "savereport.h"
+
+namespace quorled::cli {
+
+// Replaces an area's header, objects and enemies with those of a JSON file
+// and saves it with every check of a save.
+int runImport(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {"--reference"}, {});
+    args.expectPositionals(3);
+    const int area = parseAreaNumber(args.positional(1));
+    const std::string& fileName = args.positional(2);
+    const JsonValue document = readJsonFile(fileName);
+    ImageSession session = ImageSession::open(args.positional(0), args);
+    AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    applyAreaJson(document, model, fileName);
+    ViewPosition view;
+    const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
+    throwIfRefused(result);
+    out << "Area " << hex2(area) << " imported from " << fileName << ": ";
+    printChangedOffsets(result.changedOffsets, out);
+    out << "\n";
+    return 0;
+}
+
+} // namespace quorled::cli

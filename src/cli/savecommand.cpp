@@ -1,0 +1,28 @@
+#include "commands.h"
+
+#include "imagesession.h"
+#include "romdata/arealoader.h"
+#include "romdata/areawriter.h"
+#include "romdata/bytes.h"
+#include "savereport.h"
+
+namespace quorled::cli {
+
+// Loads an area and writes it back unedited, as the editor's Save does.
+int runSave(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {"--reference"}, {});
+    args.expectPositionals(2);
+    const int area = parseAreaNumber(args.positional(1));
+    ImageSession session = ImageSession::open(args.positional(0), args);
+    AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    ViewPosition view;
+    const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
+    throwIfRefused(result);
+    out << "Area " << hex2(area) << " saved: ";
+    printChangedOffsets(result.changedOffsets, out);
+    out << "\n";
+    return 0;
+}
+
+} // namespace quorled::cli
