@@ -6,5 +6,6 @@ namespace quorled::widgettests {
 int runKeyMappingTests(int argc, char** argv);
 int runDialogTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
+int runStartupTests(int argc, char** argv);
 
 } // namespace quorled::widgettests

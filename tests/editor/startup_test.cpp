@@ -1,0 +1,186 @@
+#include "widgettests.h"
+
+#include "editor/carriedart.h"
+#include "editor/imageopener.h"
+#include "editor/mainmenu.h"
+#include "editor/mainwindow.h"
+
+#include "core/editorcore.h"
+#include "romdata/demo/demoimage.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace quorled;
+
+namespace {
+
+struct PromptCall {
+    QString title;
+    QString prompt;
+    QString defaultText;
+};
+
+// Prompts answer from a queue (empty text once it runs out, as Cancel).
+std::vector<PromptCall> promptCalls;
+QStringList promptAnswers;
+
+QString scriptedPrompt(QWidget*, const QString& title, const QString& prompt, const QString& defaultText)
+{
+    promptCalls.push_back({title, prompt, defaultText});
+    return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
+}
+
+// Closes every message box as it appears and keeps its text.
+class MessageCatcher : public QObject {
+public:
+    MessageCatcher()
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->accept();
+            }
+        });
+        timer_.start(5);
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
+
+void writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        settingsPath_ = dir_->filePath(QStringLiteral("Quorled.ini"));
+        inesPath_ = dir_->filePath(QStringLiteral("demo.nes"));
+        writeBytes(inesPath_, buildDemoImage(ImageKind::Ines));
+        promptCalls.clear();
+        promptAnswers.clear();
+        ImageOpener::setPromptFunction(&scriptedPrompt);
+        core_ = std::make_unique<EditorCore>(carriedPictures());
+        window_ = std::make_unique<MainWindow>(*core_, settingsPath_, QPixmap());
+    }
+
+    void cleanup()
+    {
+        ImageOpener::setPromptFunction(nullptr);
+        window_.reset();
+        core_.reset();
+        dir_.reset();
+    }
+
+    void firstStartOffersTheStoredNameAndEndsQuietlyOnCancel()
+    {
+        MessageCatcher messages;
+        QVERIFY(!window_->startUp(QString()));
+        QCOMPARE(promptCalls.size(), std::size_t(1));
+        QCOMPARE(promptCalls[0].title, QStringLiteral("Quorl level editor"));
+        QCOMPARE(promptCalls[0].prompt, QStringLiteral("Enter the filename and path :"));
+        QCOMPARE(promptCalls[0].defaultText, QStringLiteral("quorl.nes"));
+        QVERIFY(messages.texts.isEmpty());
+        QVERIFY(!QFile::exists(settingsPath_));
+    }
+
+    void missingAndEmptyImagesAreExplainedThenAskedAgain()
+    {
+        const QString missing = dir_->filePath(QStringLiteral("missing.nes"));
+        const QString empty = dir_->filePath(QStringLiteral("empty.nes"));
+        writeBytes(empty, {});
+        promptAnswers = {empty, inesPath_};
+        MessageCatcher messages;
+        QVERIFY(window_->startUp(missing));
+        QCOMPARE(messages.texts.size(), 2);
+        QVERIFY2(messages.texts[0].contains(QStringLiteral("missing.nes")), qPrintable(messages.texts[0]));
+        QVERIFY2(messages.texts[1].contains(QStringLiteral("empty.nes")), qPrintable(messages.texts[1]));
+        // The prompt comes back with the name that failed, so it can be corrected.
+        QCOMPARE(promptCalls.size(), std::size_t(2));
+        QCOMPARE(promptCalls[0].defaultText, missing);
+        QVERIFY(!QFile::exists(missing));
+        QCOMPARE(QFile(empty).size(), 0);
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Quorl editor -- Area 00 -- ")));
+    }
+
+    void diskImageAsksOnceForTheReferenceAndKeepsIt()
+    {
+        const QString diskPath = dir_->filePath(QStringLiteral("demo.fds"));
+        writeBytes(diskPath, buildDemoImage(ImageKind::Fds));
+        promptAnswers = {inesPath_};
+        MessageCatcher messages;
+        QVERIFY(window_->startUp(diskPath));
+        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));
+        QCOMPARE(promptCalls.size(), std::size_t(1));
+        QVERIFY(promptCalls[0].prompt.contains(QStringLiteral("iNES")));
+        for (Command c : {Command::movL, Command::movZ, Command::ChTcdt, Command::Chcolor, Command::TFSpace})
+            QVERIFY(!window_->mainMenu()->action(c)->isEnabled());
+        window_->close();
+        QFile file(settingsPath_);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("ReferenceImage=" + inesPath_.toUtf8() + "\n"), text.constData());
+
+        // The next start uses the kept reference without asking.
+        promptCalls.clear();
+        auto core = std::make_unique<EditorCore>(carriedPictures());
+        MainWindow again(*core, settingsPath_, QPixmap());
+        QVERIFY(again.startUp(diskPath));
+        QVERIFY(promptCalls.empty());
+        again.close();
+    }
+
+    void reloadWithCancelledPromptKeepsTheImageAndRereadsTheSettings()
+    {
+        QFile settings(settingsPath_);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Options]\nStartArea= 10\nPageView= 1\n");
+        settings.close();
+        QVERIFY(window_->startUp(inesPath_));
+        QCOMPARE(core_->currentArea(), 10);
+        core_->keyDown(0x22, 0); // Page Down
+        core_->keyDown(0x50, 0); // P: page separators off
+        QCOMPARE(core_->currentArea(), 11);
+        QCOMPARE(core_->view().pageView, 0);
+
+        window_->mainMenu()->action(Command::lreload)->trigger();
+        QCOMPARE(promptCalls.size(), std::size_t(1));
+        QCOMPARE(promptCalls[0].defaultText, inesPath_);
+        QCOMPARE(QString::fromStdString(core_->romFileName()), inesPath_);
+        QCOMPARE(core_->currentArea(), 10);
+        QCOMPARE(core_->view().pageView, 1);
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Quorl editor -- Area 0A -- ")));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<EditorCore> core_;
+    std::unique_ptr<MainWindow> window_;
+    QString settingsPath_;
+    QString inesPath_;
+};
+
+int quorled::widgettests::runStartupTests(int argc, char** argv)
+{
+    StartupTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "startup_test.moc"
