@@ -15,7 +15,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorled"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorl editor"));
 
     std::unique_ptr<quorled::EditorCore> core;
     try {

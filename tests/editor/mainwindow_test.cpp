@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -241,6 +242,20 @@ void MainWindowTest::zoomComesFromTheSettingsAndScalesMousePositions()
     QCOMPARE(area.selectedEnemy, target);
     QVERIFY(window_->readoutPanel()->marker(1)->isVisible());
     QVERIFY(!window_->readoutPanel()->marker(0)->isVisible());
+
+    // Dragging with the left button two tiles to the right moves the enemy
+    // two columns; a move with the right button moves nothing.
+    const int enemyX = area.enemy(target).x;
+    const QPointF from((column * 16 + 15) * 3 + 2, (row * 16 + 15) * 3 + 2);
+    const QPointF to = from + QPointF(2 * 16 * 3, 0);
+    QMouseEvent drag(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &drag);
+    QCOMPARE(area.enemy(target).x, enemyX + 2);
+    const QPointF further = to + QPointF(16 * 3, 0);
+    QMouseEvent rightDrag(QEvent::MouseMove, further, view->mapToGlobal(further), Qt::NoButton, Qt::RightButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(view, &rightDrag);
+    QCOMPARE(area.enemy(target).x, enemyX + 2);
 
     window_->mainMenu()->zoomAction(1)->trigger();
     QCOMPARE(view->size(), QSize(256, 240));
