@@ -77,7 +77,9 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     layout->addWidget(thanks);
     layout->addWidget(readme);
     layout->addWidget(buttons);
-    setMinimumWidth(520);
+    // Wrapped labels take the height their width needs, no more.
+    keys->setMinimumWidth(500);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace quorled
