@@ -1,4 +1,5 @@
 #include "view/catalogue.h"
+#include "view/enemytiledata.h"
 #include "view/enemytiles.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +24,10 @@ TEST(EnemyTileMap, DocumentedExamples)
     EXPECT_EQ(tiles().tile(0x0A, 1, 2), 49);
     EXPECT_EQ(tiles().tile(0x0A, 2, 2), 50);
 
-    const int wart[3][3] = {{75, 76, 77}, {91, 92, 93}, {107, 108, 109}};
+    const int bossTiles[3][3] = {{75, 76, 77}, {91, 92, 93}, {107, 108, 109}};
     for (int y = 1; y <= 3; ++y)
         for (int x = 1; x <= 3; ++x)
-            EXPECT_EQ(tiles().tile(0x2C, x, y), wart[y - 1][x - 1]) << x << "," << y;
+            EXPECT_EQ(tiles().tile(0x2C, x, y), bossTiles[y - 1][x - 1]) << x << "," << y;
 
     EXPECT_EQ(tiles().tile(0x26, 1, 1), 0);
     EXPECT_EQ(tiles().tile(0x26, 1, 2), 99);
@@ -83,6 +84,16 @@ TEST(EnemyTileMap, EveryPicturedEnemyOwnsItsTiles)
             }
         }
     }
+}
+
+// The data gives exactly one tile per cell of each enemy's catalogue size, so
+// no tile is dropped and no cell is left to the checkerboard.
+TEST(EnemyTileMap, DataMatchesTheCatalogueSizes)
+{
+    const Catalogue& catalogue = Catalogue::instance();
+    for (const EnemyTileEntry& entry : enemyTileEntries)
+        EXPECT_EQ(entry.count, catalogue.enemyWidth(entry.type) * catalogue.enemyHeight(entry.type))
+            << "type " << entry.type;
 }
 
 } // namespace
