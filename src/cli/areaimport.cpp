@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -170,6 +171,9 @@ void applyAreaJson(const JsonValue& document, AreaModel& model, const std::strin
 
 JsonValue readJsonFile(const std::string& fileName)
 {
+    std::error_code error;
+    if (std::filesystem::is_directory(fileName, error))
+        throw ImageError("The file " + fileName + " is a folder, not a JSON file.");
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw ImageError("The file " + fileName + " cannot be read.");

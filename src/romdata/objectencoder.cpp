@@ -77,34 +77,38 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
     int row = 0;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const LevelObject object = objects[i];
-        if (object.special && object.kind() == kKindEnd && i > 0)
+        const int kind = object.kind();
+        if (object.special && kind == kKindEnd && i > 0)
             return "A special object of kind 15 stands where it would end the level data (object " +
                    std::to_string(i + 1) + " in stream order); only the first object can be one. Delete it and "
                    "save again.";
-        if (object.special) {
-            row = rowAfterSkip(row, object.kind());
-            if (object.kind() == kKindNextLayer)
-                row = 0;
+        if (object.special && (kind == kKindNextLayer || kind == kKindEnd)) {
+            row = kind == kKindNextLayer ? 0 : row;
             continue;
         }
-        if (object.y < row)
-            return "The object of type " + hex2(object.type & 0xFF) + " on page " + std::to_string(object.y / 15) +
-                   ", column " + std::to_string(object.x & 15) + ", row " + std::to_string(object.y % 15) +
+        // A normal object must lie at most 14 rows below the running row; a
+        // special object takes the running row, which must be on its page.
+        const int page = object.y / kRowsPerPage;
+        const bool reachable = object.special ? page >= row / kRowsPerPage : object.y >= row;
+        if (!reachable)
+            return "The " + (object.special ? "special object of kind " + std::to_string(kind)
+                                             : "object of type " + hex2(object.type & 0xFF)) +
+                   " on page " + std::to_string(page) + ", column " + std::to_string(object.x & 15) + ", row " +
+                   std::to_string(object.y % kRowsPerPage) +
                    " lies above the row that the page-skip object before it moves to. Move one of them and save "
                    "again.";
-        while (object.y - row > 14) {
-            const int pages = object.y / kRowsPerPage - row / kRowsPerPage;
+        while (object.special ? row / kRowsPerPage < page : object.y - row > 14) {
             LevelObject skip;
             skip.special = true;
             skip.type = kSpecialObjectType;
-            skip.x = pages >= 2 ? kKindSkipTwoPages : kKindSkipOnePage;
+            skip.x = page - row / kRowsPerPage >= 2 ? kKindSkipTwoPages : kKindSkipOnePage;
             skip.y = row;
             skip.layer = object.layer;
             objects.insert(objects.begin() + static_cast<std::ptrdiff_t>(i), skip);
             ++i;
             row = rowAfterSkip(row, skip.kind());
         }
-        row = object.y;
+        row = object.special ? rowAfterSkip(row, kind) : object.y;
     }
     return std::nullopt;
 }

@@ -22,7 +22,9 @@ void foldObjectColumns(AreaModel& model);
 void sortObjects(AreaModel& model, bool writing);
 
 // Inserts page-skip objects in front of every normal object whose row is more
-// than 14 rows below the running row, so that the stream can express it.
+// than 14 rows below the running row, and in front of every special object
+// whose page the running row has not reached, so that the stream can express
+// them and a load finds them on their pages.
 // An empty list gets the kind-15 object that a load finds in an empty stream.
 // Returns a sentence for the user when an object lies above the row a
 // page-skip object before it moves to, which no insertion can mend, or when

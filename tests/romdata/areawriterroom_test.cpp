@@ -142,6 +142,23 @@ TEST(SaveRowSteps, LongStepsGetPageSkips)
     EXPECT_NE(expectRefused(area).find("needs 11 bytes"), std::string::npos);
 }
 
+TEST(SaveRowSteps, SpecialObjectsKeepTheirPage)
+{
+    // Normal object on page 0, a ground-type change moved to page 2, a
+    // normal object on page 3: skips go in front of the special object and
+    // of the normal object.
+    SavedArea area({kHorizontal, 0, 0, 0, 0x22, 0x01, 0xF6, 0x03, 0x33, 0x02, 0xFF, 0xFF, 0xFF, 0x00},
+                   {0x01, 0xFF, 0x00});
+    area.model.object(2).x = 32 + 6;
+    area.model.object(3).x = 48 + 3;
+    ASSERT_TRUE(area.save().saved);
+    EXPECT_EQ(area.bytesAt(kLevel + 4, 10), (Bytes{0x22, 0x01, 0xF3, 0xF6, 0x03, 0xF2, 0x53, 0x02, 0xFF, 0x00}));
+    ASSERT_EQ(area.model.objCount(), 5);
+    EXPECT_EQ(area.model.object(3).x, 38);
+    EXPECT_EQ(area.model.object(5).x, 51);
+    EXPECT_EQ(area.model.object(5).y, 5);
+}
+
 TEST(SaveRowSteps, ObjectAboveTheRowOfAPageSkipIsRefused)
 {
     // A two-page skip on page 0, then an object moved onto page 1.
