@@ -44,9 +44,11 @@ public:
     template <std::size_t N>
     void onlyKeys(const JsonValue& object, const std::string& path, const std::array<const char*, N>& keys) const
     {
-        for (const auto& [name, value] : object.members)
+        for (const JsonMember& member : object.members) {
+            const std::string& name = member.name;
             if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return name == k; }))
                 fail(path, "has an unknown key \"" + name + "\"");
+        }
     }
 
     void expectType(const JsonValue& value, const std::string& path, JsonValue::Type type) const

@@ -110,7 +110,7 @@ private:
             skipBlanks();
             if (!take(':'))
                 fail("expected ':' after a key");
-            value.members.emplace_back(std::move(key), parseValue(depth + 1));
+            value.members.push_back(JsonMember{std::move(key), parseValue(depth + 1)});
             skipBlanks();
             if (take('}'))
                 return;

@@ -16,6 +16,8 @@ public:
 
 // One value of a JSON document. Numbers are whole numbers only: the files
 // this reads hold nothing else.
+struct JsonMember;
+
 struct JsonValue {
     enum class Type { Null, Bool, Number, String, Array, Object };
     Type type = Type::Null;
@@ -23,10 +25,15 @@ struct JsonValue {
     long long number = 0;
     std::string text;
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonMember> members;
 
     // The member named `key` of an object, or nullptr.
     const JsonValue* find(const std::string& key) const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // Parses a whole document strictly: one value, nothing but blanks after it,
