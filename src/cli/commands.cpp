@@ -10,6 +10,7 @@ namespace quorled::cli {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
+        {"demo", "demo OUT [--kind ines|snes|fds]", runDemo},
         {"directory", "directory IMAGE [--json] [--reference FILE]", runDirectory},
         {"area", "area IMAGE AREA [--json] [--reference FILE]", runArea},
         {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
