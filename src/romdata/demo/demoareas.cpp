@@ -48,7 +48,7 @@ DemoHeader outdoorHeader(const Slot& s, int pages)
 {
     DemoHeader h;
     h.horizontal = true;
-    h.levelPalette = s.area % 2 ? 3 : 0;
+    h.levelPalette = 0;
     h.enemyPalette = s.world % 3;
     h.groundSetting = 1;
     h.pages = pages;
@@ -102,7 +102,6 @@ DemoAreaWriter skyStage(const Slot& s, DemoPieces& pieces, int pages)
 {
     DemoHeader h = outdoorHeader(s, pages);
     h.groundSetting = 8;
-    h.levelPalette = 3;
     DemoAreaWriter w(h);
     for (int page = 0; page < pages; ++page) {
         w.object(page, 9, 2, pieces.sized(0xE0, 5));
@@ -192,7 +191,7 @@ DemoAreaWriter jar(const Slot& s, DemoPieces& pieces)
 
 DemoAreaWriter bonusRoom(const Slot& s, DemoPieces& pieces)
 {
-    DemoAreaWriter w(indoorHeader(s, 1, true, 6, 0));
+    DemoAreaWriter w(indoorHeader(s, 1, true, 4, 0));
     const int g = 11;
     w.object(0, g - 1, 2, pieces.sized(0x50, 5));
     w.object(0, g - 1, 9, 0x2D);
@@ -230,7 +229,7 @@ DemoAreaWriter testRoom(const Slot& s)
 // The first area is small: a fall past two cloud ledges onto a door.
 DemoAreaWriter opening(const Slot& s)
 {
-    DemoAreaWriter w(indoorHeader(s, 2, false, 3, 0));
+    DemoAreaWriter w(indoorHeader(s, 2, false, 0, 0));
     w.object(0, 2, 10, 0x10);
     w.object(0, 6, 3, 0xE3);
     w.object(0, 11, 9, 0xE2);

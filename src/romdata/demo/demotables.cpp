@@ -1,5 +1,6 @@
 #include "demotables.h"
 
+#include "../builtinpalettes.h"
 #include "../palettetables.h"
 #include "../romlayout.h"
 
@@ -51,29 +52,20 @@ constexpr long kTitleCardTime = 0x1E276;
 constexpr long kLivesAtStart = 0x1E425;
 constexpr std::array<std::uint8_t, 8> kLevelsPerWorld{0, 3, 6, 9, 12, 15, 18, 20};
 
-// Sky colour and leading hue of each world: green hills, desert, grassland,
-// ice, caves, sand, clouds.
-constexpr std::array<int, 7> kSky{0x21, 0x27, 0x22, 0x31, 0x11, 0x37, 0x2C};
-constexpr std::array<int, 7> kHue{0x0A, 0x07, 0x09, 0x01, 0x0B, 0x08, 0x04};
-// Backgrounds of the seven level palettes: outdoors, underground, indoors,
-// night, jar, boss, bonus room.
-constexpr std::array<int, 7> kBackground{-1, 0x0F, 0x0F, 0x01, 0x07, 0x0F, 0x12};
 constexpr std::array<int, 3> kEnemyHue{0x06, 0x05, 0x00};
 
 void writePalettes(std::vector<std::uint8_t>& image)
 {
+    // The level palettes are the built-in ones the other image kinds are
+    // drawn with, so that every kind of demo image looks the same; the
+    // scenery artwork is made for them.
+    PaletteTables builtIn;
+    loadDefaultTables(builtIn);
     for (int w = 0; w < 7; ++w) {
-        for (int p = 0; p < 7; ++p) {
-            const int bg = kBackground[static_cast<std::size_t>(p)] < 0 ? kSky[static_cast<std::size_t>(w)]
-                                                                        : kBackground[static_cast<std::size_t>(p)];
-            for (int g = 0; g < 4; ++g) {
-                const int hue = (kHue[static_cast<std::size_t>(w)] + 3 * g + p) % 12 + 1;
-                const std::array<int, 4> colours{bg, g == 0 ? 0x30 : 0x20 + hue, 0x10 + hue, g == 0 ? 0x0F : hue};
-                for (int s = 0; s < 4; ++s)
-                    image[static_cast<std::size_t>(levelPaletteOffset(w, p, 4 * g + s))] =
-                        static_cast<std::uint8_t>(colours[static_cast<std::size_t>(s)] & 0x3F);
-            }
-        }
+        for (int p = 0; p < 7; ++p)
+            for (int s = 0; s < 16; ++s)
+                image[static_cast<std::size_t>(levelPaletteOffset(w, p, s))] = static_cast<std::uint8_t>(
+                    builtIn.levelPalettes[static_cast<std::size_t>(8 * w + p)][static_cast<std::size_t>(s)]);
         for (int p = 0; p < 3; ++p) {
             for (int g = 0; g < 3; ++g) {
                 const int hue = (kEnemyHue[static_cast<std::size_t>(p)] + 4 * g + w) % 13;
