@@ -10,7 +10,7 @@ enum class Change : std::uint32_t {
     Readouts = 2,    // the eight read-out texts
     Caption = 4,     // the window caption
     HeaderBits = 8,  // the 32 bit boxes and the `Bits` text
-    Checks = 16,     // check marks of pnt, spno and sv(0..6)
+    Checks = 16,     // check marks of pnt, spno, backup and sv(0..6)
     EditMode = 32,   // which `bg` marker is visible
     Commands = 64,   // which menu commands are enabled
     Message = 128,   // an action failed; message() tells why

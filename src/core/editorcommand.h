@@ -8,7 +8,7 @@ enum class Command {
     // "&Levels"
     sel1, LI, Ehdr, lreload, lrefresh, lsave, LvlDump, LvlInsert, lQuit,
     // "&Options"
-    GV0, GV1, GV2, PSV1, PSV0, om1, om0, pnt, spno,
+    GV0, GV1, GV2, PSV1, PSV0, om1, om0, pnt, spno, backup,
     sv0, sv1, sv2, sv3, sv4, sv5, sv6,
     // "O&bjects"
     delobj, DelAll, addO, addE, movL, movZ, seeF, TFSpace,

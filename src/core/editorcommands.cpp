@@ -35,6 +35,7 @@ bool EditorCore::commandBuilt(Command command)
     case Command::om0:
     case Command::pnt:
     case Command::spno:
+    case Command::backup:
     case Command::sv0:
     case Command::sv1:
     case Command::sv2:
@@ -77,6 +78,8 @@ bool EditorCore::commandChecked(Command command) const
         return view_.pointersFollowDoors;
     if (command == Command::spno)
         return view_.showPointersAsObjects;
+    if (command == Command::backup)
+        return writeGuard_.backupEnabled();
     const int i = iniIndex(command);
     return i >= 0 && iniChecks_[static_cast<std::size_t>(i)];
 }
@@ -124,6 +127,10 @@ void EditorCore::runCommand(Command command)
         break;
     case Command::spno:
         view_.showPointersAsObjects = !view_.showPointersAsObjects;
+        notify(Change::Checks);
+        break;
+    case Command::backup:
+        writeGuard_.setBackupEnabled(!writeGuard_.backupEnabled());
         notify(Change::Checks);
         break;
     default:

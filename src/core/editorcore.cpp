@@ -126,6 +126,26 @@ void EditorCore::applyOptionsFromSettings()
     view_.pointersFollowDoors = settings_.pointersFollowDoors;
     view_.showPointersAsObjects = settings_.showPointersAsObjects;
     iniChecks_ = settings_.saveChecks;
+    writeGuard_.setBackupEnabled(settings_.keepBackup);
+}
+
+bool EditorCore::writeImage(const std::function<void(RomImage&)>& edit)
+{
+    if (!hasImage())
+        return false;
+    try {
+        // A read-only image is refused before anything else is looked at.
+        ImageWriteGuard::checkWritable(romFileName_);
+        RomImage image = RomImage::openChecked(romFileName_, kind_);
+        writeGuard_.prepareWrite(romFileName_);
+        edit(image);
+        image.commit();
+    } catch (const ImageError& error) {
+        message_ = error.what();
+        notify(Change::Message);
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::string> EditorCore::loadCurrentArea()
@@ -176,6 +196,7 @@ std::optional<std::string> EditorCore::shutDown() const
     values.showPointersAsObjects = view_.showPointersAsObjects;
     values.zoom = zoom_;
     values.saveChecks = iniChecks_;
+    values.keepBackup = writeGuard_.backupEnabled();
     if (settingsPath_.empty())
         return std::string("There is no folder for the settings file.");
     SettingsFile file = SettingsFile::load(settingsPath_);

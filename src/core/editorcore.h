@@ -8,6 +8,7 @@
 #include "romdata/areadirectory.h"
 #include "romdata/areamodel.h"
 #include "romdata/imagekind.h"
+#include "romdata/imagewriteguard.h"
 #include "romdata/palettetables.h"
 #include "view/graphics.h"
 #include "view/picture.h"
@@ -40,6 +41,8 @@ enum class KeyRequest { None, ShowAbout };
 // and every rule of start-up, settings, keys, mouse and menu commands. The
 // window turns its events into these calls and shows what changed; it learns
 // of changes through one observer.
+class RomImage;
+
 class EditorCore {
 public:
     using Observer = std::function<void(ChangeSet)>;
@@ -90,6 +93,20 @@ public:
     static bool commandAllowedForKind(Command command, ImageKind kind);
     // Whether the command's function is built yet.
     static bool commandBuilt(Command command);
+
+    // --- writing the image ---
+    // Every command that writes the image goes through here. `edit` gets the
+    // image as it is on disk now and changes it (or commits it itself);
+    // before that, a read-only image is refused with "The image FILE is
+    // read-only." and, before the first write of the run, the backup
+    // NAME.bak is made when "Keep a &backup of the image" is checked. On any
+    // failure (ImageError from any step, `edit` included) the message goes
+    // to message() with Change::Message, the result is false and the file is
+    // as it was. `edit` must not change the editor: the caller applies its
+    // results after a true result, so a failed command leaves everything as
+    // it was.
+    bool writeImage(const std::function<void(RomImage&)>& edit);
+    const ImageWriteGuard& writeGuard() const { return writeGuard_; }
 
     // --- the "Select area" dialog ---
     static std::vector<std::string> worldNames(); // "World 1" .. "World 7"
@@ -166,6 +183,7 @@ private:
 
     MouseEditing mouse_;
     AreaChooser chooser_;
+    ImageWriteGuard writeGuard_;
     std::string caption_ = "Quorl editor";
     ReadoutTexts readouts_;
     HeaderBitsDisplay headerDisplay_;

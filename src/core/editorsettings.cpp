@@ -116,6 +116,7 @@ EditorSettings EditorSettings::read(const SettingsFile& file)
     s.pointersFollowDoors = truthOf(file, kOptions, "PointersFollowDoors", true);
     s.showPointersAsObjects = truthOf(file, kOptions, "ShowPointersAsObjects", false);
     s.zoom = static_cast<int>(numberInRange(file, kOptions, "Zoom", 1, 4).value_or(kDefaultZoom));
+    s.keepBackup = truthOf(file, kOptions, "Backup", true);
     for (int i = 0; i < 7; ++i)
         s.saveChecks[static_cast<std::size_t>(i)] = truthOf(file, kIni, iniKey(i), true);
     return s;
@@ -145,6 +146,7 @@ void writeShutdownSettings(SettingsFile& file, const ShutdownValues& v)
     if (!v.referenceImage.empty())
         file.write(kLoad, "ReferenceImage", v.referenceImage);
     file.write(kOptions, "Zoom", settingsNumberText(v.zoom));
+    file.write(kOptions, "Backup", settingsBoolText(v.keepBackup));
 }
 
 } // namespace quorled

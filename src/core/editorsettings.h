@@ -38,6 +38,7 @@ struct EditorSettings {
     bool pointersFollowDoors = true;
     bool showPointersAsObjects = false;
     int zoom = kDefaultZoom;                  // "Options"/"Zoom", 1..4
+    bool keepBackup = true;                   // "Options"/"Backup"
     // Check marks of sv(0)..sv(6) from "INI"/"<i>IniSaveSettings".
     std::array<bool, 7> saveChecks{true, true, true, true, true, true, true};
 
@@ -55,12 +56,14 @@ struct ShutdownValues {
     bool pointersFollowDoors = true;
     bool showPointersAsObjects = false;
     int zoom = kDefaultZoom;
+    bool keepBackup = true;
     std::array<bool, 7> saveChecks{true, true, true, true, true, true, true};
 };
 
 // Stores into the file the keys whose "&INI file" items are checked (sv(1)
 // decides about "GroundView" and sv(2) about "StartArea"), then the seven
-// "INI" keys, then the window's own keys ("ReferenceImage" when known, "Zoom").
+// "INI" keys, then the window's own keys ("ReferenceImage" when known, "Zoom",
+// "Backup").
 void writeShutdownSettings(SettingsFile& file, const ShutdownValues& values);
 
 } // namespace quorled

@@ -94,6 +94,15 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path)
     return bytes;
 }
 
+bool isReadOnlyFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        return false;
+    // A file without write permission is read-only for everyone, root too.
+    return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
+}
+
 void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     struct stat info {};
@@ -102,8 +111,7 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
         if (S_ISDIR(info.st_mode))
             throw ImageError("Can't write " + path + ": it is a folder, not a file.");
         mode = info.st_mode & 07777;
-        // A file without write permission is read-only for everyone, root too.
-        if (::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
+        if (isReadOnlyFile(path))
             throw ImageError("The image " + path + " is read-only.");
     }
     std::string temporary = path + ".quorled-new";
