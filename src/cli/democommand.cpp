@@ -3,6 +3,9 @@
 #include "cliargs.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/filestore.h"
+#include "romdata/imageerror.h"
+
+#include <filesystem>
 
 namespace quorled::cli {
 
@@ -17,6 +20,11 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
         kind = imageKindFromName(*name);
     }
     const std::string& path = args.positional(0);
+    // The demo never replaces a file: OUT may be someone's only image.
+    std::error_code error;
+    const auto type = std::filesystem::symlink_status(path, error).type();
+    if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none)
+        throw ImageError("The file " + path + " already exists; demo writes only a new file and left it as it was.");
     const auto bytes = buildDemoImage(kind);
     writeWholeFile(path, bytes);
     out << "Wrote the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size() << " bytes).\n";

@@ -90,6 +90,8 @@ void MainMenu::buildOptions(QMenuBar* bar)
     add(m, Command::pnt, tr("Pointers &follow doors, entrances, etc."))->setCheckable(true);
     add(m, Command::spno, tr("Show door pointers as &normal objects"))->setCheckable(true);
     m->addSeparator();
+    add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
+    m->addSeparator();
 
     QMenu* ini = addSubmenu(m, tr("&INI file"), QStringLiteral("Ini"));
     const Command saveCommands[] = {Command::sv0, Command::sv1, Command::sv2, Command::sv3,

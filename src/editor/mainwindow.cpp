@@ -181,6 +181,8 @@ void MainWindow::showChanges(ChangeSet changes)
         for (Command command : {Command::lsave, Command::lrefresh, Command::lreload})
             button(command)->setEnabled(core_.commandEnabled(command));
     }
+    if (changes.has(Change::Message))
+        showMessage(this, QString::fromStdString(core_.message()), tr("Quorl editor"), MessageIcon::Warning);
 }
 
 void MainWindow::runCommand(Command command)

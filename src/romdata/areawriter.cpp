@@ -108,6 +108,11 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKi
         return refuse("The level or enemy data pointer of " + areaLabel(model.area) + " (" +
                       hexAddress(model.levelDataOffset) + ", " + hexAddress(model.enemyDataOffset) +
                       ") lies outside the image, so the area has no room to be saved in.");
+    // Data that runs past the end of the file has no room one could trust:
+    // its padding would overwrite whatever follows, up to the end.
+    if (!found.damage.empty())
+        return refuse("The data of " + areaLabel(model.area) + " in the image is damaged (" + found.damage.front() +
+                      "), so nothing was written.");
     const AreaRoom room = findAreaRoom(image, directory, kind, found);
 
     const std::vector<std::uint8_t> level = encodeLevelData(stream);

@@ -161,6 +161,7 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
                           "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects", "-",
+                          "Keep a &backup of the image", "-",
                           "&INI file >"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Ground view"))),
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
@@ -401,6 +402,7 @@ void MainWindowTest::shutDownWritesTheExactSettingsText()
                                 "ObjectMarks= 1\n"
                                 "PointersFollowDoors=-1\n"
                                 "Zoom= 2\n"
+                                "Backup=-1\n"
                                 "[INI]\n"
                                 "0IniSaveSettings= 0\n"
                                 "1IniSaveSettings=-1\n"

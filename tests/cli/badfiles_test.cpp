@@ -1,0 +1,259 @@
+#include "cli/commands.h"
+
+#include "romdata/filefaults.h"
+#include "romdata/filestore.h"
+#include "romdata/romlayout.h"
+#include "support/testimage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+
+namespace quorled {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// A small but valid PNG file: a 1 x 1 picture.
+const Bytes kPng = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44,
+                    0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00, 0x00, 0x1F,
+                    0x15, 0xC4, 0x89, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0xF8,
+                    0xCF, 0xC0, 0xF0, 0x1F, 0x00, 0x05, 0x00, 0x01, 0xFF, 0x89, 0x99, 0x3D, 0x1D, 0x00, 0x00,
+                    0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+
+constexpr int kArea = 10;
+
+// A full-size image whose area 10 is sound: two objects, one enemy.
+test::TestImage soundImage(ImageKind kind = ImageKind::Ines, long size = 0x40010)
+{
+    test::TestImage rom(kind, size);
+    const long base = romLayout(kind).pointerBase;
+    const long level = 0x10400 - 0x8010 + base;
+    const long enemy = 0x12800 - 0x8010 + base;
+    rom.put(level, {0x80, 0x00, 0x30, 0x00, 0x25, 0x0A, 0x31, 0x33, 0xFF, 0xFF});
+    rom.put(enemy, {0x03, 0x3C, 0x45, 0xFF, 0xFF});
+    rom.setLevelPointer(kArea, level);
+    rom.setEnemyPointer(kArea, enemy);
+    return rom;
+}
+
+struct BadFile {
+    std::string name;      // what the case is
+    std::string fileName;  // the image's name in the test folder ("" for the folder itself)
+    std::function<Bytes()> bytes;
+    bool exists = true;
+    bool folder = false;
+    // A full-size image whose area data is damaged: the commands that only
+    // read show what they can (exit 0), the writing ones refuse.
+    bool damagedData = false;
+};
+
+std::vector<BadFile> badFiles()
+{
+    const Bytes full = soundImage().bytes();
+    auto cut = [full](long size) { return Bytes(full.begin(), full.begin() + size); };
+    std::vector<BadFile> files;
+    files.push_back({"empty file", "empty.nes", [] { return Bytes{}; }});
+    files.push_back({"one byte", "one.nes", [] { return Bytes{0x4E}; }});
+    files.push_back({"16 bytes", "header.nes", [cut] { return cut(16); }});
+    files.push_back({"cut at 0x10000", "cut10000.nes", [cut] { return cut(0x10000); }});
+    files.push_back({"cut at 0x14000", "cut14000.nes", [cut] { return cut(0x14000); }});
+    files.push_back({"picture renamed", "picture.nes", [] { return kPng; }});
+    files.push_back({"pointers past the end", "pointers.smc", [] {
+                         // A compilation image ends soon after its tables; the
+                         // area's pointers lead past its end.
+                         const long size = minimumImageLength(ImageKind::Snes);
+                         test::TestImage rom = soundImage(ImageKind::Snes, 0x90200);
+                         rom.setLevelPointer(kArea, 0x8FFF0 + 0x200);
+                         rom.setEnemyPointer(kArea, 0x8FFF8 + 0x200);
+                         return Bytes(rom.bytes().begin(), rom.bytes().begin() + size);
+                     }, true, false, true});
+    files.push_back({"level data without an end marker", "noend.nes", [] {
+                         test::TestImage rom = soundImage();
+                         // Objects (type 0x31 at column 1) up to the last byte of the file.
+                         for (long o = 0x10404; o + 1 < 0x40010; o += 2)
+                             rom.put(o, {0x01, 0x31});
+                         return rom.bytes();
+                     }, true, false, true});
+    files.push_back({"enemy pages that never end", "pages.nes", [] {
+                         test::TestImage rom = soundImage();
+                         for (long o = 0x12800; o < 0x40010; ++o)
+                             rom.put(o, {0x01});
+                         return rom.bytes();
+                     }, true, false, true});
+    files.push_back({"a folder", "", [] { return Bytes{}; }, true, true});
+    files.push_back({"a missing file", "missing.nes", [] { return Bytes{}; }, false});
+    files.push_back({"a missing file with a non-ASCII name", "k\xC3\xA9p-\xC3\xB6v\xC3\xA9.nes",
+                     [] { return Bytes{}; }, false});
+    return files;
+}
+
+// How each command of quorled-cli is called on an image.
+struct CommandCall {
+    std::string command;
+    std::function<std::vector<std::string>(const std::string& image, const fs::path& folder)> arguments;
+};
+
+std::vector<CommandCall> commandCalls()
+{
+    const std::string area = std::to_string(kArea);
+    return {
+        {"demo", [](const std::string& image, const fs::path&) { return std::vector<std::string>{"demo", image}; }},
+        {"directory", [](const std::string& image, const fs::path&) { return std::vector<std::string>{"directory", image}; }},
+        {"area", [area](const std::string& image, const fs::path&) { return std::vector<std::string>{"area", image, area}; }},
+        {"palettes", [](const std::string& image, const fs::path&) { return std::vector<std::string>{"palettes", image}; }},
+        {"render", [area](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"render", image, area, (folder / "out.png").string()};
+         }},
+        {"readouts", [area](const std::string& image, const fs::path&) { return std::vector<std::string>{"readouts", image, area}; }},
+        {"save", [area](const std::string& image, const fs::path&) { return std::vector<std::string>{"save", image, area}; }},
+        {"export", [area](const std::string& image, const fs::path&) { return std::vector<std::string>{"export", image, area}; }},
+        {"import", [area](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"import", image, area, (folder / "area.json").string()};
+         }},
+        {"verify", [](const std::string& image, const fs::path&) { return std::vector<std::string>{"verify", image}; }},
+    };
+}
+
+class BadFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("quorled-badfiles-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder / "images");
+        const std::string json = "{\"header\": [128, 0, 48, 0], \"objects\": [], \"enemies\": []}";
+        writeWholeFile((folder / "area.json").string(), Bytes(json.begin(), json.end()));
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Every file of the image folder with its bytes.
+    std::map<std::string, Bytes> snapshot() const
+    {
+        std::map<std::string, Bytes> files;
+        for (const auto& entry : fs::directory_iterator(folder / "images"))
+            files[entry.path().filename().string()] = entry.is_directory() ? Bytes{} : readWholeFile(entry.path().string());
+        return files;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
+{
+    const auto calls = commandCalls();
+    // Every command of the table is tried.
+    ASSERT_EQ(calls.size(), cli::commands().size());
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        EXPECT_EQ(calls[i].command, cli::commands()[i].name);
+
+    int tried = 0;
+    for (const BadFile& file : badFiles()) {
+        const fs::path images = folder / "images";
+        fs::remove_all(images);
+        fs::create_directories(images);
+        const std::string path = file.folder ? images.string() : (images / file.fileName).string();
+        if (file.exists && !file.folder)
+            writeWholeFile(path, file.bytes());
+        for (const CommandCall& call : calls) {
+            // demo writes a new image: it is given the bad file as its output.
+            const auto before = snapshot();
+            std::ostringstream out;
+            std::ostringstream err;
+            const int code = cli::runCli(call.arguments(path, folder), out, err);
+            const std::string what = file.name + " / " + call.command;
+            ++tried;
+            if (call.command == "demo" && !file.exists) {
+                // A missing file is where demo may write.
+                EXPECT_EQ(code, 0) << what << ": " << err.str();
+                fs::remove(path);
+                continue;
+            }
+            const bool writes = call.command == "demo" || call.command == "save" || call.command == "import";
+            if (file.damagedData && !writes) {
+                EXPECT_EQ(code, 0) << what << ": " << err.str();
+                // The enemy decoder stops by itself after its last page; the others run off the file.
+                if (call.command == "area" && file.fileName != "pages.nes")
+                    EXPECT_NE(out.str().find("Damaged: area 0A: "), std::string::npos) << what << ": " << out.str();
+                EXPECT_EQ(snapshot(), before) << what;
+                fs::remove(folder / "out.png");
+                continue;
+            }
+            EXPECT_EQ(code, 1) << what << ": " << out.str();
+            const std::string message = err.str();
+            EXPECT_EQ(message.rfind("quorled-cli: ", 0), 0u) << what << ": " << message;
+            EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << what << ": " << message;
+            // A refused save names the area, every other message the file.
+            const std::string named = file.damagedData && call.command != "demo" ? "area 0A" : file.fileName;
+            if (!file.folder)
+                EXPECT_NE(message.find(named), std::string::npos) << what << ": " << message;
+            EXPECT_EQ(snapshot(), before) << what;
+            EXPECT_FALSE(fs::exists(folder / "out.png")) << what;
+        }
+    }
+    EXPECT_EQ(tried, 12 * 10);
+}
+
+TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)
+{
+    const std::string path = (folder / "images" / "k\xC3\xA9p-\xC3\xB6v\xC3\xA9.nes").string();
+    for (const CommandCall& call : commandCalls()) {
+        if (call.command == "demo")
+            continue;
+        writeWholeFile(path, soundImage().bytes());
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::runCli(call.arguments(path, folder), out, err), 0) << call.command << ": " << err.str();
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::runCli({"directory", path}, out, err), 0);
+    EXPECT_NE(out.str().find("k\xC3\xA9p-\xC3\xB6v\xC3\xA9.nes"), std::string::npos);
+}
+
+TEST_F(BadFilesTest, WritingCommandsUnderFileFaultsLeaveTheImageByteIdentical)
+{
+    const std::string path = (folder / "images" / "quorl.nes").string();
+    const std::string area = std::to_string(kArea);
+    const struct {
+        FileFaults faults;
+        const char* reason;
+    } faults[] = {
+        {{1, false, false}, "Input/output error"},
+        {{2, false, false}, "Input/output error"},
+        {{0, true, false}, "Permission denied"},
+        {{0, false, true}, "No space left on device"},
+    };
+    const std::vector<std::vector<std::string>> calls = {
+        {"save", path, area}, {"import", path, area, (folder / "area.json").string()}};
+    int tried = 0;
+    for (const auto& arguments : calls) {
+        for (const auto& fault : faults) {
+            writeWholeFile(path, soundImage().bytes());
+            const Bytes before = readWholeFile(path);
+            std::ostringstream out;
+            std::ostringstream err;
+            injectFileFaults(fault.faults);
+            const int code = cli::runCli(arguments, out, err);
+            clearFileFaults();
+            ++tried;
+            EXPECT_EQ(code, 1) << arguments[0] << " " << fault.reason;
+            EXPECT_EQ(err.str(), "quorled-cli: Can't write " + path + ": " + fault.reason + ".\n");
+            EXPECT_EQ(readWholeFile(path), before) << arguments[0] << " " << fault.reason;
+            EXPECT_FALSE(fs::exists(path + ".quorled-new"));
+        }
+        // Without faults the same call writes.
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::runCli(arguments, out, err), 0) << err.str();
+    }
+    EXPECT_EQ(tried, 8);
+    EXPECT_NE(readWholeFile(path), soundImage().bytes()) << "the import went through in the end";
+}
+
+} // namespace
+} // namespace quorled
