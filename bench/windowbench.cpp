@@ -1,0 +1,113 @@
+// One mouse move over the level view at zoom 2, from the event to the
+// painted widget, in the real main window under the offscreen platform.
+// A Qt Test benchmark; scripts/bench runs it, ctest does not.
+#include "benchsetup.h"
+
+#include "core/editorcore.h"
+#include "editor/carriedart.h"
+#include "editor/levelview.h"
+#include "editor/mainwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace quorled;
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+class WindowBench : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void mouseMoveOverTheLevelView();
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<EditorCore> core_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void WindowBench::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    const bench::BenchImage& image = bench::BenchImage::instance();
+    const bench::BusySpot& spot = image.horizontal;
+    const QString settingsPath = dir_.filePath(QStringLiteral("Quorled.ini"));
+    QFile settings(settingsPath);
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(QStringLiteral("[Options]\nStartArea= %1\nGroundView= 1\nPageView= 1\nObjectMarks= 1\nZoom= 2\n")
+                       .arg(spot.area)
+                       .toUtf8());
+    settings.close();
+
+    core_ = std::make_unique<EditorCore>(carriedPictures());
+    window_ = std::make_unique<MainWindow>(*core_, settingsPath, QPixmap());
+    QVERIFY(window_->startUp(QString::fromStdString(image.path)));
+    core_->view().viewColumn = spot.view.viewColumn;
+    core_->view().viewRow = spot.view.viewRow;
+    core_->redraw();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QCOMPARE(window_->levelView()->zoom(), 2);
+    QCOMPARE(core_->currentArea(), spot.area);
+    QCOMPARE(core_->view().viewColumn, spot.view.viewColumn);
+}
+
+void WindowBench::mouseMoveOverTheLevelView()
+{
+    LevelView* view = window_->levelView();
+    PaintCounter counter;
+    view->installEventFilter(&counter);
+    // Back and forth between two cells, no button held.
+    const QPointF positions[2] = {QPointF(5 * 32 + 7, 6 * 32 + 9), QPointF(9 * 32 + 21, 8 * 32 + 3)};
+    int moves = 0;
+    QBENCHMARK {
+        const QPointF at = positions[moves % 2];
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+        // Deliver the update request, which paints the view.
+        QApplication::processEvents();
+        ++moves;
+    }
+    view->removeEventFilter(&counter);
+    QVERIFY2(counter.paints >= moves, "a mouse move did not repaint the level view");
+}
+
+void WindowBench::cleanupTestCase()
+{
+    window_.reset();
+    core_.reset();
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    WindowBench bench;
+    return QTest::qExec(&bench, argc, argv);
+}
+
+#include "windowbench.moc"

@@ -1,0 +1,77 @@
+"""Prints the benchmark table of scripts/bench from Google Benchmark's JSON
+and the Qt Test benchmark's text output. Exits 1 when a redraw allocated."""
+import json
+import re
+import sys
+
+
+def median_times(path):
+    """Median real time in microseconds and counters of each benchmark."""
+    times, counters = {}, {}
+    for run in json.load(open(path))["benchmarks"]:
+        if run.get("aggregate_name") != "median":
+            continue
+        name = run["run_name"]
+        scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[run["time_unit"]]
+        times[name] = run["real_time"] * scale
+        counters[name] = {k: v for k, v in run.items() if k in ("allocs", "reads")}
+    return times, counters
+
+
+def window_time(path):
+    text = open(path).read()
+    match = re.search(r"RESULT : WindowBench::mouseMoveOverTheLevelView\(\):\s*\n\s*([0-9.,]+) msecs per iteration", text)
+    return float(match.group(1).replace(",", "")) * 1e3 if match else None
+
+
+def us(value):
+    if value is None:
+        return "-"
+    return f"{value / 1e3:.2f} ms" if value >= 1000 else f"{value:.1f} us"
+
+
+def main():
+    times, counters = median_times(sys.argv[1])
+    move = window_time(sys.argv[2])
+    floor = times["BM_Floor_FrameCopyAnd240Tiles"]
+    byte = times["BM_LoadArea_BytePerCall"]
+    rows = []
+
+    def row(figure, value, baseline_name, baseline, ratio, target, ok):
+        result = "-" if ok is None else ("PASS" if ok else "MISS")
+        rows.append((figure, us(value), baseline_name, us(baseline), ratio, target, result))
+
+    for name, label in (("BM_DrawArea_BusyHorizontal", "drawArea, busy horizontal area"),
+                        ("BM_DrawArea_BusyVertical", "drawArea, busy vertical area")):
+        ratio = times[name] / floor
+        row(label, times[name], "floor (a)", floor, f"{ratio:.2f}x floor", "<= 3x floor", ratio <= 3)
+    pages = times["BM_DrawAreaMap_16Pages"]
+    row("whole-area map, 16 pages", pages, "16 x floor (a)", 16 * floor, f"{pages / (16 * floor):.2f}x floor",
+        "-", None)
+    palette = times["BM_ApplyLevelPalette"]
+    row("applyLevelPalette", palette, "floor (a)", floor, f"{palette / floor:.2f}x floor", "-", None)
+    load = times["BM_LoadArea_FromFile"]
+    row("area load from file", load, "byte-per-call (b)", byte, f"{byte / load:.1f}x faster", ">= 30x faster",
+        byte / load >= 30)
+    row("save of an unchanged area", times["BM_SaveArea_Unchanged"], "-", None, "-", "-", None)
+    verify = times["BM_VerifyAllAreas"]
+    row("verify all 210 areas", verify, "-", None, "-", "< 50 ms", verify < 50e3)
+    row("mouse move, event to paint, zoom 2", move, "-", None, "-", "< 2 ms", move is not None and move < 2e3)
+
+    allocations = max(counters[n].get("allocs", 0) for n in ("BM_DrawArea_BusyHorizontal", "BM_DrawArea_BusyVertical"))
+    rows.append(("heap allocations per redraw", f"{allocations:g}", "-", "-", "-", "0", "PASS" if allocations == 0 else "MISS"))
+
+    header = ("figure", "time", "baseline", "baseline time", "ratio", "target", "result")
+    print()
+    print("| " + " | ".join(header) + " |")
+    print("|" + "|".join("---" for _ in header) + "|")
+    for r in rows:
+        print("| " + " | ".join(r) + " |")
+    if allocations > 0:
+        print(f"\nFAILED: drawArea made {allocations:g} heap allocations per redraw after the first.", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
