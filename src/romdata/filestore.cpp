@@ -78,10 +78,16 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path)
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
         throw ImageError("Can't open " + path + ": " + reason(errno) + ".");
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[65536];
+    // Read straight into a buffer of the file's size, one byte more so the
+    // end shows without growing it; files whose size is not known up front
+    // (or that grow meanwhile) double it as needed.
+    const std::size_t expected = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+    std::vector<std::uint8_t> bytes(std::max<std::size_t>(expected + 1, 4096));
+    std::size_t done = 0;
     for (;;) {
-        ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (done == bytes.size())
+            bytes.resize(2 * bytes.size());
+        ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -89,8 +95,9 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path)
         }
         if (got == 0)
             break;
-        bytes.insert(bytes.end(), buffer, buffer + got);
+        done += static_cast<std::size_t>(got);
     }
+    bytes.resize(done);
     return bytes;
 }
 
