@@ -24,10 +24,20 @@ QImage imageFromPicture(const Picture& picture, int zoom)
 {
     zoom = std::max(zoom, 1);
     QImage image(picture.width() * zoom, picture.height() * zoom, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
+    // Straight from the pixel rows: this runs on every redraw of the view.
+    const int width = image.width();
+    const int height = image.height();
+    const std::uint32_t* pixels = picture.pixels().data();
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y / zoom) * picture.width();
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = 0xFF000000u | picture.pixel(x / zoom, y / zoom);
+        if (zoom == 1) {
+            for (int x = 0; x < width; ++x)
+                line[x] = 0xFF000000u | row[x];
+        } else {
+            for (int x = 0; x < width; ++x)
+                line[x] = 0xFF000000u | row[x / zoom];
+        }
     }
     return image;
 }
