@@ -14,6 +14,7 @@ enum class Change : std::uint32_t {
     EditMode = 32,   // which `bg` marker is visible
     Commands = 64,   // which menu commands are enabled
     Message = 128,   // an action failed; message() tells why
+    Notice = 256,    // a command asks for a message box; notice() holds it
 };
 
 // A set of changes, one bit per Change.

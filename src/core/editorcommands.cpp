@@ -45,10 +45,19 @@ bool EditorCore::commandBuilt(Command command)
     case Command::sv6:
     case Command::SSplash:
     case Command::AboutE:
+    case Command::LI:
+    case Command::Ehdr:
+    case Command::lrefresh:
+    case Command::lsave:
+    case Command::delobj:
+    case Command::DelAll:
+    case Command::addO:
+    case Command::addE:
+    case Command::seeF:
         return true;
     default:
-        // Saving, adding and deleting, the header dialog, free space and
-        // moving, dumps and the game-data dialogs come later.
+        // Moving data, total free space, dumps and the game-data dialogs
+        // come later.
         return false;
     }
 }
@@ -87,6 +96,8 @@ bool EditorCore::commandChecked(Command command) const
 void EditorCore::runCommand(Command command)
 {
     if (!commandEnabled(command))
+        return;
+    if (runAreaCommand(command))
         return;
     if (const int i = iniIndex(command); i >= 0) {
         iniChecks_[static_cast<std::size_t>(i)] = !iniChecks_[static_cast<std::size_t>(i)];

@@ -242,4 +242,6 @@ void EditorCore::notify(ChangeSet changes)
 
 std::uint32_t EditorCore::pressedBitBoxColour() { return kBitBoxColours[2]; }
 
+const std::array<std::uint32_t, 3>& EditorCore::bitBoxColours() { return kBitBoxColours; }
+
 } // namespace quorled

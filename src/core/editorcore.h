@@ -1,10 +1,13 @@
 #pragma once
 
 #include "areachooser.h"
+#include "areaediting.h"
 #include "change.h"
 #include "editorcommand.h"
 #include "editorsettings.h"
+#include "levelinfo.h"
 #include "mouseediting.h"
+#include "notice.h"
 #include "romdata/areadirectory.h"
 #include "romdata/areamodel.h"
 #include "romdata/imagekind.h"
@@ -123,6 +126,25 @@ public:
     // bits rebuild the colours first.
     void clickHeaderBit(int box);
 
+    // --- saving, adding and deleting, the header dialog ---
+    // Save, Refresh, "Add &enemy", the two deletions and "See &free space
+    // available for level" run through runCommand; a message box they ask
+    // for comes as Change::Notice with notice().
+    const Notice& notice() const { return notice_; }
+    // "Add object " of the "Add objects" dialog; false when refused (the
+    // refusal comes as a notice).
+    bool addObject(const AddObjectRequest& request);
+    // OK of the "Edit header" dialog: the new header into the area, the
+    // model folded with the direction it was in and then switched to the
+    // header's, the colours rebuilt and everything redrawn.
+    void applyHeader(const HeaderBits& header);
+    // The 16 screen colours of a level or enemy palette of the current
+    // area's world, for the header dialog's previews.
+    std::array<std::uint32_t, 16> palettePreview(int palette, bool enemy) const;
+    LevelInfo levelInfo() const;
+    // Bit box colours: clear bit, set bit, pressed.
+    static const std::array<std::uint32_t, 3>& bitBoxColours();
+
     // --- what the window shows ---
     std::string caption() const { return caption_; }
     // The message of the last action that failed (Change::Message).
@@ -161,6 +183,10 @@ private:
     void applyOptionsFromSettings();
     void draw();
     void notify(ChangeSet changes);
+    // Commands of editorareacommands.cpp; false for the others.
+    bool runAreaCommand(Command command);
+    void save();
+    void report(Notice notice);
     bool changeArea(int area);
 
     GraphicsModel graphics_;
@@ -188,6 +214,7 @@ private:
     ReadoutTexts readouts_;
     HeaderBitsDisplay headerDisplay_;
     std::string message_;
+    Notice notice_;
     Observer observer_;
 };
 

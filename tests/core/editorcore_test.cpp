@@ -179,8 +179,7 @@ TEST_F(EditorCoreTest, GroundMenuValuesAndDeferredOptions)
 TEST_F(EditorCoreTest, CommandsOfLaterWorkAndOfOtherImageKindsAreDisabled)
 {
     start("");
-    for (Command c : {Command::lsave, Command::lrefresh, Command::addO, Command::delobj, Command::Ehdr,
-                      Command::seeF, Command::LvlDump, Command::ChWpn})
+    for (Command c : {Command::TFSpace, Command::movL, Command::LvlDump, Command::ChWpn})
         EXPECT_FALSE(core.commandEnabled(c));
     for (Command c : {Command::sel1, Command::lreload, Command::GV0, Command::pnt, Command::sv0, Command::AboutE})
         EXPECT_TRUE(core.commandEnabled(c));
