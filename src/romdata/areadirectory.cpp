@@ -1,5 +1,6 @@
 #include "areadirectory.h"
 
+#include "areadecoding.h"
 #include "bytes.h"
 #include "imageerror.h"
 #include "romimage.h"
@@ -13,23 +14,6 @@ namespace {
 constexpr long kDiskLevelShift[7] = {0xFB6, 0x1D1C, 0x2A40, 0x37EB, 0x4558, 0x529D, 0x5EE8};
 constexpr long kDiskEnemyShift[7] = {-0x1095, 0x33, 0x114F, 0x2203, 0x32BB, 0x447A, 0x5463};
 
-void readPointerTables(const RomImage& image, const RomLayout& layout, AreaDirectory& directory)
-{
-    for (int area = 0; area < kAreaCount; ++area) {
-        const int low = image.read(layout.levelPointerLow + area);
-        const int high = image.read(layout.levelPointerHigh + area);
-        directory.areaLevelOffset[static_cast<std::size_t>(area)] = low + 256L * high + layout.pointerBase;
-    }
-    for (int level = 0; level < 21; ++level) {
-        for (int slot = 0; slot < 10; ++slot) {
-            const int high = image.read(layout.enemyPointerHigh + 20L * level + slot);
-            const int low = image.read(layout.enemyPointerLow + 20L * level + slot);
-            directory.areaEnemyOffset[static_cast<std::size_t>(10 * level + slot)] =
-                256L * high + low + layout.pointerBase;
-        }
-    }
-}
-
 } // namespace
 
 long diskLevelShift(int area) { return kDiskLevelShift[area / 30]; }
@@ -39,11 +23,8 @@ AreaDirectory buildAreaDirectory(const RomImage& image, ImageKind kind, const Di
 {
     const RomLayout& layout = romLayout(kind);
     AreaDirectory directory;
-    for (int i = 1; i <= 8; ++i)
-        directory.worldFirstArea[static_cast<std::size_t>(i)] = image.read(layout.levelsPerWorld + i - 1) * 10;
-    if (layout.hasPointerTables) {
-        readPointerTables(image, layout, directory);
-    } else {
+    decoding::readDirectoryTables(image, layout, directory);
+    if (!layout.hasPointerTables) {
         if (disk == nullptr)
             throw ImageError("A disk image needs a published iNES image of the game as its reference, "
                              "to know where each area's data lies.");
@@ -65,7 +46,7 @@ DiskImageOffsets diskOffsetsFromReference(const RomImage& reference)
                          std::to_string(reference.size()) + " bytes, and an iNES image needs at least " +
                          std::to_string(needed) + " bytes.");
     AreaDirectory directory;
-    readPointerTables(reference, romLayout(ImageKind::Ines), directory);
+    decoding::readDirectoryTables(reference, romLayout(ImageKind::Ines), directory);
 
     struct Known {
         int area;

@@ -1,109 +1,11 @@
 #include "arealoader.h"
 
+#include "areadecoding.h"
 #include "bytes.h"
-#include "coordinates.h"
-#include "levelformat.h"
 #include "romimage.h"
 #include "romlayout.h"
 
 namespace quorled {
-
-namespace {
-
-std::string areaLabel(int area) { return "area " + hex2(area); }
-
-// Decodes the object stream that starts after the four header bytes.
-// Returns the offset of the end marker.
-long decodeObjects(const RomImage& image, AreaModel& model)
-{
-    long p = model.levelDataOffset + 4;
-    int row = 0;
-    int layer = 0;
-    for (;;) {
-        const int b1 = image.read(p);
-        const int b2 = image.read(p + 1);
-        LevelObject object;
-        object.layer = layer;
-        if (highNibble(b1) < 15) {
-            object.type = b2;
-            row += highNibble(b1);
-            object.y = row;
-            object.x = lowNibble(b1);
-        } else {
-            const int kind = lowNibble(b1);
-            object.special = true;
-            object.type = kSpecialObjectType;
-            object.param[0] = b2;
-            object.y = row;
-            object.x = kind;
-            if (specialObjExtraBytes[static_cast<std::size_t>(kind)] == 2) {
-                object.param[1] = image.read(p + 2);
-                p += 1;
-            } else if (specialObjExtraBytes[static_cast<std::size_t>(kind)] == 0) {
-                p -= 1;
-            }
-            row = rowAfterSkip(row, kind);
-            if (kind == kKindNextLayer) {
-                row = 0;
-                ++layer;
-            }
-        }
-        model.objects.push_back(object);
-        p += 2;
-        if (image.read(p) == 0xFF)
-            return p;
-    }
-}
-
-// Decodes the enemy pages. Returns the offset of the byte that ended them.
-long decodeEnemies(const RomImage& image, AreaModel& model)
-{
-    long p = model.enemyDataOffset;
-    int count = 0;
-    int page = -1;
-    for (;;) {
-        if (count >= 1 && count <= 0xF9) {
-            if (!image.contains(p))
-                break; // an enemy would start past the end of the file
-            const int type = image.read(p);
-            const int position = image.read(p + 1);
-            count = (count - 2) % 256;
-            if (count >= 1 && count <= 0xFA) {
-                p += 2;
-                Enemy enemy;
-                enemy.type = type;
-                if (model.isVertical) {
-                    enemy.x = highNibble(position);
-                    enemy.y = page * 16 + lowNibble(position);
-                } else {
-                    enemy.x = page * 16 + highNibble(position);
-                    enemy.y = lowNibble(position);
-                }
-                model.enemies.push_back(enemy);
-            }
-        } else {
-            count = image.read(p);
-            if (count == 0xFF || (count == 1 && p + 1 >= model.enemyDataEnd))
-                break;
-            ++p;
-            ++page;
-        }
-    }
-    model.enemyLastPage = page;
-    return p;
-}
-
-// Consecutive bytes equal to `value` from `from` on in steps of `step`,
-// inside the file only.
-int countRun(const RomImage& image, long from, long step, int value)
-{
-    int count = 0;
-    for (long o = from; image.contains(o) && image.read(o) == value; o += step)
-        ++count;
-    return count;
-}
-
-} // namespace
 
 long enemyDataEndFor(const AreaDirectory& directory, ImageKind kind, int area)
 {
@@ -127,43 +29,7 @@ std::string areaCaption(int area, const AreaDirectory& directory)
 
 AreaModel loadArea(const RomImage& image, const AreaDirectory& directory, ImageKind kind, int area)
 {
-    AreaModel model;
-    model.area = area;
-    model.levelDataOffset = directory.areaLevelOffset[static_cast<std::size_t>(area)];
-    model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
-    model.enemyDataEnd = enemyDataEndFor(directory, kind, area);
-
-    const std::string label = areaLabel(area);
-    if (!image.contains(model.levelDataOffset))
-        model.damage.push_back(label + ": the level data pointer " + hexAddress(model.levelDataOffset) +
-                               " lies outside the file");
-    if (!image.contains(model.enemyDataOffset))
-        model.damage.push_back(label + ": the enemy data pointer " + hexAddress(model.enemyDataOffset) +
-                               " lies outside the file");
-
-    model.header = HeaderBits::fromBytes({image.read(model.levelDataOffset), image.read(model.levelDataOffset + 1),
-                                          image.read(model.levelDataOffset + 2),
-                                          image.read(model.levelDataOffset + 3)});
-    model.isVertical = 1 - model.header.bit(1);
-    model.selectedObject = 1;
-    model.selectedEnemy = 1;
-
-    const long endMarker = decodeObjects(image, model);
-    model.levelEndMarkerOffset = endMarker;
-    if (!image.contains(endMarker) && image.contains(model.levelDataOffset))
-        model.damage.push_back(label + ": level data runs past the end of the file");
-    model.levelSpareFF = countRun(image, endMarker + 1, 1, 0xFF);
-
-    const long stop = decodeEnemies(image, model);
-    model.enemyTerminatorOffset = stop;
-    if (!image.contains(stop) && image.contains(model.enemyDataOffset))
-        model.damage.push_back(label + ": enemy data runs past the end of the file");
-    model.enemySpareBytes = 0;
-    if (image.contains(stop) && (image.read(stop) == 0xFF || image.read(stop + 1) == 0xFF))
-        model.enemySpareBytes = countRun(image, stop - 1, -1, 0x01) + countRun(image, stop + 1, 1, 0xFF);
-
-    normalizeObjectCoordinates(model);
-    return model;
+    return decoding::decodeArea(image, directory, enemyDataEndFor(directory, kind, area), area);
 }
 
 } // namespace quorled
