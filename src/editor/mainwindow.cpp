@@ -9,7 +9,10 @@
 
 #include "core/editorcore.h"
 #include "dialogs/aboutdialog.h"
+#include "dialogs/addsdialog.h"
 #include "dialogs/areasdialog.h"
+#include "dialogs/headerdialog.h"
+#include "dialogs/lvinfodialog.h"
 #include "dialogs/splashwindow.h"
 #include "platform/keymapping.h"
 #include "platform/messages.h"
@@ -183,6 +186,13 @@ void MainWindow::showChanges(ChangeSet changes)
     }
     if (changes.has(Change::Message))
         showMessage(this, QString::fromStdString(core_.message()), tr("Quorl editor"), MessageIcon::Warning);
+    if (changes.has(Change::Notice)) {
+        const Notice& notice = core_.notice();
+        const MessageIcon icon = notice.icon == NoticeIcon::Warning       ? MessageIcon::Warning
+                                 : notice.icon == NoticeIcon::Information ? MessageIcon::Information
+                                                                          : MessageIcon::None;
+        showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
+    }
 }
 
 void MainWindow::runCommand(Command command)
@@ -190,6 +200,21 @@ void MainWindow::runCommand(Command command)
     switch (command) {
     case Command::sel1: {
         AreasDialog dialog(core_, this);
+        dialog.exec();
+        break;
+    }
+    case Command::LI: {
+        LvInfoDialog dialog(core_.levelInfo(), this);
+        dialog.exec();
+        break;
+    }
+    case Command::Ehdr: {
+        HeaderDialog dialog(core_, this);
+        dialog.exec();
+        break;
+    }
+    case Command::addO: {
+        AddsDialog dialog(core_, this);
         dialog.exec();
         break;
     }

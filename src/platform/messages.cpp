@@ -7,7 +7,9 @@ namespace quorled {
 void showMessage(QWidget* parent, const QString& text, const QString& title, MessageIcon icon)
 {
     QMessageBox::Icon boxIcon = QMessageBox::Information;
-    if (icon == MessageIcon::Warning)
+    if (icon == MessageIcon::None)
+        boxIcon = QMessageBox::NoIcon;
+    else if (icon == MessageIcon::Warning)
         boxIcon = QMessageBox::Warning;
     else if (icon == MessageIcon::Critical)
         boxIcon = QMessageBox::Critical;

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace quorled {
 
-enum class MessageIcon { Information, Warning, Critical };
+enum class MessageIcon { None, Information, Warning, Critical };
 
 // A modal message box with one OK button.
 void showMessage(QWidget* parent, const QString& text, const QString& title,

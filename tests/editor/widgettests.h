@@ -7,5 +7,6 @@ int runKeyMappingTests(int argc, char** argv);
 int runDialogTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
+int runAreaEditingTests(int argc, char** argv);
 
 } // namespace quorled::widgettests

@@ -10,5 +10,6 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runDialogTests(argc, argv);
     failures += quorled::widgettests::runMainWindowTests(argc, argv);
     failures += quorled::widgettests::runStartupTests(argc, argv);
+    failures += quorled::widgettests::runAreaEditingTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
