@@ -73,6 +73,12 @@ int LevelView::buttonState(Qt::MouseButtons buttons)
 void LevelView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // The window hands over the picture already scaled to the zoom, so the
+    // common case is a plain copy; anything else is scaled without smoothing.
+    if (image_.size() == size()) {
+        painter.drawImage(0, 0, image_);
+        return;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), image_);
 }

@@ -163,7 +163,7 @@ bool MainWindow::startUp(const QString& imagePath)
 void MainWindow::showChanges(ChangeSet changes)
 {
     if (changes.has(Change::Picture))
-        view_->setPicture(assets::imageFromPicture(core_.viewPicture()));
+        view_->setPicture(assets::imageFromPicture(core_.viewPicture(), view_->zoom()));
     if (changes.has(Change::Readouts))
         readouts_->setTexts(core_.readouts());
     if (changes.has(Change::Caption)) {
@@ -249,6 +249,7 @@ void MainWindow::chooseZoom(int zoom)
     core_.setZoom(zoom);
     view_->setZoom(core_.zoom());
     menu_->setZoomChecked(core_.zoom());
+    showChanges(ChangeSet(Change::Picture));
     fitToContents();
 }
 
