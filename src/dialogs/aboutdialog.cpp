@@ -49,8 +49,8 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
 
     auto* description = wrappedLabel(
         tr("Views and edits the areas of a Quorl cartridge image: the objects that build the scenery, "
-           "the enemies placed in them and the area header. Saving areas, adding and deleting items and "
-           "the game-data dialogs are not available yet."),
+           "the enemies placed in them and the area header, and saves them back. Moving an area's data, "
+           "level dumps and the game-data dialogs are not available yet."),
         this);
     auto* thanks = wrappedLabel(tr("Thanks to everyone who charted the game's level format."), this);
     auto* readme = wrappedLabel(tr("Read the readme.txt file for more information about the editor."), this);
