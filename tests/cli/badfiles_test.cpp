@@ -177,8 +177,9 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             if (file.damagedData && !writes) {
                 EXPECT_EQ(code, 0) << what << ": " << err.str();
                 // The enemy decoder stops by itself after its last page; the others run off the file.
-                if (call.command == "area" && file.fileName != "pages.nes")
+                if (call.command == "area" && file.fileName != "pages.nes") {
                     EXPECT_NE(out.str().find("Damaged: area 0A: "), std::string::npos) << what << ": " << out.str();
+                }
                 EXPECT_EQ(snapshot(), before) << what;
                 fs::remove(folder / "out.png");
                 continue;
@@ -189,8 +190,9 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << what << ": " << message;
             // A refused save names the area, every other message the file.
             const std::string named = file.damagedData && call.command != "demo" ? "area 0A" : file.fileName;
-            if (!file.folder)
+            if (!file.folder) {
                 EXPECT_NE(message.find(named), std::string::npos) << what << ": " << message;
+            }
             EXPECT_EQ(snapshot(), before) << what;
             EXPECT_FALSE(fs::exists(folder / "out.png")) << what;
         }
