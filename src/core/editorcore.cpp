@@ -16,31 +16,11 @@ namespace {
 // Bit box colours for a clear bit, a set bit and a box being pressed.
 constexpr std::array<std::uint32_t, 3> kBitBoxColours{0xFFE0C0, 0x804000, 0xC09060};
 
-// Every enemy sheet loses the pixels that are set in the mask.
-void maskEnemySheets(GraphicsModel& graphics)
-{
-    for (Picture& sheet : graphics.enemySheets)
-        for (int y = 0; y < sheet.height(); ++y)
-            for (int x = 0; x < sheet.width(); ++x)
-                sheet.setPixel(x, y, sheet.pixel(x, y) & ~graphics.enemyMask.pixel(x, y) & 0xFFFFFFu);
-}
-
 } // namespace
 
-EditorCore::EditorCore(const CarriedPictures& pictures)
+EditorCore::EditorCore(const GraphicsSources& pictures)
 {
-    GraphicsSources sources;
-    sources.scenery0 = &pictures.scenery0;
-    sources.scenery1 = &pictures.scenery1;
-    sources.scenery3 = &pictures.scenery3;
-    sources.scenery6 = &pictures.scenery6;
-    sources.labels = &pictures.labels;
-    for (std::size_t i = 0; i < pictures.enemies.size(); ++i)
-        sources.enemies[i] = &pictures.enemies[i];
-    sources.enemyMask = &pictures.enemyMask;
-    sources.masterPalette = &pictures.masterPalette;
-    initGraphics(graphics_, sources);
-    maskEnemySheets(graphics_);
+    initGraphics(graphics_, pictures);
     renderer_ = std::make_unique<Renderer>(graphics_, palettes_);
 }
 

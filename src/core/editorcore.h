@@ -28,15 +28,6 @@
 
 namespace quorled {
 
-// The pictures the program carries, handed over by the window once.
-struct CarriedPictures {
-    Picture scenery0, scenery1, scenery3, scenery6; // 256 x 256 grey-coded sheets
-    Picture labels;                                 // label rows of the working sheet
-    std::array<Picture, 4> enemies;                 // 256 x 256 enemy sheets
-    Picture enemyMask;                              // black where a sprite pixel is opaque
-    Picture masterPalette;                          // 16 x 4, pixel (n mod 16, n / 16) is colour n
-};
-
 // What a key press asks of the window besides the repaint.
 enum class KeyRequest { None, ShowAbout };
 
@@ -50,8 +41,9 @@ class EditorCore {
 public:
     using Observer = std::function<void(ChangeSet)>;
 
-    // Throws ImageError when a carried picture is missing or too small.
-    explicit EditorCore(const CarriedPictures& pictures);
+    // Takes the pictures the program carries (copied, enemy sheets masked);
+    // throws ImageError when one is missing or too small.
+    explicit EditorCore(const GraphicsSources& pictures);
     ~EditorCore();
     EditorCore(const EditorCore&) = delete;
     EditorCore& operator=(const EditorCore&) = delete;

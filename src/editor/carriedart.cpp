@@ -4,19 +4,11 @@
 
 namespace quorled {
 
-CarriedPictures carriedPictures()
+GraphicsSources carriedPictures()
 {
-    const assets::Artwork artwork = assets::Artwork::load();
-    CarriedPictures pictures;
-    pictures.scenery0 = artwork.scenery[0];
-    pictures.scenery1 = artwork.scenery[1];
-    pictures.scenery3 = artwork.scenery[2];
-    pictures.scenery6 = artwork.scenery[3];
-    pictures.labels = artwork.labels;
-    pictures.enemies = artwork.enemies;
-    pictures.enemyMask = artwork.enemyMask;
-    pictures.masterPalette = artwork.masterPalette;
-    return pictures;
+    // Decoded once per run: every editor core of the process draws with them.
+    static const assets::Artwork artwork = assets::Artwork::load();
+    return artwork.sources();
 }
 
 QPixmap splashPicture()

@@ -6,9 +6,9 @@
 
 namespace quorled {
 
-// The pictures the program carries, as the editor core takes them. Throws
-// ImageError when one is missing from the program.
-CarriedPictures carriedPictures();
+// The pictures the program carries, as the editor core takes them, decoded
+// on first use. Throws ImageError when one is missing from the program.
+GraphicsSources carriedPictures();
 
 // The title picture of the splash window.
 QPixmap splashPicture();

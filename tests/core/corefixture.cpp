@@ -8,19 +8,34 @@
 
 namespace quorled::testing {
 
-CarriedPictures syntheticCarriedPictures()
+namespace {
+
+struct SyntheticPictures {
+    Picture scenery{256, 256, 0x101010};
+    Picture labels{256, 256, 0x000000};
+    Picture enemies{256, 256, 0x000000};
+    Picture mask{256, 256, 0xFFFFFF};
+    Picture master{16, 4};
+    GraphicsSources sources;
+
+    SyntheticPictures()
+    {
+        for (int n = 0; n < 64; ++n)
+            master.setPixel(n % 16, n / 16, carriedColour(n));
+        sources.scenery0 = sources.scenery1 = sources.scenery3 = sources.scenery6 = &scenery;
+        sources.labels = &labels;
+        sources.enemies = {&enemies, &enemies, &enemies, &enemies};
+        sources.enemyMask = &mask;
+        sources.masterPalette = &master;
+    }
+};
+
+} // namespace
+
+const GraphicsSources& syntheticCarriedPictures()
 {
-    CarriedPictures p;
-    for (Picture* sheet : {&p.scenery0, &p.scenery1, &p.scenery3, &p.scenery6})
-        *sheet = Picture(256, 256, 0x101010);
-    p.labels = Picture(256, 256, 0x000000);
-    for (Picture& sheet : p.enemies)
-        sheet = Picture(256, 256, 0x000000);
-    p.enemyMask = Picture(256, 256, 0xFFFFFF);
-    p.masterPalette = Picture(16, 4);
-    for (int n = 0; n < 64; ++n)
-        p.masterPalette.setPixel(n % 16, n / 16, carriedColour(n));
-    return p;
+    static const SyntheticPictures pictures;
+    return pictures.sources;
 }
 
 CoreFolder::CoreFolder()

@@ -11,7 +11,7 @@ namespace quorled::testing {
 // Small pictures for the editor: scenery sheets whose every pixel is palette
 // slot 1, blank labels and enemy sheets, an empty mask, and a master palette
 // whose colour number n shows as 0x300000 + n.
-CarriedPictures syntheticCarriedPictures();
+const GraphicsSources& syntheticCarriedPictures();
 
 // The screen colour of console colour number n in those pictures.
 constexpr std::uint32_t carriedColour(int n) { return 0x300000u + static_cast<std::uint32_t>(n); }
