@@ -10,7 +10,7 @@ constexpr std::array<int, 12> kCoveredBits{1, 3, 4, 5, 7, 8, 17, 18, 19, 20, 31,
 
 // Rows from top to bottom; within a row the groups from left to right.
 const std::vector<HeaderBoxGroup> kBoxGroups{
-    {0, 1, 1, "(off: wall for whole level) (??)"},
+    {0, 1, 1, "(off: wall for whole level) (\?\?)"},
     {1, 5, 1, "???"},
     {2, 8, 3, "???"},
     {2, 11, 5, "Ground (bottom and top)"},
