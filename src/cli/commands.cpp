@@ -23,6 +23,8 @@ const std::vector<Command>& commands()
         {"export", "export IMAGE AREA [--reference FILE]", runExport},
         {"import", "import IMAGE AREA FILE.json [--reference FILE]", runImport},
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
+        {"tables", "tables IMAGE [--json]", runTables},
+        {"set", "set IMAGE TABLE ROW VALUE", runSet},
     };
     return list;
 }
@@ -35,7 +37,10 @@ void printUsage(std::ostream& err)
     for (const Command& command : commands())
         err << "  quorled-cli " << command.usage << "\n";
     err << "AREA is decimal or 0x-hex, 0..209. A disk image (.fds) needs --reference FILE, "
-           "a published iNES image of the game.\n";
+           "a published iNES image of the game.\n"
+           "TABLE is characters, enemies, enemies2, enemies3, powerups, levels-per-world, title-card or lives; "
+           "ROW and VALUE (the stored byte, 0..255) as tables lists them. levels-per-world takes only bounds its "
+           "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n";
 }
 
 } // namespace

@@ -54,6 +54,13 @@ bool EditorCore::commandBuilt(Command command)
     case Command::addO:
     case Command::addE:
     case Command::seeF:
+    case Command::ChChp:
+    case Command::ChWpn:
+    case Command::ChEnm2:
+    case Command::ChEnm3:
+    case Command::ChPwrUp:
+    case Command::nlive:
+    case Command::ChTcdt:
         return true;
     default:
         // Moving data, total free space, dumps and the game-data dialogs
@@ -70,6 +77,13 @@ bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
     case Command::ChTcdt:
     case Command::Chcolor:
     case Command::TFSpace:
+    // The enemy, power-up and lives bytes lie at iNES offsets; the other
+    // kinds keep other code there.
+    case Command::ChWpn:
+    case Command::ChEnm2:
+    case Command::ChEnm3:
+    case Command::ChPwrUp:
+    case Command::nlive:
         return kind == ImageKind::Ines;
     default:
         return true;

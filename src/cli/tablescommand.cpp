@@ -1,0 +1,67 @@
+#include "commands.h"
+
+#include "cliargs.h"
+#include "core/gametables.h"
+#include "jsonwriter.h"
+#include "romdata/bytes.h"
+#include "romdata/imagewriteguard.h"
+#include "romdata/romimage.h"
+
+#include <climits>
+
+namespace quorled::cli {
+
+// Every byte the game-table dialogs edit, table by table.
+int runTables(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {}, {"--json"});
+    args.expectPositionals(1);
+    const ImageKind kind = imageKindFromFileName(args.positional(0));
+    const RomImage image = RomImage::openChecked(args.positional(0), kind);
+    const std::vector<GameTable> tables = listGameTables(image, kind);
+    if (args.flag("--json")) {
+        out << "{\"tables\": [";
+        for (std::size_t t = 0; t < tables.size(); ++t) {
+            out << (t ? ", " : "") << "{\"table\": " << jsonString(tables[t].name) << ", \"rows\": [";
+            for (std::size_t r = 0; r < tables[t].rows.size(); ++r) {
+                const GameTableRow& row = tables[t].rows[r];
+                out << (r ? ", " : "") << "{\"row\": " << row.row << ", \"caption\": " << jsonString(row.caption)
+                    << ", \"offset\": " << row.offset << ", \"value\": " << row.value
+                    << ", \"shown\": " << jsonString(row.shown) << "}";
+            }
+            out << "]}";
+        }
+        out << "]}\n";
+        return 0;
+    }
+    for (const GameTable& table : tables) {
+        out << table.name << ":\n";
+        for (const GameTableRow& row : table.rows)
+            out << "  " << row.row << "  " << hexAddress(row.offset) << "  " << hex2(row.value) << "  "
+                << row.caption << " " << row.shown << "\n";
+    }
+    return 0;
+}
+
+// Writes one row of a table with its dialog's rules.
+int runSet(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {}, {});
+    args.expectPositionals(4);
+    const std::string& path = args.positional(0);
+    const std::string& table = args.positional(1);
+    const int row = parseNumber(args.positional(2), "row", INT_MIN, INT_MAX);
+    const int value = parseNumber(args.positional(3), "value", INT_MIN, INT_MAX);
+    const ImageKind kind = imageKindFromFileName(path);
+    ImageWriteGuard::checkWritable(path);
+    RomImage image = RomImage::openChecked(path, kind);
+    const RomImage original = image;
+    const long offset = setGameTableRow(image, kind, table, row, value);
+    const int before = original.read(offset);
+    image.commit();
+    out << table << " row " << row << " at " << hexAddress(offset) << ": " << hex2(before) << " -> " << hex2(value)
+        << "\n";
+    return 0;
+}
+
+} // namespace quorled::cli
