@@ -1,6 +1,7 @@
 #pragma once
 
 #include "romdata/bytetables.h"
+#include "tabletexts.h"
 
 #include <string>
 #include <vector>

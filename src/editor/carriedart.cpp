@@ -1,15 +1,25 @@
 #include "carriedart.h"
 
 #include "assets/artwork.h"
+#include "assets/imageconversion.h"
 
 namespace quorled {
 
-GraphicsSources carriedPictures()
+namespace {
+
+// Decoded once per run: every editor core and dialog of the process draws
+// with them.
+const assets::Artwork& artwork()
 {
-    // Decoded once per run: every editor core of the process draws with them.
-    static const assets::Artwork artwork = assets::Artwork::load();
-    return artwork.sources();
+    static const assets::Artwork pictures = assets::Artwork::load();
+    return pictures;
 }
+
+} // namespace
+
+GraphicsSources carriedPictures() { return artwork().sources(); }
+
+QImage characterPicture() { return assets::imageFromPicture(artwork().characters); }
 
 QPixmap splashPicture()
 {

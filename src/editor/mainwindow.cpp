@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "gametabledialogs.h"
 #include "headerpanel.h"
 #include "imageopener.h"
 #include "levelview.h"
@@ -231,7 +232,8 @@ void MainWindow::runCommand(Command command)
         showAbout();
         break;
     default:
-        core_.runCommand(command);
+        if (!runGameTableDialog(core_, command, this))
+            core_.runCommand(command);
         break;
     }
     // Check marks of checkable items follow the core, not Qt's own toggle.
