@@ -54,10 +54,14 @@ bool EditorCore::commandBuilt(Command command)
     case Command::addO:
     case Command::addE:
     case Command::seeF:
+    case Command::movL:
+    case Command::movZ:
+    case Command::TFSpace:
+    case Command::LvlDump:
+    case Command::LvlInsert:
         return true;
     default:
-        // Moving data, total free space, dumps and the game-data dialogs
-        // come later.
+        // The game-data dialogs come later.
         return false;
     }
 }
@@ -70,6 +74,8 @@ bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
     case Command::ChTcdt:
     case Command::Chcolor:
     case Command::TFSpace:
+    case Command::LvlDump:
+    case Command::LvlInsert:
         return kind == ImageKind::Ines;
     default:
         return true;
