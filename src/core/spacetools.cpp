@@ -23,7 +23,7 @@ std::string moveNote(const MoveResult& result)
         note = "The data was copied, and the old bytes at " + hexAddress(result.source.offset) + " were kept: " +
                *result.keptOldBytes + ".";
     for (const int area : result.mendedAreas) {
-        note += note.empty() ? "" : "\r";
+        note += note.empty() ? "" : "\n";
         note += "The enemy data of area " + hex2(area) + " now ends with the byte FF, so it loads as before.";
     }
     return note;
@@ -130,7 +130,7 @@ SpaceOutcome SpaceTools::insert(const std::string& answer)
     core_.reloadArea();
     std::string text = "Level data insertion done.";
     if (!spoilt.empty()) {
-        text += "\rThese areas no longer load cleanly:";
+        text += "\nThese areas no longer load cleanly:";
         for (std::size_t i = 0; i < spoilt.size(); ++i)
             text += (i ? ", " : " ") + hex2(spoilt[i]);
         text += ".";

@@ -179,7 +179,7 @@ TEST_F(SpaceToolsTest, DumpAndInsert)
     const SpaceOutcome inserted = tools.insert(folder.path("changed.qlv"));
     EXPECT_TRUE(inserted.done);
     ASSERT_TRUE(inserted.notice);
-    EXPECT_EQ(inserted.notice->text, "Level data insertion done.\rThese areas no longer load cleanly: 0A.");
+    EXPECT_EQ(inserted.notice->text, "Level data insertion done.\nThese areas no longer load cleanly: 0A.");
     EXPECT_EQ(inserted.notice->title, "Dump level data");
     EXPECT_EQ(core.area().levelDataOffset, 0x12610) << "reloaded from the inserted pointers";
     EXPECT_EQ(readWholeFile(image + ".bak"), original);
