@@ -25,6 +25,10 @@ const std::vector<Command>& commands()
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
         {"tables", "tables IMAGE [--json]", runTables},
         {"set", "set IMAGE TABLE ROW VALUE", runSet},
+        {"free", "free IMAGE [--json]", runFree},
+        {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase]", runMove},
+        {"dump", "dump IMAGE FILE.qlv", runDump},
+        {"insert", "insert IMAGE FILE.qlv", runInsert},
     };
     return list;
 }

@@ -61,10 +61,14 @@ bool EditorCore::commandBuilt(Command command)
     case Command::ChPwrUp:
     case Command::nlive:
     case Command::ChTcdt:
+    case Command::movL:
+    case Command::movZ:
+    case Command::TFSpace:
+    case Command::LvlDump:
+    case Command::LvlInsert:
         return true;
     default:
-        // Moving data, total free space, dumps and the game-data dialogs
-        // come later.
+        // The palette and levels-per-world dialogs come later.
         return false;
     }
 }
@@ -84,6 +88,9 @@ bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
     case Command::ChEnm3:
     case Command::ChPwrUp:
     case Command::nlive:
+    // The level block of a dump lies at iNES offsets too.
+    case Command::LvlDump:
+    case Command::LvlInsert:
         return kind == ImageKind::Ines;
     default:
         return true;

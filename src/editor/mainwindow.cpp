@@ -7,6 +7,7 @@
 #include "mainmenu.h"
 #include "assets/imageconversion.h"
 #include "readoutpanel.h"
+#include "spacecommands.h"
 
 #include "core/editorcore.h"
 #include "dialogs/aboutdialog.h"
@@ -186,7 +187,8 @@ void MainWindow::showChanges(ChangeSet changes)
             button(command)->setEnabled(core_.commandEnabled(command));
     }
     if (changes.has(Change::Message))
-        showMessage(this, QString::fromStdString(core_.message()), tr("Quorl editor"), MessageIcon::Warning);
+        showMessage(this, QString::fromStdString(core_.message()), failureTitle_.value_or(tr("Quorl editor")),
+                    MessageIcon::Warning);
     if (changes.has(Change::Notice)) {
         const Notice& notice = core_.notice();
         const MessageIcon icon = notice.icon == NoticeIcon::Warning       ? MessageIcon::Warning
@@ -232,7 +234,7 @@ void MainWindow::runCommand(Command command)
         showAbout();
         break;
     default:
-        if (!runGameTableDialog(core_, command, this))
+        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_))
             core_.runCommand(command);
         break;
     }

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPixmap>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 
@@ -64,6 +66,7 @@ private:
     QPushButton* reloadButton_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     bool started_ = false;
+    std::optional<QString> failureTitle_; // title of a failed write, when not "Quorl editor"
 };
 
 } // namespace quorled
