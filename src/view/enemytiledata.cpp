@@ -62,14 +62,14 @@ constexpr std::array<EnemyTileEntry, kEnemyTileEntries> enemyTileEntries{{
     {0x35, 1, {44}},                     // shell
     {0x36, 1, {45}},                     // coin
     {0x37, 1, {46}},                     // lit bomb
-    {0x39, 1, {47}},                     // mushroom block
+    {0x39, 1, {47}},                     // lift block
     {0x3A, 1, {48}},                     // blast block
     {0x3B, 2, {51, 52}},                 // rolling wood platform
     {0x3C, 2, {63, 79}},                 // door to the shadow world
     {0x3D, 1, {53}},                     // key
     {0x3E, 1, {54}},                     // potion
-    {0x3F, 1, {55}},                     // mushroom
-    {0x40, 1, {56}},                     // extra-life mushroom
+    {0x3F, 1, {55}},                     // vigour cap
+    {0x40, 1, {56}},                     // extra-life cap
     {0x41, 2, {57, 58}},                 // flying carpet
     {0x42, 3, {100, 116, 132}},          // bird-head gate, facing right
     {0x43, 3, {101, 117, 133}},          // bird-head gate, facing left
