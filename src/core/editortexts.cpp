@@ -29,6 +29,10 @@ std::vector<std::string> EditorCore::keyHelp()
         "O : switch \"pointers show up as objects\"",
         "P : switch page separator viewing",
         "0 : switch ground viewing",
+        "S : switch screen line viewing",
+        "F : switch \"pointers follow doors\"",
+        "Page Up, Page Down : go to the previous/next area (unsaved changes are dropped)",
+        "F1 : show this help",
     };
 }
 

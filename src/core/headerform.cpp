@@ -48,7 +48,7 @@ std::vector<std::string> HeaderForm::paletteEntries(int count)
     return entries;
 }
 
-std::vector<std::string> HeaderForm::musicEntries() { return {"Normal", "Underground", "Boss", "Wart"}; }
+std::vector<std::string> HeaderForm::musicEntries() { return {"Normal", "Underground", "Boss", "Gorlump"}; }
 
 std::string HeaderForm::pageCaption(int length)
 {

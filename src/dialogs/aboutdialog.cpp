@@ -53,7 +53,7 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
            "level dumps and the game-data dialogs are not available yet."),
         this);
     auto* thanks = wrappedLabel(tr("Thanks to everyone who charted the game's level format."), this);
-    auto* readme = wrappedLabel(tr("Read the readme.txt file for more information about the editor."), this);
+    auto* readme = wrappedLabel(tr("Read the README.md file for more information about the editor."), this);
 
     auto* keys = new QGroupBox(tr("Keys"), this);
     keys->setObjectName(QStringLiteral("Frame1"));

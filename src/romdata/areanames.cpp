@@ -57,7 +57,7 @@ constexpr NamedSlot kLevel18[] = {{0, "7-1, beginning"}, {1, "7-1, part 1"}, {2,
                                   {3, "7-1, part 3"}, {4, "7-1, boss area"}, {5, "7-1, bonus room"}};
 constexpr NamedSlot kLevel19[] = {{0, "7-2, beginning"}, {1, "7-2, indoors part 1"},
                                   {2, "7-2, indoors part 2"}, {3, "7-2, indoors part 3"},
-                                  {4, "7-2, indoors part 4"}, {5, "7-2, Wart's room"},
+                                  {4, "7-2, indoors part 4"}, {5, "7-2, Gorlump's room"},
                                   {6, "7-2, indoors part 5"}, {7, "7-2, indoors part 6"},
                                   {8, "7-2, indoors part 7"}, {9, "7-2, outside part"}};
 

@@ -64,7 +64,7 @@ TEST_F(RenderCommandTest, ReadoutsPrintTheEightTextsAndTheBits)
     ASSERT_EQ(run({"readouts", imagePath, "3"}), 0) << err.str();
     const std::vector<std::string> expected{
         "Object #001",   "X:05   Y:02   Z:00", "Object type: 0A", "Door (uses next object as a pointer)",
-        "Enemy #001",    "X:25   Y:0A",        "Enemy type: 01",  "Shyguy (red)",
+        "Enemy #001",    "X:25   Y:0A",        "Enemy type: 01",  "Hoodling (red)",
         " 1 0 0 0 0 0 0 0  0 0 0 0 1 0 0 0  0 0 1 1 0 0 0 0  0 0 0 0 0 0 0 0 "};
     EXPECT_EQ(lines(), expected);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quorled {
@@ -293,6 +294,17 @@ TEST(EditorTexts, VersionAndKeyHelp)
     EXPECT_EQ(EditorCore::keyHelp()[5], "M : switch \"object marks viewing");
     EXPECT_EQ(EditorCore::verticalKeyHelp()[0], "up/down : scroll in the level");
     EXPECT_EQ(EditorCore::horizontalKeyHelp()[1], "up/down : select previous/next object/enemy");
+}
+
+TEST(EditorTexts, KeyHelpNamesEveryKeyTheViewAnswers)
+{
+    const std::vector<std::string> help = EditorCore::keyHelp();
+    for (const char* key : {"space :", "2, 4, 6, 8 (numpad) :", "/, * :", "-, + :", "M :", "O :", "P :", "0 :", "S :",
+                            "F :", "Page Up, Page Down :", "F1 :"}) {
+        const bool listed = std::any_of(help.begin(), help.end(),
+                                        [&](const std::string& line) { return line.rfind(key, 0) == 0; });
+        EXPECT_TRUE(listed) << key;
+    }
 }
 
 } // namespace

@@ -100,7 +100,7 @@ TEST(HeaderForm, PreviewsReadTheWorldsRows)
 TEST(HeaderForm, ListEntries)
 {
     EXPECT_EQ(HeaderForm::scrollingEntries(), (std::vector<std::string>{"Vertical", "Horizontal"}));
-    EXPECT_EQ(HeaderForm::musicEntries(), (std::vector<std::string>{"Normal", "Underground", "Boss", "Wart"}));
+    EXPECT_EQ(HeaderForm::musicEntries(), (std::vector<std::string>{"Normal", "Underground", "Boss", "Gorlump"}));
     EXPECT_EQ(HeaderForm::paletteEntries(4),
               (std::vector<std::string>{"Palette 0", "Palette 1", "Palette 2", "Palette 3"}));
 }

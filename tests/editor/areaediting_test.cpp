@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(dialog.list(1)->currentRow(), header.bit(1));
         QCOMPARE(dialog.list(2)->count(), 8);
         QCOMPARE(dialog.list(2)->item(7)->text(), QStringLiteral("Palette 7"));
-        QCOMPARE(dialog.list(4)->item(3)->text(), QStringLiteral("Wart"));
+        QCOMPARE(dialog.list(4)->item(3)->text(), QStringLiteral("Gorlump"));
         QCOMPARE(dialog.lengthBar()->value(), header.levelLength());
         QCOMPARE(dialog.lengthBar()->pageStep(), 4);
         QCOMPARE(dialog.pageLabel()->text(), QString::fromStdString(HeaderForm::pageCaption(header.levelLength())));

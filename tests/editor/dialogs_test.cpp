@@ -93,7 +93,7 @@ private slots:
         bool readme = false;
         bool version = false;
         for (QLabel* label : about.findChildren<QLabel*>()) {
-            readme = readme || label->text() == QStringLiteral("Read the readme.txt file for more information about the editor.");
+            readme = readme || label->text() == QStringLiteral("Read the README.md file for more information about the editor.");
             version = version || label->text().contains(QStringLiteral("Version 1.2"));
         }
         QVERIFY(readme);

@@ -19,7 +19,7 @@ TEST(AreaNames, FollowTheLevelTable)
     EXPECT_EQ(names[33], "2-1, unused (1)");
     EXPECT_EQ(names[34], "Jar 3, found in 2-1");
     EXPECT_EQ(names[35], "2-1, unused (2)");
-    EXPECT_EQ(names[195], "7-2, Wart's room");
+    EXPECT_EQ(names[195], "7-2, Gorlump's room");
     EXPECT_EQ(names[199], "7-2, outside part");
     EXPECT_EQ(names[200], "7-3, unused (1)");
     EXPECT_EQ(names[209], "7-3, unused (10)");

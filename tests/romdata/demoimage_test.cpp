@@ -51,7 +51,8 @@ TEST(DemoImage, HasTheSizeOfItsKindAndIsTheSameEveryRun)
     const auto& ines = inesDemo().bytes();
     EXPECT_TRUE(std::equal(ines.begin(), ines.begin() + 4, "NES\x1A"));
     const auto fds = buildDemoImage(ImageKind::Fds);
-    EXPECT_TRUE(std::equal(fds.begin(), fds.begin() + 4, "FDS\x1A"));
+    const std::uint8_t diskSignature[4] = {0x46, 0x44, 0x53, 0x1A}; // disk-image file signature
+    EXPECT_TRUE(std::equal(fds.begin(), fds.begin() + 4, diskSignature));
     EXPECT_EQ(fds[4], 2);
 }
 

@@ -12,7 +12,7 @@ const Catalogue& cat() { return Catalogue::instance(); }
 TEST(CatalogueNames, SingleObjectsAreTheSameInEverySet)
 {
     for (int set = 0; set < 16; ++set) {
-        EXPECT_EQ(cat().objectTypeName(set, 0x00), "Mushroom block");
+        EXPECT_EQ(cat().objectTypeName(set, 0x00), "Lift block");
         EXPECT_EQ(cat().objectTypeName(set, 0x07),
                   "Jar, extends to ground, can go in (not the same as #06)");
         EXPECT_EQ(cat().objectTypeName(set, 0x1B), "???");
@@ -144,17 +144,17 @@ TEST(CatalogueDoors, DoorPointerRule)
 TEST(CatalogueEnemies, Names)
 {
     EXPECT_EQ(cat().enemyTypeName(0x00), "Heart");
-    EXPECT_EQ(cat().enemyTypeName(0x1C), "Birdo (grey)");
-    EXPECT_EQ(cat().enemyTypeName(0x4A), "Vegetable throw (used in Wart's room)");
+    EXPECT_EQ(cat().enemyTypeName(0x1C), "Eggspout (grey)");
+    EXPECT_EQ(cat().enemyTypeName(0x4A), "Vegetable throw (used in Gorlump's room)");
     EXPECT_EQ(cat().enemyTypeName(0x4B), "??? (may crash game)");
     EXPECT_EQ(cat().enemyTypeName(0x55), "??? (may crash game)");
     EXPECT_EQ(cat().enemyTypeName(0x5B), "??? (may crash game)");
     EXPECT_EQ(cat().enemyTypeName(0x5C),
-              "Birdo (grey) (level boss, makes a door appear when defeated)");
+              "Eggspout (grey) (level boss, makes a door appear when defeated)");
     EXPECT_EQ(cat().enemyTypeName(0x60),
               "Stray fireball (level boss, makes a door appear when defeated)");
     EXPECT_EQ(cat().enemyTypeName(0x7F),
-              "Mushroom (level boss, makes a door appear when defeated)");
+              "Vigour cap (level boss, makes a door appear when defeated)");
     EXPECT_EQ(cat().enemyTypeName(0x80), "???");
     EXPECT_EQ(cat().enemyTypeName(0xC0), "???");
     EXPECT_EQ(cat().enemyTypeName(0xFF), "???");

@@ -64,7 +64,7 @@ TEST(ReadoutsTest, DoorPointerShowsItsParameterUnlessShownAsObject)
     view.showPointersAsObjects = true;
     t = updateReadouts(area, view);
     EXPECT_EQ(t.objectType, "Object type: 2B");
-    EXPECT_EQ(t.objectName, "1st Mushroom (in sub-space)");
+    EXPECT_EQ(t.objectName, "1st vigour cap (in the shadow world)");
 }
 
 TEST(ReadoutsTest, EnemyTextsAndNegativeSelection)
@@ -74,7 +74,7 @@ TEST(ReadoutsTest, EnemyTextsAndNegativeSelection)
     EXPECT_EQ(t.enemyNumber, "Enemy #001");
     EXPECT_EQ(t.enemyPosition, "X:35   Y:0A");
     EXPECT_EQ(t.enemyType, "Enemy type: 01");
-    EXPECT_EQ(t.enemyName, "Shyguy (red)");
+    EXPECT_EQ(t.enemyName, "Hoodling (red)");
 
     area.selectedEnemy = 2;
     EXPECT_EQ(updateReadouts(area, ViewState{}).enemyName,

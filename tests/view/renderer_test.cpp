@@ -392,15 +392,15 @@ TEST_F(RendererTest, EnemiesAreDrawnThroughTheMask)
     EXPECT_EQ(log.back(), (TileCopy{0, 102, 64, 96, BlitOp::Or}));
 }
 
-TEST_F(RendererTest, WartAtTheRightEdgeIsClipped)
+TEST_F(RendererTest, GorlumpAtTheRightEdgeIsClipped)
 {
     AreaModel area = horizontalArea({}, {Enemy{0x2C, 15, 2}});
     draw(area);
-    int wartCopies = 0;
+    int gorlumpCopies = 0;
     for (const TileCopy& copy : renderer.copyLog())
         if (copy.sheet == 100)
-            ++wartCopies;
-    EXPECT_EQ(wartCopies, 9);
+            ++gorlumpCopies;
+    EXPECT_EQ(gorlumpCopies, 9);
     EXPECT_EQ(pixel(240 + 2, 32 + 2), testing::enemyTileColour(0, 75));
     EXPECT_EQ(pixel(255, 32 + 2), background()); // right half of the mask tile is white
     EXPECT_EQ(renderer.picture().width(), 256);

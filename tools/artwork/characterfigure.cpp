@@ -30,7 +30,7 @@ struct Look {
 constexpr Look kLooks[4] = {
     {Headwear::Hood, 5, 7, Orange, Skin, Blue, DarkBlue, Brown},
     {Headwear::PointedHat, 8, 7, Green, Skin, White, DarkGreen, Brown},
-    {Headwear::Helmet, 3, 6, Purple, Skin, Yellow, Brown, DarkGrey},
+    {Headwear::Helmet, 3, 6, DarkGrey, Skin, Yellow, Brown, DarkGrey},
     {Headwear::LongHair, 7, 6, Cyan, Skin, Pink, Pink, Red},
 };
 
@@ -57,7 +57,7 @@ void head(Canvas& c, const Look& look, int top)
         c.box(1, top + 2, 12, top + 2, look.hat);
         c.box(7, top + 3, 11, top + 4, LightBlue);  // goggles
         c.dot(9, top + 3, White);
-        c.dot(4, top - 1, White);
+        c.box(10, top - 1, 11, top, Yellow);       // lamp on the brim
         break;
     case Headwear::LongHair:
         c.oval(1, top - 1, 11, top + 2, look.hat);

@@ -17,8 +17,8 @@ bool drawHazards(int type, Canvas& c);
 bool drawItems(int type, Canvas& c);
 
 // Shared parts.
-void drawMaskedWalker(Canvas& c, int x, int y, Ink body);
-void drawWalkingBomb(Canvas& c, int x, int y);
+void drawHoodedWalker(Canvas& c, int x, int y, Ink body);
+void drawFuseBeetle(Canvas& c, int x, int y);
 void drawJarRim(Canvas& c, int x, int y);
 void drawSmallFlame(Canvas& c);
 

@@ -1,39 +1,42 @@
 #include "enemyart.h"
 
-// The large enemies: the bosses, the snakes, the cactus stack, the fire car
+// The large enemies: the bosses, the snakes, the cactus stack, the cannon cart
 // and the bird-head gates.
 namespace quorled::art {
 
 namespace {
 
-void eggSpitter(Canvas& c)
+void eggSpout(Canvas& c)
 {
-    c.oval(3, 2, 14, 15, Grey);            // head
-    c.oval(0, 7, 6, 12, Grey);             // snout
-    c.oval(0, 8, 3, 11, Black);            // round mouth
-    c.oval(1, 9, 2, 10, DarkRed);
-    c.box(7, 5, 9, 8, White);              // eye
-    c.box(7, 6, 8, 7, Black);
-    c.oval(9, 0, 15, 4, Red);              // bow
-    c.dot(12, 2, DarkRed);
-    c.oval(3, 14, 15, 28, Grey);           // body
-    c.oval(5, 17, 12, 26, White);          // belly
-    c.box(1, 18, 4, 20, Grey);             // arm
-    c.box(3, 28, 7, 30, Orange);           // feet
-    c.box(10, 28, 14, 30, Orange);
+    c.box(6, 0, 9, 4, DarkGrey);           // spout the eggs come out of
+    c.box(7, 0, 8, 1, Black);
+    c.oval(1, 3, 14, 29, Grey);            // one tall egg-shaped body
+    c.oval(4, 14, 11, 27, White);          // belly
+    c.box(3, 8, 5, 10, White);             // eyes
+    c.box(10, 8, 12, 10, White);
+    c.dot(4, 9, Black);
+    c.dot(11, 9, Black);
+    c.line(5, 12, 10, 12, DarkGrey);       // mouth
+    c.box(0, 16, 1, 20, Grey);             // stubby arms
+    c.box(14, 16, 15, 20, Grey);
+    c.box(2, 28, 6, 30, Orange);           // feet
+    c.box(9, 28, 13, 30, Orange);
     c.outline(Black);
 }
 
-void mouseBoss(Canvas& c)
+void bombRat(Canvas& c)
 {
     c.oval(2, 0, 11, 9, Grey);             // ears
     c.oval(20, 0, 29, 9, Grey);
     c.oval(4, 2, 9, 7, Pink);
     c.oval(22, 2, 27, 7, Pink);
     c.oval(6, 4, 25, 19, Grey);            // head
-    c.box(8, 9, 23, 12, Black);            // dark glasses
-    c.box(10, 10, 13, 11, DarkBlue);
-    c.box(18, 10, 21, 11, DarkBlue);
+    c.box(9, 9, 12, 12, White);            // eyes
+    c.box(19, 9, 22, 12, White);
+    c.box(11, 10, 12, 12, Red);
+    c.box(19, 10, 20, 12, Red);
+    c.line(8, 7, 13, 8, DarkGrey);         // brows
+    c.line(18, 8, 23, 7, DarkGrey);
     c.oval(14, 13, 17, 16, Pink);          // nose
     c.line(4, 14, 11, 15, White);          // whiskers
     c.line(20, 15, 27, 14, White);
@@ -42,6 +45,7 @@ void mouseBoss(Canvas& c)
     c.oval(23, 16, 30, 23, DarkBlue);      // a bomb held up
     c.dot(25, 18, White);
     c.dot(28, 15, Orange);
+    c.line(1, 31, 6, 26, Pink);            // tail
     c.box(7, 29, 12, 31, Pink);            // feet
     c.box(19, 29, 24, 31, Pink);
     c.outline(Black);
@@ -133,28 +137,28 @@ void flame(Canvas& c, int x, int y, int w, int h)
     c.paste(f, x, y);
 }
 
-void frogKing(Canvas& c)
+void lumpBoss(Canvas& c)
 {
-    c.box(14, 0, 33, 7, Yellow);          // crown
-    for (int k = 0; k < 4; ++k)
-        c.box(15 + 5 * k, 0, 17 + 5 * k, 1, Clear);
-    c.dot(23, 4, Red);
-    c.oval(2, 4, 45, 30, Green);          // head
-    c.oval(6, 2, 17, 13, Green);          // eye bumps
-    c.oval(30, 2, 41, 13, Green);
-    c.oval(8, 4, 15, 11, White);
-    c.oval(32, 4, 39, 11, White);
-    c.box(10, 6, 12, 9, Black);
-    c.box(35, 6, 37, 9, Black);
-    c.oval(8, 16, 39, 29, DarkRed);       // open mouth
-    c.oval(14, 22, 33, 29, Pink);
-    c.box(10, 16, 37, 17, White);         // teeth
-    c.oval(4, 28, 43, 47, Purple);        // robe
-    c.box(20, 30, 27, 47, White);
-    c.dot(23, 34, Yellow);
-    c.dot(23, 39, Yellow);
-    c.oval(0, 30, 7, 40, Green);          // hands
-    c.oval(40, 30, 47, 40, Green);
+    c.oval(4, 8, 43, 44, Brown);          // a heap of a body
+    c.oval(6, 2, 17, 14, Brown);          // lumps on top
+    c.oval(18, 0, 30, 12, Brown);
+    c.oval(31, 3, 41, 14, Brown);
+    c.oval(12, 26, 35, 43, Tan);          // belly
+    c.oval(12, 12, 20, 20, White);        // eyes under heavy brows
+    c.oval(27, 12, 35, 20, White);
+    c.box(15, 15, 17, 18, Black);
+    c.box(30, 15, 32, 18, Black);
+    c.line(10, 10, 20, 12, DarkRed);
+    c.line(27, 12, 37, 10, DarkRed);
+    c.box(14, 23, 33, 27, DarkRed);       // wide grin with square teeth
+    for (int x = 15; x < 33; x += 4)
+        c.box(x, 23, x + 1, 24, White);
+    for (int k = 0; k < 5; ++k)           // spots
+        c.dot(8 + 7 * k, 30 + (k % 2) * 6, Orange);
+    c.oval(0, 24, 7, 34, Brown);          // stubby arms
+    c.oval(40, 24, 47, 34, Brown);
+    c.oval(8, 42, 19, 47, DarkRed);       // feet
+    c.oval(28, 42, 39, 47, DarkRed);
     c.outline(Black);
 }
 
@@ -196,24 +200,27 @@ void snakeInJar(Canvas& c, bool sand)
 
 void cactusStack(Canvas& c)
 {
+    // Four ribbed barrel segments with spines; the top one has the face.
     for (int k = 0; k < 4; ++k) {
         const int y = 16 * k;
-        c.oval(1, y + 1, 14, y + 15, k == 0 ? Lime : Green);
-        c.dot(3, y + 4, White);
-        c.dot(12, y + 7, White);
-        c.dot(5, y + 12, White);
-        c.dot(10, y + 13, White);
+        c.box(2, y + 1, 13, y + 15, k == 0 ? Lime : Green);
+        for (int x = 4; x < 13; x += 4)
+            c.line(x, y + 2, x, y + 14, DarkGreen);
+        for (int s = y + 3; s < y + 15; s += 4) {
+            c.dot(1, s, White);
+            c.dot(14, s + 2, White);
+        }
     }
-    c.box(4, 5, 5, 7, Black);              // face on the top ball
-    c.box(10, 5, 11, 7, Black);
-    c.line(6, 11, 9, 11, DarkGreen);
+    c.box(3, 5, 5, 7, Black);
+    c.box(10, 5, 12, 7, Black);
+    c.line(5, 11, 10, 11, DarkGreen);
     c.outline(Black);
 }
 
-void fireCar(Canvas& c)
+void cannonCart(Canvas& c)
 {
-    // The rider is the red masked walker's own tile, so it is drawn unchanged.
-    drawMaskedWalker(c, 0, 0, Red);
+    // The rider is the red hooded walker's own tile, so it is drawn unchanged.
+    drawHoodedWalker(c, 0, 0, Red);
     Canvas car(16, 48);
     car.box(1, 17, 14, 33, Grey);          // armoured body
     car.line(1, 17, 14, 17, White);
@@ -267,13 +274,13 @@ bool drawBosses(int type, Canvas& c)
     case 0x18: snakeInJar(c, false); return true;
     case 0x19: snakeInJar(c, true); return true;
     case 0x1A: cactusStack(c); return true;
-    case 0x1C: eggSpitter(c); return true;
-    case 0x1D: mouseBoss(c); return true;
+    case 0x1C: eggSpout(c); return true;
+    case 0x1D: bombRat(c); return true;
     case 0x1F: tripleSnake(c); return true;
     case 0x21: crab(c); return true;
-    case 0x26: fireCar(c); return true;
+    case 0x26: cannonCart(c); return true;
     case 0x2A: flame(c, 2, 2, 44, 45); return true;
-    case 0x2C: frogKing(c); return true;
+    case 0x2C: lumpBoss(c); return true;
     case 0x2D: birdGate(c, false, Red); return true;
     case 0x42: birdGate(c, true, Purple); c.mirror(); return true;
     case 0x43: birdGate(c, true, Purple); return true;

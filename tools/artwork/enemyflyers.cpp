@@ -1,8 +1,8 @@
 #include "enemyart.h"
 
-// Flying and floating enemies: the large birds, the flying bugs, the crow on
-// its carpet, the raids, the floating mask, the jumping fish and the climbing
-// ball.
+// Flying and floating enemies: the large birds, the striped diving bugs, the
+// rug bird on its carpet, the raids, the floating padlock, the jumping fish and
+// the climbing ball.
 namespace quorled::art {
 
 namespace {
@@ -39,13 +39,13 @@ void flyingBug(Canvas& c, Ink body, bool swooping)
         ".lwwwwlwwwwl....",
         "..llkkkkklll....",
         "...krrrrrrk.....",
-        "..krwwwwwrrk....",
-        "..kwkwwkwwrrk...",
-        "..kwkwwkwwrrk..y",
-        ".kwwwwwwwrrrkkyk",
-        "..kkwwwwrrrrkkky",
-        "...krrrrrrrrk..k",
-        "....krrrrrrk....",
+        "..krrrrrrrrk....",
+        "..krkrrkkrrrk...",
+        "..krkrrkkrrrk..y",
+        ".krrrrkkrrrrkkyk",
+        "..kkrrkkrrrrkkky",
+        "...krrkkrrrrk..k",
+        "....krrkkrrk....",
         ".....kkkkkk.....",
         "......kn.kn.....",
         "......k..k......",
@@ -62,7 +62,7 @@ void flyingBug(Canvas& c, Ink body, bool swooping)
     c.mirror();
 }
 
-void crow(Canvas& c, int x, int y)
+void rugBird(Canvas& c, int x, int y)
 {
     c.pattern(x, y, {
         "......kkkk......",
@@ -82,6 +82,8 @@ void crow(Canvas& c, int x, int y)
         "......ko.ok.....",
         ".....koo.ook....",
     });
+    c.swap(DarkBlue, Purple);   // a purple rug bird of our own
+    c.swap(Blue, Pink);
 }
 
 void carpet(Canvas& c, int y)
@@ -116,25 +118,19 @@ void miniBird(Canvas& c, int x, int y)
     c.dot(x + 9, y + 1, White);
 }
 
-void floatingMask(Canvas& c)
+void floatingPadlock(Canvas& c)
 {
-    c.pattern(0, 0, {
-        "....kkkkkkkk....",
-        "..kkwwwwwwwwkk..",
-        ".kwwwwwwwwwwwwk.",
-        ".kwkkkwwwwkkkwk.",
-        "kwwkrkwwwwkrkwwk",
-        "kwwkkkwwwwkkkwwk",
-        "kwwwwwwppwwwwwwk",
-        "kwwwwwppppwwwwwk",
-        "kwkwwwwwwwwwwkwk",
-        "kwkkwwwwwwwwkkwk",
-        ".kwkkkkkkkkkkwk.",
-        ".kwwkwkwkwkwkwk.",
-        "..kwwkkkkkkkwk..",
-        "...kkwwwwwwkk...",
-        ".....kkkkkk.....",
-    });
+    c.oval(3, 0, 12, 9, Grey);            // shackle
+    c.oval(5, 2, 10, 9, Clear);
+    c.box(1, 6, 14, 15, Yellow);          // lock body
+    c.box(1, 6, 14, 7, Orange);
+    c.box(3, 8, 5, 10, Black);            // eyes
+    c.box(10, 8, 12, 10, Black);
+    c.dot(4, 9, Red);
+    c.dot(11, 9, Red);
+    c.oval(6, 10, 9, 12, Black);          // keyhole
+    c.box(7, 12, 8, 14, Black);
+    c.outline(Black);
 }
 
 void jumpingFish(Canvas& c)
@@ -182,19 +178,19 @@ bool drawFlyers(int type, Canvas& c)
         largeBird(c, 0, 0);
         c.mirror();
         c.line(15, 15, 15, 18, Grey);
-        drawWalkingBomb(c, 8, 16);
+        drawFuseBeetle(c, 8, 16);
         return true;
     case 0x0B: largeBird(c, 0, 0); return true;
     case 0x0C: largeBird(c, 0, 0); c.mirror(); return true;
     case 0x0F: flyingBug(c, Red, true); return true;
     case 0x10: flyingBug(c, Grey, false); return true;
     case 0x12:
-        crow(c, 8, 7);
+        rugBird(c, 8, 7);
         carpet(c, 23);
         return true;
     case 0x13: jumpingFish(c); return true;
     case 0x14: climbingBall(c); return true;
-    case 0x17: floatingMask(c); return true;
+    case 0x17: floatingPadlock(c); return true;
     case 0x41: carpet(c, 5); return true;
     case 0x47:   // three birds, each with a bomb
         miniBird(c, 1, 2);

@@ -1,7 +1,7 @@
 #include "enemyart.h"
 
 // Shots and small hazards: the bubble, bullet, egg, fireballs, rock, fire
-// flowers, water spout, snow blob, small flame and the sparks.
+// buds, water spout, snow blob, small flame and the sparks.
 namespace quorled::art {
 
 namespace {
@@ -76,23 +76,24 @@ void rock(Canvas& c)
     });
 }
 
-void fireFlower(Canvas& c, Ink petals)
+void flameBud(Canvas& c, Ink petals)
 {
+    // A closed bud whose petals rise like tongues of flame, on a leafy stem.
     c.pattern(0, 0, {
-        "......kkkk......",
+        "......k..k......",
+        ".....krkkrk.....",
+        "..k..krrrrk..k..",
+        ".krk.krrrrk.krk.",
+        ".krrkkrrrrkkrrk.",
+        "..krrkrrrrkrrk..",
+        "..krrrryyrrrrk..",
+        "...krryyyyrrk...",
+        "...krykyykyrk...",
+        "...krrykkyrrk...",
         "....kkrrrrkk....",
-        "..kkrrrrrrrrkk..",
-        ".krrrkkkkkkrrrk.",
-        ".krrkyyyyyykrrk.",
-        "krrkyykyykyykrrk",
-        "krrkyykyykyykrrk",
-        "krrkyyyyyyyykrrk",
-        ".krrkyykkyykrrk.",
-        ".krrrkkkkkkrrrk.",
-        "..kkrrrrrrrrkk..",
-        "....kkkEEkkk....",
         ".....kEEEEk.....",
-        "...kkEEkkEEkk...",
+        "....kEEeeEEk....",
+        "...kkEkEEkEkk...",
         "..kEEEk..kEEEk..",
         "..kkkk....kkkk..",
     });
@@ -191,9 +192,9 @@ bool drawHazards(int type, Canvas& c)
     case 0x1E: egg(c); return true;
     case 0x20: fireball(c, Red, Orange); c.outline(Black); return true;
     case 0x22: rock(c); return true;
-    case 0x23: fireFlower(c, Red); return true;
-    case 0x24: fireFlower(c, Pink); return true;
-    case 0x25: fireFlower(c, Grey); return true;
+    case 0x23: flameBud(c, Red); return true;
+    case 0x24: flameBud(c, Pink); return true;
+    case 0x25: flameBud(c, Grey); return true;
     case 0x27: carFlame(c); return true;
     case 0x28: waterSpout(c); return true;
     case 0x29: snowBlob(c); return true;

@@ -1,7 +1,7 @@
 #include "enemyart.h"
 
 // Things to pick up or carry: vegetables, shell, coin, lit bomb, blocks, the
-// rolling platform, the shadow-world door, key, potion, mushrooms, crystal
+// rolling platform, the shadow-world door, key, potion, caps, crystal
 // ball, star and stopwatch.
 namespace quorled::art {
 
@@ -86,16 +86,15 @@ void litBomb(Canvas& c)
     c.box(6, 11, 9, 12, Red);            // about to go off
 }
 
-void mushroomBlock(Canvas& c)
+void liftBlock(Canvas& c)
 {
-    c.box(0, 0, 15, 15, Red);
+    c.box(0, 0, 15, 15, Tan);
     c.frame(0, 0, 15, 15, Black);
-    c.oval(2, 2, 13, 9, White);
-    c.oval(4, 3, 7, 6, Red);
-    c.oval(9, 3, 12, 6, Red);
-    c.box(5, 9, 10, 13, Tan);
-    c.frame(5, 9, 10, 13, Black);
-    c.line(2, 9, 13, 9, Black);
+    c.frame(1, 1, 14, 14, Brown);
+    c.triangle(3, 7, 12, 7, 7, 2, Red);   // arrow pointing up
+    c.triangle(3, 7, 12, 7, 8, 2, Red);
+    c.box(6, 7, 9, 12, Red);
+    c.line(2, 13, 13, 13, Brown);
 }
 
 void blastBlock(Canvas& c)
@@ -181,16 +180,14 @@ void potion(Canvas& c)
     });
 }
 
-void mushroom(Canvas& c, Ink cap, Ink spots)
+void cap(Canvas& c, Ink crown, Ink badge)
 {
-    c.oval(0, 1, 15, 11, cap);
-    c.box(0, 8, 15, 9, cap);
-    c.oval(6, 2, 9, 5, spots);
-    c.oval(1, 5, 3, 8, spots);
-    c.oval(12, 5, 14, 8, spots);
-    c.box(4, 9, 11, 15, Tan);
-    c.box(6, 11, 6, 12, Black);
-    c.box(9, 11, 9, 12, Black);
+    c.oval(1, 3, 12, 13, crown);          // crown of the cap
+    c.box(1, 9, 12, 12, crown);
+    c.box(10, 10, 15, 12, crown);         // peak to the right
+    c.line(1, 12, 15, 12, White);         // band
+    c.oval(4, 5, 8, 9, badge);            // badge
+    c.dot(6, 7, crown);
     c.outline(Black);
 }
 
@@ -251,14 +248,14 @@ bool drawItems(int type, Canvas& c)
     case 0x35: shell(c); return true;
     case 0x36: coin(c); return true;
     case 0x37: litBomb(c); return true;
-    case 0x39: mushroomBlock(c); return true;
+    case 0x39: liftBlock(c); return true;
     case 0x3A: blastBlock(c); return true;
     case 0x3B: log(c); return true;
     case 0x3C: shadowDoor(c); return true;
     case 0x3D: key(c); return true;
     case 0x3E: potion(c); return true;
-    case 0x3F: mushroom(c, Red, White); return true;
-    case 0x40: mushroom(c, Green, White); return true;
+    case 0x3F: cap(c, Red, Yellow); return true;
+    case 0x40: cap(c, Green, White); return true;
     case 0x44: crystalBall(c); return true;
     case 0x45: star(c); return true;
     case 0x46: stopwatch(c); return true;

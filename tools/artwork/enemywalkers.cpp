@@ -1,28 +1,29 @@
 #include "enemyart.h"
 
-// Ground enemies: the heart, masked walkers and shooters, the hopping bird, the
-// spiny walker, the star imps, the walking bombs and the ostrich.
+// Ground enemies: the heart, the hooded walkers, the big-nosed puffers, the
+// crested bird, the hedgehog, the leaf-eared imps, the fuse beetles and the
+// long-legged strider.
 namespace quorled::art {
 
-void drawMaskedWalker(Canvas& c, int x, int y, Ink body)
+void drawHoodedWalker(Canvas& c, int x, int y, Ink body)
 {
     c.pattern(x, y, {
-        "................",
-        ".....kkkkkk.....",
-        "....krrrrrrk....",
-        "...krrwwwwrrk...",
-        "..krrwwwwwwwrk..",
-        "..krwwkwwkwwwk..",
-        "..krwwkwwkwwwk..",
-        "..krwwwwwwwwrk..",
-        "..krrwwkkkwwrk..",
-        "..krrrwwwwwrrk..",
-        "..krrrrrrrrrrk..",
-        "..kkrrrrrrrrkk..",
-        "..krrrrrrrrrrk..",
-        "...kkBBkkBBkk...",
-        "...kBBBkkBBBk...",
-        "...kkkkk.kkkk...",
+        "......kk........",
+        ".....krrk.......",
+        "....krrrrk......",
+        "...krrrrrrkk....",
+        "..krrrrrrrrrk...",
+        "..krrkkkkkrrk...",
+        "..krkkykkykrk...",
+        "..krkkykkykrk...",
+        "..krkkkkkkkrk...",
+        "..krrkkkkkrrk...",
+        ".krrrrrrrrrrrk..",
+        ".krRrrrrrrrRrk..",
+        "krrRrrrrrrrRrrk.",
+        "kRrrRRrrrRRrrRk.",
+        ".kkkknnk.nnkkkk.",
+        "....kkkk.kkkk...",
     });
     for (int yy = y; yy < y + 16; ++yy)
         for (int xx = x; xx < x + 16; ++xx)
@@ -30,24 +31,24 @@ void drawMaskedWalker(Canvas& c, int x, int y, Ink body)
                 c.dot(xx, yy, body);
 }
 
-void drawWalkingBomb(Canvas& c, int x, int y)
+void drawFuseBeetle(Canvas& c, int x, int y)
 {
     c.pattern(x, y, {
-        "........y.......",
-        ".......yoy......",
-        "........k.......",
-        ".......kgk......",
-        ".....kkkkkkk....",
-        "....kBBBBBBBk...",
-        "...kBwwBBBBBBk..",
-        "...kBwBBBwkBBk..",
-        "...kBBBBBwkBBk..",
-        "...kBBBBBBBBBk..",
-        "...kBBBBBBBBBk..",
-        "....kBBBBBBBk...",
-        ".....kkkkkkk....",
-        "....kook.kook...",
-        "....kkkk.kkkk...",
+        "......y.........",
+        ".....yoy........",
+        "......k.........",
+        "......k.........",
+        "....kkkkkk......",
+        "...kEEeEEEk.....",
+        "..kEEEeEEEEk.k..",
+        ".kEEEEeEEEEkk.k.",
+        ".kEEEEeEEEEkkkk.",
+        ".kEEEEeEEEkwkkk.",
+        ".kEEEEeEEEkkkkk.",
+        "..kEEEeEEEkkkk..",
+        "...kkkkkkkkkk...",
+        "...k.k.k..k.k...",
+        "..k.k.k..k.k....",
         "................",
     });
 }
@@ -85,27 +86,29 @@ void heart(Canvas& c)
     });
 }
 
-void hoppingBird(Canvas& c)
+void crestedBird(Canvas& c)
 {
     c.pattern(0, 0, {
-        "................",
-        ".....kkkkk......",
-        "....krrrrrk.....",
-        "...krwwwwrrk....",
-        "...kwkwwkwrrk...",
-        "..kkwwwwwwrrk...",
-        ".kyyywwwwrrrrk..",
-        "..kkkrrrrrrrrk..",
-        "....krrrRRRrrk..",
-        "....krrRRRRrrk..",
-        ".....krrRRrrk...",
-        "......kkkkkk....",
-        ".......yk.yk....",
-        "......yyk.yyk...",
+        "......k.k.......",
+        ".....kykyk......",
+        "......kyk.......",
+        "....kkkkkkk.....",
+        "...krrrrrrrk....",
+        "..krrrrrwwrrk...",
+        "..krrrrrwkrrkk..",
+        "..krrrrrrrrkyyk.",
+        ".krrRRrrrrrkyyyk",
+        ".krRRRRrrrrrkkk.",
+        ".krrRRRrrrrrk...",
+        "..krrrrrwwwrk...",
+        "...krrrwwwwk....",
+        "....kkkkkkk.....",
+        ".....ok.ok......",
+        "....ook.ook.....",
     });
 }
 
-void spinyWalker(Canvas& c)
+void hedgehog(Canvas& c)
 {
     c.pattern(0, 0, {
         "................",
@@ -124,74 +127,69 @@ void spinyWalker(Canvas& c)
         "...kook..kook...",
         "...kkk....kkk...",
     });
+    c.swap(DarkBlue, Brown);
+    c.swap(White, Tan);
+    c.swap(Red, Pink);
 }
 
-void maskedShooter(Canvas& c, Ink body, Ink mask)
+void bigNose(Canvas& c, Ink body, Ink nose)
 {
     c.pattern(0, 0, {
         "................",
-        ".....kkkkkk.....",
-        "....krrrrrrk....",
-        "...krrrrrrrrk...",
-        "...krgggggrrk...",
-        "..krgkggkggrk...",
-        "..krgkggkgggkkkk",
-        "..krgggggggggggk",
-        "..krgggggggkkkkk",
-        "..krrgggggrrk...",
-        "..krrrrrrrrrk...",
-        "..krrrrrrrrrk...",
-        "...krrrrrrrk....",
-        "...kBBkkkBBk....",
-        "..kBBBk.kBBBk...",
-        "..kkkk...kkkk...",
+        "...kk.....kk....",
+        "..krrk...krrk...",
+        "..krrrkkkrrrk...",
+        ".krrrrrrrrrrk...",
+        ".krrwwrrwwrrk...",
+        ".krrwkrrwkrrkkk.",
+        "krrrrrrrrrrkgggk",
+        "krrrrrrrrrkgggRk",
+        "krrrrrrrrrrkgggk",
+        ".krrrrrrrrrrkkk.",
+        ".krrrrrrrrrrk...",
+        "..krrrrrrrrk....",
+        "...kkrrrrkk.....",
+        "...kBBk.kBBk....",
+        "...kkkk.kkkk....",
     });
-    c.swap(Grey, mask);
+    c.swap(Grey, nose);
     c.swap(Red, body);
 }
 
-void starImp(Canvas& c, bool jumping)
+void leafImp(Canvas& c, bool jumping)
 {
+    c.pattern(0, 0, {
+        "..k.......k.....",
+        ".kik.....kik....",
+        ".kiik...kiik....",
+        "..kiik.kiik.....",
+        "...kiikiik......",
+        "...keeeeeek.....",
+        "..keeeeeeeek....",
+        "..kewkeewkek....",
+        "..keeeeeeeek....",
+        "..keeerreeek....",
+        "...keeeeeek.....",
+    });
     if (!jumping) {
-        c.pattern(0, 0, {
-            "................",
-            ".......k........",
-            "......kuk.......",
-            ".....kuuuk......",
-            "kkk.kuuuuuk.kkk.",
-            "kuukuuuuuuukuuk.",
-            ".kuuuwkuwkuuuk..",
-            "..kuuwkuwkuuk...",
-            "...kuuuuuuuk....",
-            "..kuuurrruuuk...",
-            "..kuuuuuuuuuk...",
-            ".kuuuukkkuuuuk..",
-            ".kuuk.....kuuk..",
-            "kuuk.......kuk..",
-            "kkk.........kk..",
+        c.pattern(0, 11, {
+            "..keekeekeek....",
+            ".keek.kk.keek...",
+            ".kek......kek...",
+            "kok........kok..",
+            "kkk........kkk..",
         });
         return;
     }
-    c.pattern(0, 0, {
-        "..kk.......kk...",
-        ".kuuk.....kuuk..",
-        "..kuuk.k.kuuk...",
-        "...kuukukuuk....",
-        "....kuuuuuk.....",
-        "...kuuuuuuuk....",
-        "..kuuwkuwkuuk...",
-        "..kuuwkuwkuuk...",
-        "..kuuuuuuuuuk...",
-        "..kuuurrruuuk...",
-        "...kuuuuuuuk....",
-        "....kuukuuk.....",
-        "...kuuk.kuuk....",
-        "..kuuk...kuuk...",
-        "..kkk.....kkk...",
+    c.pattern(0, 11, {
+        ".keeeeeeeeeek...",
+        "kek.keeeek.kek..",
+        "kk..kook.kook...",
+        "....kkk...kkk...",
     });
 }
 
-void ostrich(Canvas& c)
+void strider(Canvas& c)
 {
     c.pattern(0, 0, {
         "................",
@@ -226,6 +224,7 @@ void ostrich(Canvas& c)
         "..koook....koook",
         "..kkkkk....kkkkk",
     });
+    c.swap(Pink, Tan);
 }
 
 } // namespace
@@ -234,24 +233,24 @@ bool drawWalkers(int type, Canvas& c)
 {
     switch (type) {
     case 0x00: heart(c); return true;
-    case 0x01: drawMaskedWalker(c, 0, 0, Red); return true;
-    case 0x02: hoppingBird(c); return true;
-    case 0x03: drawMaskedWalker(c, 0, 0, Pink); return true;
-    case 0x04: spinyWalker(c); return true;
-    case 0x05: maskedShooter(c, Red, Grey); return true;
-    case 0x06: maskedShooter(c, Grey, White); return true;
-    case 0x07: maskedShooter(c, Pink, Grey); return true;
-    case 0x08: ostrich(c); return true;
-    case 0x09: drawWalkingBomb(c, 0, 0); return true;
-    case 0x0D: starImp(c, false); return true;
-    case 0x0E: starImp(c, true); return true;
+    case 0x01: drawHoodedWalker(c, 0, 0, Red); return true;
+    case 0x02: crestedBird(c); return true;
+    case 0x03: drawHoodedWalker(c, 0, 0, Pink); return true;
+    case 0x04: hedgehog(c); return true;
+    case 0x05: bigNose(c, Red, Pink); return true;
+    case 0x06: bigNose(c, Grey, Pink); return true;
+    case 0x07: bigNose(c, Pink, Orange); return true;
+    case 0x08: strider(c); return true;
+    case 0x09: drawFuseBeetle(c, 0, 0); return true;
+    case 0x0D: leafImp(c, false); return true;
+    case 0x0E: leafImp(c, true); return true;
     case 0x15:   // climbing out of a jar
-        drawMaskedWalker(c, 0, 2, Red);
+        drawHoodedWalker(c, 0, 2, Red);
         c.box(0, 11, 15, 15, Clear);
         drawJarRim(c, 0, 11);
         return true;
     case 0x16:
-        drawWalkingBomb(c, 0, 1);
+        drawFuseBeetle(c, 0, 1);
         c.box(0, 11, 15, 15, Clear);
         drawJarRim(c, 0, 11);
         return true;

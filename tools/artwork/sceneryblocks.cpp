@@ -1,4 +1,4 @@
-// Blocks and walls: X-block, bricks, POW block, bombable rock, mushroom block,
+// Blocks and walls: X-block, bricks, quake block, bombable rock, lift block,
 // wood block and wall, stone walls, the evil head.
 
 #include "pixelfont.h"
@@ -48,15 +48,20 @@ void xBlock(TilePen p, const Theme& t)
     p.px(3, 3, s.light());
 }
 
-void pow(TilePen p, const Theme& t)
+void quakeBlock(TilePen p, const Theme& t)
 {
     const Sub s = t.sky;
     bevel(p, 0, 0, 15, 15, s, s.mid());
     p.frame(1, 1, 14, 14, s.mid());
-    pixelfont::drawText3x5("POW", 2, 5, 1, [&](int x, int y) {
-        p.px(x + 1, y + 1, s.dark());
-        p.px(x, y, s.light());
-    });
+    // A zig-zag crack from top to bottom: the block shakes the ground.
+    const int crack[12][2] = {{7, 2}, {6, 3}, {5, 4}, {6, 5}, {7, 6}, {8, 7},
+                              {9, 8}, {8, 9}, {7, 10}, {6, 11}, {7, 12}, {8, 13}};
+    for (const auto& c : crack) {
+        p.px(c[0], c[1], s.dark());
+        p.px(c[0] + 1, c[1], s.light());
+    }
+    p.px(3, 7, s.dark());
+    p.px(12, 8, s.dark());
 }
 
 void rock(TilePen p, const Theme& t)
@@ -80,46 +85,46 @@ void rock(TilePen p, const Theme& t)
           keys(t.rock));
 }
 
-// A square block with the spotted cap pattern, to be picked up and thrown.
-void mushroomBlock(TilePen p, const Theme& t)
+// A square crate with an upward arrow, to be lifted and thrown.
+void liftBlock(TilePen p, const Theme& t)
 {
     p.art({"KKKKKKKKKKKKKKKK",
-           "KMMMMMLLLLMMMMMK",
-           "KMMMMLLLLLLMMMMK",
-           "KLLMMLLLLLLMMLLK",
-           "KLLLMMLLLLMMLLLK",
-           "KLLLMMMMMMMMLLLK",
-           "KLLMMMMMMMMMMLLK",
-           "KMMMMMLLLLMMMMMK",
-           "KMMMMLLLLLLMMMMK",
-           "KMMMMLLLLLLMMMMK",
-           "KLLMMMLLLLMMMLLK",
-           "KLLLMMMMMMMMLLLK",
-           "KLLLMMMMMMMMLLLK",
-           "KLLMMMMMMMMMMLLK",
+           "KLLLLLLLLLLLLLLK",
+           "KLMMMMMKKMMMMMLK",
+           "KLMMMMKLLKMMMMLK",
+           "KLMMMKLLLLKMMMLK",
+           "KLMMKLLLLLLKMMLK",
+           "KLMKKKLLLLKKKMLK",
+           "KLMMMKLLLLKMMMLK",
+           "KLMMMKLLLLKMMMLK",
+           "KLMMMKLLLLKMMMLK",
+           "KLMMMKKKKKKMMMLK",
+           "KLMMMMMMMMMMMMLK",
+           "KLKKMMMMMMMMKKLK",
+           "KLMMMMMMMMMMMMLK",
            "KMMMMMMMMMMMMMMK",
            "KKKKKKKKKKKKKKKK"},
           keys(t.red));
 }
 
-// A mushroom standing on its stalk.
-void mushroom(TilePen p, const Theme& t)
+// A round cap with a peak to the right and a badge on its crown.
+void vigourCap(TilePen p, const Theme& t)
 {
     p.art({"................",
-           ".....KKKKKK.....",
-           "...KKMMLLMMKK...",
-           "..KMMLLLLLLMMK..",
-           ".KMMMLLLLLLMMMK.",
-           ".KLLMMLLLLMMLLK.",
-           "KLLLLMMMMMMLLLLK",
-           "KLLLLMMMMMMLLLLK",
-           "KMLLMMMMMMMMLLMK",
-           "KMMKKKKKKKKKKMMK",
-           ".KKLLLKLLKLLLKK.",
-           "...KLLKLLKLLK...",
-           "...KLLLLLLLLK...",
-           "....KLLLLLLK....",
-           ".....KKKKKK.....",
+           "................",
+           "................",
+           "....KKKKKK......",
+           "..KKMMMMMMKK....",
+           ".KMMMLLLMMMMK...",
+           ".KMMLLKLLMMMK...",
+           "KMMMLKLKLMMMMK..",
+           "KMMMLLKLLMMMMK..",
+           "KMMMMLLLMMMMMK..",
+           "KMMMMMMMMMMMMKKK",
+           "KLLLLLLLLLLLMMMK",
+           "KKKKKKKKKKKKKKKK",
+           "................",
+           "................",
            "................"},
           keys(t.red));
 }
@@ -215,10 +220,10 @@ void evilHead(TilePen p, const Theme& t)
 void drawBlocks(SlotSheet& sheet, const Theme& t)
 {
     xBlock(TilePen(sheet, 17), t);
-    pow(TilePen(sheet, 21), t);
+    quakeBlock(TilePen(sheet, 21), t);
     rock(TilePen(sheet, 22), t);
-    mushroomBlock(TilePen(sheet, 24), t);
-    mushroom(TilePen(sheet, 14), t);
+    liftBlock(TilePen(sheet, 24), t);
+    vigourCap(TilePen(sheet, 14), t);
     {
         TilePen p(sheet, 45); // row of bricks: small light bricks
         bricks(p, t.wood, 8, 4, 4, t.wood.light(), t.wood.dark(), false);

@@ -257,7 +257,7 @@ DemoAreaWriter design(const Slot& s, DemoPieces& pieces)
         return bonusRoom(s, pieces);
     if (has(n, "boss room") && !has(n, "entrance"))
         return bossArea(s, pieces, true);
-    if (has(n, "Wart"))
+    if (has(n, "Gorlump"))
         return bossArea(s, pieces, true);
     if (has(n, "boss area"))
         return bossArea(s, pieces, (s.area / 10) % 3 == 2);

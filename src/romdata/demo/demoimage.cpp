@@ -74,7 +74,7 @@ std::vector<std::uint8_t> buildSnes(const InesDemo& ines)
 std::vector<std::uint8_t> buildFds(const InesDemo& ines)
 {
     std::vector<std::uint8_t> b(kFdsSize, 0x00);
-    const std::uint8_t header[16] = {'F', 'D', 'S', 0x1A, 0x02};
+    const std::uint8_t header[16] = {0x46, 0x44, 0x53, 0x1A, 0x02}; // disk-image file signature, two sides
     std::copy(std::begin(header), std::end(header), b.begin());
     const DemoLayout& l = ines.layout;
     for (std::size_t w = 0; w < 7; ++w) {
