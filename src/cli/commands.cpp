@@ -23,6 +23,7 @@ const std::vector<Command>& commands()
         {"export", "export IMAGE AREA [--reference FILE]", runExport},
         {"import", "import IMAGE AREA FILE.json [--reference FILE]", runImport},
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
+        {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR", runSetColour},
     };
     return list;
 }

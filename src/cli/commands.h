@@ -27,6 +27,7 @@ int runSave(const std::vector<std::string>& words, std::ostream& out);
 int runExport(const std::vector<std::string>& words, std::ostream& out);
 int runImport(const std::vector<std::string>& words, std::ostream& out);
 int runVerify(const std::vector<std::string>& words, std::ostream& out);
+int runSetColour(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

@@ -54,6 +54,8 @@ bool EditorCore::commandBuilt(Command command)
     case Command::addO:
     case Command::addE:
     case Command::seeF:
+    case Command::ChLvlWrl:
+    case Command::Chcolor:
         return true;
     default:
         // Moving data, total free space, dumps and the game-data dialogs
