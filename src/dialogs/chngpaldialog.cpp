@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -83,6 +84,7 @@ ChngPalDialog::ChngPalDialog(EditorCore& core, QWidget* parent)
     hscroll1_->setFixedWidth(140);
     // The world bar moves by keyboard too (arrow keys, Home, End).
     hscroll1_->setFocusPolicy(Qt::StrongFocus);
+    hscroll1_->installEventFilter(this);
     t0_ = new QLabel(this);
     t0_->setObjectName(QStringLiteral("t0"));
     t0_->setMinimumWidth(16);
@@ -211,6 +213,19 @@ void ChngPalDialog::drawPreview(int index)
 
 bool ChngPalDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == hscroll1_ && event->type() == QEvent::KeyPress) {
+        // The scroll bar itself takes no keys: arrows, Home and End move it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto action = key == Qt::Key_Left || key == Qt::Key_Down   ? QAbstractSlider::SliderSingleStepSub
+                            : key == Qt::Key_Right || key == Qt::Key_Up  ? QAbstractSlider::SliderSingleStepAdd
+                            : key == Qt::Key_Home                        ? QAbstractSlider::SliderToMinimum
+                            : key == Qt::Key_End                         ? QAbstractSlider::SliderToMaximum
+                                                                         : QAbstractSlider::SliderNoAction;
+        if (action == QAbstractSlider::SliderNoAction)
+            return QDialog::eventFilter(watched, event);
+        hscroll1_->triggerAction(action);
+        return true;
+    }
     const auto found = std::find(pals_.begin(), pals_.end(), watched);
     const bool press = event->type() == QEvent::MouseButtonPress;
     if (found == pals_.end() || (!press && event->type() != QEvent::MouseMove))
