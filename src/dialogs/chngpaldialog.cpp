@@ -94,7 +94,9 @@ ChngPalDialog::ChngPalDialog(EditorCore& core, QWidget* parent)
     note_ = new QLabel(QString::fromStdString(PaletteEditor::sharedBytesNote()), this);
     note_->setObjectName(QStringLiteral("sharedNote"));
     note_->setWordWrap(true);
-    note_->setMaximumWidth(16 * kCell + 40);
+    // A fixed width, so the wrapped note gets the height it needs.
+    note_->setFixedWidth(16 * kCell + 130);
+    note_->setMinimumHeight(note_->heightForWidth(note_->width()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
