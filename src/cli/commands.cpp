@@ -29,6 +29,7 @@ const std::vector<Command>& commands()
         {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase]", runMove},
         {"dump", "dump IMAGE FILE.qlv", runDump},
         {"insert", "insert IMAGE FILE.qlv", runInsert},
+        {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR", runSetColour},
     };
     return list;
 }

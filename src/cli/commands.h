@@ -33,6 +33,7 @@ int runFree(const std::vector<std::string>& words, std::ostream& out);
 int runMove(const std::vector<std::string>& words, std::ostream& out);
 int runDump(const std::vector<std::string>& words, std::ostream& out);
 int runInsert(const std::vector<std::string>& words, std::ostream& out);
+int runSetColour(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

@@ -66,9 +66,10 @@ bool EditorCore::commandBuilt(Command command)
     case Command::TFSpace:
     case Command::LvlDump:
     case Command::LvlInsert:
+    case Command::ChLvlWrl:
+    case Command::Chcolor:
         return true;
     default:
-        // The palette and levels-per-world dialogs come later.
         return false;
     }
 }

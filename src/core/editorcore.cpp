@@ -147,6 +147,28 @@ std::optional<std::string> EditorCore::loadCurrentArea()
     return std::nullopt;
 }
 
+bool EditorCore::reloadTables(bool recolour)
+{
+    if (!hasImage())
+        return false;
+    try {
+        const RomImage image = RomImage::openChecked(romFileName_, kind_);
+        AreaDirectory directory = buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr);
+        palettes_ = startupPalettes(image, kind_);
+        directory_ = directory;
+    } catch (const ImageError& error) {
+        message_ = error.what();
+        notify(Change::Message);
+        return false;
+    }
+    if (recolour) {
+        caption_ = areaCaption(currentArea_, directory_);
+        applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+        redraw(Change::Caption);
+    }
+    return true;
+}
+
 bool EditorCore::changeArea(int area)
 {
     if (!hasImage())

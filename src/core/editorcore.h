@@ -169,6 +169,13 @@ public:
     const std::array<bool, 7>& iniChecks() const { return iniChecks_; }
     // Redraws after a change made from outside (tests, later dialogs).
     void redraw(ChangeSet extra = {});
+    // For the game-table dialogs: the palettes and screen colours in use,
+    // and a fresh read of the palette table and the directory after a
+    // dialog wrote the image (or was cancelled); with `recolour` the view,
+    // caption and colours take them. False, with the message, on a failed read.
+    const PaletteTables& palettes() const { return palettes_; }
+    const std::array<std::uint32_t, 64>& screenColours() const { return graphics_.nesColourRgb; }
+    bool reloadTables(bool recolour);
 
 private:
     std::optional<std::string> startUp(const std::string& imagePath, const std::string& referencePath);

@@ -13,6 +13,8 @@
 #include "dialogs/aboutdialog.h"
 #include "dialogs/addsdialog.h"
 #include "dialogs/areasdialog.h"
+#include "dialogs/chlworlddialog.h"
+#include "dialogs/chngpaldialog.h"
 #include "dialogs/headerdialog.h"
 #include "dialogs/lvinfodialog.h"
 #include "dialogs/splashwindow.h"
@@ -221,6 +223,22 @@ void MainWindow::runCommand(Command command)
         dialog.exec();
         break;
     }
+    case Command::Chcolor:
+        if (const auto refusal = ChngPalDialog::refusal(core_)) {
+            showMessage(this, *refusal, tr("Edit level colors"), MessageIcon::Warning);
+        } else {
+            ChngPalDialog dialog(core_, this);
+            dialog.exec();
+        }
+        break;
+    case Command::ChLvlWrl:
+        if (const auto refusal = ChLWorldDialog::refusal(core_)) {
+            showMessage(this, *refusal, tr("Change number of levels in worlds"), MessageIcon::Warning);
+        } else {
+            ChLWorldDialog dialog(core_, this);
+            dialog.exec();
+        }
+        break;
     case Command::lreload:
         reload();
         break;

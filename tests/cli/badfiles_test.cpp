@@ -131,6 +131,9 @@ std::vector<CommandCall> commandCalls()
         {"insert", [](const std::string& image, const fs::path& folder) {
              return std::vector<std::string>{"insert", image, (folder / "area.json").string()};
          }},
+        {"set-colour", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"set-colour", image, "1", "level", "0", "0", "0x21"};
+         }},
     };
 }
 
@@ -214,6 +217,22 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
                 fs::remove(folder / "out.qlv");
                 continue;
             }
+            if (file.damagedData && call.command == "set-colour") {
+                // The palette table lies apart from the area data: an iNES
+                // image gets its entry, and the table is rewritten with
+                // values above 0x3F as 0x3F; the other kinds are refused.
+                const bool ines = fs::path(path).extension() == ".nes";
+                EXPECT_EQ(code, ines ? 0 : 1) << what << ": " << err.str();
+                auto expected = before;
+                if (ines) {
+                    Bytes& bytes = expected[fs::path(path).filename().string()];
+                    for (long offset = 0xC02C; offset <= 0xC437; ++offset)
+                        bytes[static_cast<std::size_t>(offset)] = std::min<std::uint8_t>(bytes[static_cast<std::size_t>(offset)], 0x3F);
+                    bytes[0xC02C] = 0x21;
+                }
+                EXPECT_EQ(snapshot(), expected) << what;
+                continue;
+            }
             const bool writes = call.command == "demo" || call.command == "save" || call.command == "import";
             if (file.damagedData && !writes) {
                 EXPECT_EQ(code, 0) << what << ": " << err.str();
@@ -239,7 +258,7 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             EXPECT_FALSE(fs::exists(folder / "out.qlv")) << what;
         }
     }
-    EXPECT_EQ(tried, 12 * 16);
+    EXPECT_EQ(tried, 12 * 17);
 }
 
 TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)

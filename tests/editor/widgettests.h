@@ -10,5 +10,6 @@ int runStartupTests(int argc, char** argv);
 int runAreaEditingTests(int argc, char** argv);
 int runTableDialogTests(int argc, char** argv);
 int runSpaceDialogTests(int argc, char** argv);
+int runGameDialogTests(int argc, char** argv);
 
 } // namespace quorled::widgettests
