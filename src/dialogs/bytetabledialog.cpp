@@ -30,14 +30,14 @@ ByteTableDialog::ByteTableDialog(EditorCore& core, ByteTableForm form, QWidget* 
     grid->setColumnMinimumWidth(1, 220);
     int line = 0;
     for (int i = 0; i < form_.rowCount(); ++i) {
-        const ByteTableRow& spec = table.rows[static_cast<std::size_t>(i)];
+        const ByteTableRow& rowData = table.rows[static_cast<std::size_t>(i)];
         if (i == table.note.beforeRow) {
             note_ = new QLabel(text(table.note.text), this);
             note_->setObjectName(QStringLiteral("note"));
             grid->addWidget(note_, line++, 0, 1, 4);
         }
         Row row;
-        row.caption = new QLabel(text(spec.caption), this);
+        row.caption = new QLabel(text(rowData.caption), this);
         row.caption->setObjectName(QStringLiteral("t%1").arg(i));
         row.bar = new QScrollBar(Qt::Horizontal, this);
         row.bar->setObjectName(QStringLiteral("hscr%1").arg(i));
@@ -49,17 +49,17 @@ ByteTableDialog::ByteTableDialog(EditorCore& core, ByteTableForm form, QWidget* 
         row.value = new QLabel(QStringLiteral("0"), this);
         row.value->setObjectName(QStringLiteral("v%1").arg(i));
         row.value->setMinimumWidth(32);
-        const QString offset = QString::fromStdString(hexAddress(spec.offset));
+        const QString offset = QString::fromStdString(hexAddress(rowData.offset));
         for (QWidget* widget : {static_cast<QWidget*>(row.caption), static_cast<QWidget*>(row.bar),
                                 static_cast<QWidget*>(row.value)})
             widget->setToolTip(tr("File offset %1").arg(offset));
         grid->addWidget(row.caption, line, 0);
         grid->addWidget(row.bar, line, 1);
         grid->addWidget(row.value, line, 2);
-        if (hasNameLabel(spec.display)) {
+        if (hasNameLabel(rowData.display)) {
             row.name = new QLabel(QStringLiteral("-"), this);
             row.name->setObjectName(QStringLiteral("name%1").arg(i));
-            row.name->setMinimumWidth(spec.display == ByteDisplay::DecimalLives ? 130 : 180);
+            row.name->setMinimumWidth(rowData.display == ByteDisplay::DecimalLives ? 130 : 180);
             grid->addWidget(row.name, line, 3);
         }
         ++line;
