@@ -1,6 +1,7 @@
 #pragma once
 
 #include "areachooser.h"
+#include "areadocument.h"
 #include "areaediting.h"
 #include "change.h"
 #include "editorcommand.h"
@@ -78,6 +79,7 @@ public:
     KeyRequest keyDown(int keyCode, int shift);
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
+    void mouseUp(); // ends the drag begun at the press as one edit
     // Menu commands that run without a dialog (view options, check marks).
     // Does nothing for a disabled command or one that needs a dialog.
     void runCommand(Command command);
@@ -138,7 +140,10 @@ public:
     static const std::array<std::uint32_t, 3>& bitBoxColours();
 
     // --- what the window shows ---
-    std::string caption() const { return caption_; }
+    // " *" at the end while the area differs from the image.
+    std::string caption() const { return caption_ + (document_.differs() ? " *" : ""); }
+    // The status bar: what the last save or deletion did, else the room.
+    const std::string& status() const { return status_; }
     // The message of the last action that failed (Change::Message).
     const std::string& message() const { return message_; }
     const Picture& viewPicture() const;
@@ -159,8 +164,9 @@ public:
     static std::vector<std::string> keyHelp();
 
     // For tests and the command line: the model and view as they are now.
-    const AreaModel& area() const { return area_; }
-    AreaModel& area() { return area_; }
+    const AreaModel& area() const { return document_.model(); }
+    AreaModel& area() { return document_.model(); }
+    const AreaDocument& document() const { return document_; }
     const ViewState& view() const { return view_; }
     ViewState& view() { return view_; }
     const AreaDirectory& directory() const { return directory_; }
@@ -178,6 +184,9 @@ private:
     // Commands of editorareacommands.cpp; false for the others.
     bool runAreaCommand(Command command);
     void save();
+    void beginEdit(std::string name) { document_.beginStep(std::move(name)); }
+    void endEdit();
+    void undoOrRedo(bool undo);
     void report(Notice notice);
     bool changeArea(int area);
 
@@ -195,7 +204,7 @@ private:
     ImageKind kind_ = ImageKind::Ines;
     std::optional<DiskImageOffsets> disk_;
     AreaDirectory directory_;
-    AreaModel area_;
+    AreaDocument document_;
     ViewState view_;
     int currentArea_ = 0;
 
@@ -206,6 +215,7 @@ private:
     ReadoutTexts readouts_;
     HeaderBitsDisplay headerDisplay_;
     std::string message_;
+    std::string status_;
     Notice notice_;
     Observer observer_;
 };
