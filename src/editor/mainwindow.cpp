@@ -8,6 +8,7 @@
 #include "readoutpanel.h"
 
 #include "core/editorcore.h"
+#include "romdata/roomuse.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/addsdialog.h"
 #include "dialogs/areasdialog.h"
@@ -24,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -63,6 +65,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
             [this](int button, int shift, double x, double y) { core_.mouseDown(button, shift, x, y); });
     connect(view_, &LevelView::mouseMoved, this,
             [this](int button, int shift, double x, double y) { core_.mouseMove(button, shift, x, y); });
+    connect(view_, &LevelView::mouseReleased, this, [this] { core_.mouseUp(); });
 
     // The view sits on a dark stage that keeps it centred at every zoom.
     auto* stage = new QFrame(this);
@@ -87,6 +90,9 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName(QStringLiteral("fileLabel"));
     statusBar()->addWidget(fileLabel_, 1);
+    roomMeter_ = new QLabel(this);
+    roomMeter_->setObjectName(QStringLiteral("roomMeter"));
+    statusBar()->addPermanentWidget(roomMeter_);
     statusBar()->setSizeGripEnabled(false);
 
     view_->setFocus();
@@ -183,7 +189,13 @@ void MainWindow::showChanges(ChangeSet changes)
         }
         for (Command command : {Command::lsave, Command::lrefresh, Command::lreload})
             button(command)->setEnabled(core_.commandEnabled(command));
+        const std::string undo = core_.document().undoName();
+        const std::string redo = core_.document().redoName();
+        menu_->action(Command::editUndo)->setText(undo.empty() ? tr("&Undo") : tr("&Undo %1").arg(QString::fromStdString(undo)));
+        menu_->action(Command::editRedo)->setText(redo.empty() ? tr("&Redo") : tr("&Redo %1").arg(QString::fromStdString(redo)));
     }
+    if (changes.has(Change::Status))
+        showStatus();
     if (changes.has(Change::Message))
         showMessage(this, QString::fromStdString(core_.message()), tr("Quorl editor"), MessageIcon::Warning);
     if (changes.has(Change::Notice)) {
@@ -195,10 +207,42 @@ void MainWindow::showChanges(ChangeSet changes)
     }
 }
 
+void MainWindow::showStatus()
+{
+    const auto use = core_.document().roomUse();
+    roomMeter_->setText(use ? QString::fromStdString(roomMeterText(*use)) : QString());
+    const bool fits = !use || use->fits();
+    roomMeter_->setStyleSheet(fits ? QString() : QStringLiteral("color: red;"));
+    roomMeter_->setProperty("fits", fits);
+    if (core_.status().empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromStdString(core_.status()));
+}
+
+bool MainWindow::confirmLeavingArea()
+{
+    if (!started_ || !core_.document().differs() || !core_.settings().askBeforeDiscarding)
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Quorl editor"),
+                    tr("Save changes to area %1?").arg(core_.currentArea(), 2, 16, QLatin1Char('0')).toUpper(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    core_.runCommand(Command::lsave);
+    return !core_.document().differs();
+}
+
 void MainWindow::runCommand(Command command)
 {
     switch (command) {
     case Command::sel1: {
+        if (!confirmLeavingArea())
+            break;
         AreasDialog dialog(core_, this);
         dialog.exec();
         break;
@@ -219,7 +263,8 @@ void MainWindow::runCommand(Command command)
         break;
     }
     case Command::lreload:
-        reload();
+        if (confirmLeavingArea())
+            reload();
         break;
     case Command::lQuit:
         close();
@@ -280,6 +325,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
+    const int key = virtualKeyCode(*event);
+    if ((key == vk::PageUp || key == vk::PageDown) && modifierState(event->modifiers()) == 0 &&
+        !confirmLeavingArea()) {
+        event->accept();
+        return;
+    }
     const KeyRequest request = core_.keyDown(virtualKeyCode(*event), modifierState(event->modifiers()));
     event->accept();
     if (request == KeyRequest::ShowAbout)
@@ -288,6 +339,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (started_ && !confirmLeavingArea()) {
+        event->ignore();
+        return;
+    }
     if (started_) {
         if (const auto failure = core_.shutDown())
             showMessage(this, QString::fromStdString(*failure), tr("Quorl editor"), MessageIcon::Warning);

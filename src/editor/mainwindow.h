@@ -37,6 +37,11 @@ public:
     HeaderPanel* headerPanel() const { return header_; }
     MainMenu* mainMenu() const { return menu_; }
     QPushButton* button(Command command) const;
+    QLabel* roomMeter() const { return roomMeter_; }
+    // Before leaving a changed area: asks "Save changes to area NN?" (unless
+    // the option is off). True when the user may go on: saved, discarded or
+    // nothing to ask; false on Cancel or a save that was refused.
+    bool confirmLeavingArea();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,6 +50,7 @@ protected:
 private:
     QWidget* buildSidePanel();
     void showChanges(ChangeSet changes);
+    void showStatus();
     void runCommand(Command command);
     void reload();
     void chooseZoom(int zoom);
@@ -63,6 +69,7 @@ private:
     QPushButton* refreshButton_ = nullptr;
     QPushButton* reloadButton_ = nullptr;
     QLabel* fileLabel_ = nullptr;
+    QLabel* roomMeter_ = nullptr;
     bool started_ = false;
 };
 
