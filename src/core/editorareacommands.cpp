@@ -16,9 +16,9 @@ namespace quorled {
 
 namespace {
 
-std::string counted(std::size_t n, const char* thing)
+std::string counted(std::size_t n, const char* one, const char* many)
 {
-    return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 } // namespace
@@ -68,7 +68,7 @@ bool EditorCore::runAreaCommand(Command command)
         beginEdit("Delete all");
         AreaEditing::deleteAll(area());
         if (document_.commitStep())
-            status_ = "Deleted " + counted(objects, "object") + " and " + counted(enemies, "enemy") +
+            status_ = "Deleted " + counted(objects, "object", "objects") + " and " + counted(enemies, "enemy", "enemies") +
                       "; Ctrl+Z brings them back.";
         redraw();
         return true;
