@@ -225,7 +225,7 @@ bool MainWindow::confirmLeavingArea()
     if (!started_ || !core_.document().differs() || !core_.settings().askBeforeDiscarding)
         return true;
     QMessageBox box(QMessageBox::Question, tr("Quorl editor"),
-                    tr("Save changes to area %1?").arg(core_.currentArea(), 2, 16, QLatin1Char('0')).toUpper(),
+                    tr("Save changes to area %1?").arg(QString::number(core_.currentArea(), 16).rightJustified(2, QLatin1Char('0')).toUpper()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
     const int answer = box.exec();

@@ -8,5 +8,6 @@ int runDialogTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
 int runAreaEditingTests(int argc, char** argv);
+int runUnsavedGuardTests(int argc, char** argv);
 
 } // namespace quorled::widgettests
