@@ -23,6 +23,10 @@ const std::vector<Command>& commands()
         {"export", "export IMAGE AREA [--reference FILE]", runExport},
         {"import", "import IMAGE AREA FILE.json [--reference FILE]", runImport},
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
+        {"free", "free IMAGE [--json]", runFree},
+        {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase]", runMove},
+        {"dump", "dump IMAGE FILE.qlv", runDump},
+        {"insert", "insert IMAGE FILE.qlv", runInsert},
     };
     return list;
 }

@@ -27,6 +27,10 @@ int runSave(const std::vector<std::string>& words, std::ostream& out);
 int runExport(const std::vector<std::string>& words, std::ostream& out);
 int runImport(const std::vector<std::string>& words, std::ostream& out);
 int runVerify(const std::vector<std::string>& words, std::ostream& out);
+int runFree(const std::vector<std::string>& words, std::ostream& out);
+int runMove(const std::vector<std::string>& words, std::ostream& out);
+int runDump(const std::vector<std::string>& words, std::ostream& out);
+int runInsert(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

@@ -57,10 +57,14 @@ bool EditorCore::commandBuilt(Command command)
     case Command::editUndo:
     case Command::editRedo:
     case Command::askDiscard:
+    case Command::movL:
+    case Command::movZ:
+    case Command::TFSpace:
+    case Command::LvlDump:
+    case Command::LvlInsert:
         return true;
     default:
-        // Moving data, total free space, dumps and the game-data dialogs
-        // come later.
+        // The game-data dialogs come later.
         return false;
     }
 }
@@ -73,6 +77,8 @@ bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
     case Command::ChTcdt:
     case Command::Chcolor:
     case Command::TFSpace:
+    case Command::LvlDump:
+    case Command::LvlInsert:
         return kind == ImageKind::Ines;
     default:
         return true;

@@ -111,6 +111,7 @@ public:
     void chooseArea(int index);                       // 0-based in that list
     void acceptAreaChoice();                          // OK
     void cancelAreaChoice();                          // Cancel: reloads the area
+    bool reloadArea() { return changeArea(currentArea_); } // after a write of the space tools
     const AreaChooser& areaChooser() const { return chooser_; }
 
     // --- header panel ---

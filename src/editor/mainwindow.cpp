@@ -6,6 +6,7 @@
 #include "mainmenu.h"
 #include "assets/imageconversion.h"
 #include "readoutpanel.h"
+#include "spacecommands.h"
 
 #include "core/editorcore.h"
 #include "romdata/roomuse.h"
@@ -197,7 +198,8 @@ void MainWindow::showChanges(ChangeSet changes)
     if (changes.has(Change::Status))
         showStatus();
     if (changes.has(Change::Message))
-        showMessage(this, QString::fromStdString(core_.message()), tr("Quorl editor"), MessageIcon::Warning);
+        showMessage(this, QString::fromStdString(core_.message()), failureTitle_.value_or(tr("Quorl editor")),
+                    MessageIcon::Warning);
     if (changes.has(Change::Notice)) {
         const Notice& notice = core_.notice();
         const MessageIcon icon = notice.icon == NoticeIcon::Warning       ? MessageIcon::Warning
@@ -276,7 +278,8 @@ void MainWindow::runCommand(Command command)
         showAbout();
         break;
     default:
-        core_.runCommand(command);
+        if (!runSpaceCommand(this, core_, command, failureTitle_))
+            core_.runCommand(command);
         break;
     }
     // Check marks of checkable items follow the core, not Qt's own toggle.

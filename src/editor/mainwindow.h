@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPixmap>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 
@@ -71,6 +73,7 @@ private:
     QLabel* fileLabel_ = nullptr;
     QLabel* roomMeter_ = nullptr;
     bool started_ = false;
+    std::optional<QString> failureTitle_; // title of a failed write, when not "Quorl editor"
 };
 
 } // namespace quorled

@@ -116,6 +116,17 @@ std::vector<CommandCall> commandCalls()
              return std::vector<std::string>{"import", image, area, (folder / "area.json").string()};
          }},
         {"verify", [](const std::string& image, const fs::path&) { return std::vector<std::string>{"verify", image}; }},
+        {"free", [](const std::string& image, const fs::path&) { return std::vector<std::string>{"free", image}; }},
+        {"move", [area](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"move", image, area, "level", "13000"};
+         }},
+        {"dump", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"dump", image, (folder / "out.qlv").string()};
+         }},
+        // The JSON file is no level dump: every insertion is refused.
+        {"insert", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"insert", image, (folder / "area.json").string()};
+         }},
     };
 }
 
@@ -173,6 +184,20 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
                 fs::remove(path);
                 continue;
             }
+            const bool spaceTool = call.command == "free" || call.command == "move" || call.command == "dump" ||
+                                   call.command == "insert";
+            if (file.damagedData && spaceTool) {
+                // They read what they can or refuse in one line; the move
+                // finds no room and the insertion no dump.
+                const std::string message = err.str();
+                if (code != 0) {
+                    EXPECT_EQ(code, 1) << what;
+                    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << what << ": " << message;
+                }
+                EXPECT_EQ(snapshot(), before) << what;
+                fs::remove(folder / "out.qlv");
+                continue;
+            }
             const bool writes = call.command == "demo" || call.command == "save" || call.command == "import";
             if (file.damagedData && !writes) {
                 EXPECT_EQ(code, 0) << what << ": " << err.str();
@@ -195,16 +220,17 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             }
             EXPECT_EQ(snapshot(), before) << what;
             EXPECT_FALSE(fs::exists(folder / "out.png")) << what;
+            EXPECT_FALSE(fs::exists(folder / "out.qlv")) << what;
         }
     }
-    EXPECT_EQ(tried, 12 * 10);
+    EXPECT_EQ(tried, 12 * 14);
 }
 
 TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)
 {
     const std::string path = (folder / "images" / "k\xC3\xA9p-\xC3\xB6v\xC3\xA9.nes").string();
     for (const CommandCall& call : commandCalls()) {
-        if (call.command == "demo")
+        if (call.command == "demo" || call.command == "insert")
             continue;
         writeWholeFile(path, soundImage().bytes());
         std::ostringstream out;

@@ -179,13 +179,16 @@ TEST_F(EditorCoreTest, GroundMenuValuesAndDeferredOptions)
 TEST_F(EditorCoreTest, CommandsOfLaterWorkAndOfOtherImageKindsAreDisabled)
 {
     start("");
-    for (Command c : {Command::TFSpace, Command::movL, Command::LvlDump, Command::ChWpn})
+    for (Command c : {Command::ChWpn})
         EXPECT_FALSE(core.commandEnabled(c));
-    for (Command c : {Command::sel1, Command::lreload, Command::GV0, Command::pnt, Command::sv0, Command::AboutE})
+    for (Command c : {Command::sel1, Command::lreload, Command::GV0, Command::pnt, Command::sv0, Command::AboutE,
+                      Command::TFSpace, Command::movL, Command::movZ, Command::LvlDump, Command::LvlInsert})
         EXPECT_TRUE(core.commandEnabled(c));
     for (ImageKind kind : {ImageKind::Snes, ImageKind::Fds})
-        for (Command c : {Command::movL, Command::movZ, Command::ChTcdt, Command::Chcolor, Command::TFSpace})
+        for (Command c : {Command::movL, Command::movZ, Command::ChTcdt, Command::Chcolor, Command::TFSpace,
+                          Command::LvlDump, Command::LvlInsert})
             EXPECT_FALSE(EditorCore::commandAllowedForKind(c, kind));
+    EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::LI, ImageKind::Fds));
     EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::Chcolor, ImageKind::Ines));
     EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::seeF, ImageKind::Snes));
 }

@@ -130,8 +130,11 @@ private slots:
         QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));
         QCOMPARE(promptCalls.size(), std::size_t(1));
         QVERIFY(promptCalls[0].prompt.contains(QStringLiteral("iNES")));
-        for (Command c : {Command::movL, Command::movZ, Command::ChTcdt, Command::Chcolor, Command::TFSpace})
+        for (Command c : {Command::movL, Command::movZ, Command::ChTcdt, Command::Chcolor, Command::TFSpace,
+                          Command::LvlDump, Command::LvlInsert})
             QVERIFY(!window_->mainMenu()->action(c)->isEnabled());
+        for (Command c : {Command::seeF, Command::LI})
+            QVERIFY(window_->mainMenu()->action(c)->isEnabled());
         window_->close();
         QFile file(settingsPath_);
         QVERIFY(file.open(QIODevice::ReadOnly));

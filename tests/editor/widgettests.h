@@ -9,5 +9,6 @@ int runMainWindowTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
 int runAreaEditingTests(int argc, char** argv);
 int runUnsavedGuardTests(int argc, char** argv);
+int runSpaceDialogTests(int argc, char** argv);
 
 } // namespace quorled::widgettests

@@ -12,5 +12,6 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runStartupTests(argc, argv);
     failures += quorled::widgettests::runAreaEditingTests(argc, argv);
     failures += quorled::widgettests::runUnsavedGuardTests(argc, argv);
+    failures += quorled::widgettests::runSpaceDialogTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

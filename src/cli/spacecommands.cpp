@@ -1,0 +1,143 @@
+#include "commands.h"
+
+#include "cliargs.h"
+
+#include "romdata/arealoader.h"
+#include "romdata/bytes.h"
+#include "romdata/datamove.h"
+#include "romdata/freespace.h"
+#include "romdata/imageerror.h"
+#include "romdata/leveldump.h"
+#include "romdata/romimage.h"
+
+namespace quorled::cli {
+
+namespace {
+
+// The space tools work on the iNES layout only.
+RomImage openInes(const std::string& path, const char* command)
+{
+    if (imageKindFromFileName(path) != ImageKind::Ines)
+        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + path +
+                         " hold other data.");
+    return RomImage::openChecked(path, ImageKind::Ines);
+}
+
+} // namespace
+
+// The free space of the level-data region and every area's spare bytes.
+int runFree(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {}, {"--json"});
+    args.expectPositionals(1);
+    const RomImage image = openInes(args.positional(0), "free");
+    const FreeSpaceCount count = countFreeSpace(image);
+    const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
+    const bool json = args.flag("--json");
+    if (json)
+        out << "{\"free\": " << count.free << ", \"total\": " << count.total << ", \"areas\": [";
+    else
+        out << freeSpaceText(count) << "\n";
+    for (int area = 0; area < kAreaCount; ++area) {
+        const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
+        if (json)
+            out << (area ? ", " : "") << "{\"area\": " << area << ", \"levelSpareFF\": " << model.levelSpareFF
+                << ", \"enemySpareBytes\": " << model.enemySpareBytes << "}";
+        else
+            out << "Area " << hex2(area) << ": level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
+                << "\n";
+    }
+    if (json)
+        out << "]}\n";
+    return 0;
+}
+
+// Moves an area's level or enemy data with the rules of the move dialogs.
+int runMove(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {}, {"--pointers-only", "--copy", "--copy-erase"});
+    args.expectPositionals(4);
+    const int area = parseAreaNumber(args.positional(1));
+    const std::string& which = args.positional(2);
+    if (which != "level" && which != "enemy")
+        throw UsageError("the data to move is \"level\" or \"enemy\", not \"" + which + "\"");
+    const int options = int(args.flag("--pointers-only")) + int(args.flag("--copy")) + int(args.flag("--copy-erase"));
+    if (options > 1)
+        throw UsageError("give at most one of --pointers-only, --copy and --copy-erase");
+    MoveRequest request;
+    request.area = area;
+    request.what = which == "level" ? MoveData::Level : MoveData::Enemy;
+    request.option = args.flag("--pointers-only") ? MoveOption::PointersOnly
+                     : args.flag("--copy-erase")  ? MoveOption::CopyErase
+                                                  : MoveOption::Copy;
+    const std::optional<long> target = parseMoveAddress(args.positional(3));
+    if (!target)
+        throw ImageError(moveRefusedTitle(request.what) + " " + moveRangeMessage());
+    request.target = *target;
+
+    RomImage image = openInes(args.positional(0), "move");
+    const MoveResult result = moveData(image, request);
+    if (result.refusal)
+        throw ImageError(result.refusal->title + " " + result.refusal->text);
+    image.commit();
+
+    out << "Area " << hex2(area) << " " << which << " data";
+    if (request.option == MoveOption::PointersOnly) {
+        out << " now starts at " << hexAddress(request.target) << ": pointers changed only.\n";
+    } else {
+        out << " (" << result.source.size << " bytes) copied from " << hexAddress(result.source.offset) << " to "
+            << hexAddress(request.target);
+        if (request.option == MoveOption::CopyErase && !result.keptOldBytes)
+            out << ", old bytes erased";
+        out << "; pointers changed.\n";
+        if (result.keptOldBytes)
+            out << "The old bytes at " << hexAddress(result.source.offset) << " were kept: " << *result.keptOldBytes
+                << ".\n";
+    }
+    for (const int mended : result.mendedAreas)
+        out << "The enemy data of area " << hex2(mended) << " now ends with the byte FF, so it loads as before.\n";
+    return 0;
+}
+
+// Writes the level block of an image to a level dump.
+int runDump(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {}, {});
+    args.expectPositionals(2);
+    const RomImage image = openInes(args.positional(0), "dump");
+    try {
+        writeLevelDump(image, args.positional(1));
+    } catch (const ImageError& error) {
+        throw ImageError(std::string("Error dumping! ") + error.what());
+    }
+    out << "Dump done.\n";
+    return 0;
+}
+
+// Puts a level dump into an image.
+int runInsert(const std::vector<std::string>& words, std::ostream& out)
+{
+    const CliArgs args(words, {}, {});
+    args.expectPositionals(2);
+    RomImage image = openInes(args.positional(0), "insert");
+    std::vector<std::uint8_t> block;
+    try {
+        block = readLevelDump(args.positional(0), args.positional(1));
+    } catch (const ImageError& error) {
+        throw ImageError(std::string("Error! ") + error.what());
+    }
+    const RomImage before = image;
+    insertLevelBlock(image, block);
+    const std::vector<int> spoilt = areasNoLongerClean(before, image);
+    image.commit();
+    out << "Level data insertion done.\n";
+    if (!spoilt.empty()) {
+        out << "These areas no longer load cleanly:";
+        for (std::size_t i = 0; i < spoilt.size(); ++i)
+            out << (i ? ", " : " ") << hex2(spoilt[i]);
+        out << ".\n";
+    }
+    return 0;
+}
+
+} // namespace quorled::cli
