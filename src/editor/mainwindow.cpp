@@ -278,6 +278,10 @@ void MainWindow::runCommand(Command command)
         showAbout();
         break;
     default:
+        // Moving data and inserting a dump reload the area: ask first.
+        if ((command == Command::movL || command == Command::movZ || command == Command::LvlInsert) &&
+            core_.commandEnabled(command) && !confirmLeavingArea())
+            break;
         if (!runSpaceCommand(this, core_, command, failureTitle_))
             core_.runCommand(command);
         break;

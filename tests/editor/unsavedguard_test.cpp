@@ -122,6 +122,16 @@ private slots:
         QCOMPARE(window_->windowTitle().endsWith(QStringLiteral(" *")), areaAfter == 10);
     }
 
+    void moveDialogIsNotOpenedWhenTheQuestionIsCancelled()
+    {
+        QTest::keyClick(window_->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        Answerer answerer{QMessageBox::Cancel};
+        window_->mainMenu()->action(Command::movL)->trigger();
+        // Only the question came up; the Move dialog was never opened.
+        QCOMPARE(answerer.texts, QStringList{QStringLiteral("Save changes to area 0A?")});
+        QVERIFY(core_->document().differs());
+    }
+
     void undoFromTheMenuAndTheRoomMeter()
     {
         QVERIFY(!window_->mainMenu()->action(Command::editUndo)->isEnabled());
