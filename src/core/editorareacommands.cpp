@@ -6,6 +6,7 @@
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
+#include "romdata/relocatingsave.h"
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 #include "view/areasaving.h"
@@ -85,14 +86,17 @@ bool EditorCore::runAreaCommand(Command command)
     }
 }
 
-void EditorCore::save()
+void EditorCore::save(bool relocate)
 {
     // A refused save writes nothing and leaves the model as it is.
     try {
         const RomImage image = RomImage::openChecked(romFileName_, kind_);
         const SavePlan plan = planSave(image, directory_, kind_, area());
-        if (plan.refusal) {
-            report({plan.refusal->text, plan.refusal->title, NoticeIcon::Warning});
+        // Data that outgrew its room in an iNES image can be moved first.
+        const auto use = document_.roomUse();
+        const bool movable = kind_ == ImageKind::Ines && use && !use->problem && !use->fits();
+        if (plan.refusal && !(relocate && movable)) {
+            report({plan.refusal->text, plan.refusal->title, NoticeIcon::Warning, movable});
             return;
         }
     } catch (const ImageError& error) {
@@ -108,10 +112,22 @@ void EditorCore::save()
     ViewState view = view_;
     std::optional<SaveMessage> refusal;
     std::optional<AreaRoom> room;
+    AreaDirectory directory = directory_;
+    std::vector<std::string> moves;
     const bool written = writeImage([&](RomImage& image) {
-        refusal = quorled::saveArea(image, directory_, kind_, saved, view).refusal;
+        if (relocate) {
+            ViewPosition position{view.viewColumn, view.viewRow};
+            RelocatingSave result = saveWithRelocation(image, directory_, saved, position);
+            view.viewColumn = position.viewColumn;
+            view.viewRow = position.viewRow;
+            refusal = result.result.refusal;
+            directory = result.directory;
+            moves = result.moves;
+        } else {
+            refusal = quorled::saveArea(image, directory_, kind_, saved, view).refusal;
+        }
         if (!refusal)
-            room = findSaveRoom(image, directory_, kind_, saved);
+            room = findSaveRoom(image, directory, kind_, saved);
     });
     if (!written)
         return;
@@ -119,12 +135,15 @@ void EditorCore::save()
         report({refusal->text, refusal->title, NoticeIcon::Warning});
         return;
     }
+    directory_ = directory;
     // The save's sort moved the selected items; they stay selected.
     saved.selectedObject = selection.object;
     saved.selectedEnemy = selection.enemy;
     document_.markSaved(std::move(saved), room);
     status_ = "Saved area " + hex2(currentArea_) + ": level data " + std::to_string(use.levelBytes) +
               " bytes, enemy data " + std::to_string(use.enemyBytes) + " bytes";
+    for (const std::string& move : moves)
+        status_ += "; moved " + move;
     view_ = view;
     applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
     redraw();

@@ -126,6 +126,8 @@ public:
     // available for level" run through runCommand; a message box they ask
     // for comes as Change::Notice with notice().
     const Notice& notice() const { return notice_; }
+    // "Move and save": a save that first moves data which outgrew its room.
+    void saveMovingData() { if (hasImage()) save(true); }
     // "Add object " of the "Add objects" dialog; false when refused (the
     // refusal comes as a notice).
     bool addObject(const AddObjectRequest& request);
@@ -184,7 +186,7 @@ private:
     void notify(ChangeSet changes);
     // Commands of editorareacommands.cpp; false for the others.
     bool runAreaCommand(Command command);
-    void save();
+    void save(bool relocate = false);
     void beginEdit(std::string name) { document_.beginStep(std::move(name)); }
     void endEdit();
     void undoOrRedo(bool undo);

@@ -205,7 +205,17 @@ void MainWindow::showChanges(ChangeSet changes)
         const MessageIcon icon = notice.icon == NoticeIcon::Warning       ? MessageIcon::Warning
                                  : notice.icon == NoticeIcon::Information ? MessageIcon::Information
                                                                           : MessageIcon::None;
-        showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
+        if (notice.offersMove) {
+            // A save refused for room: the data can be moved and saved.
+            QMessageBox box(QMessageBox::Warning, QString::fromStdString(notice.title),
+                            QString::fromStdString(notice.text), QMessageBox::Cancel, this);
+            QPushButton* move = box.addButton(tr("Move and save"), QMessageBox::AcceptRole);
+            box.exec();
+            if (box.clickedButton() == move)
+                core_.saveMovingData();
+        } else {
+            showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
+        }
     }
 }
 

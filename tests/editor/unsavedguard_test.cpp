@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -130,6 +131,29 @@ private slots:
         // Only the question came up; the Move dialog was never opened.
         QCOMPARE(answerer.texts, QStringList{QStringLiteral("Save changes to area 0A?")});
         QVERIFY(core_->document().differs());
+    }
+
+    void refusedSaveOffersMoveAndSave()
+    {
+        AreaModel& area = core_->area();
+        while (core_->document().roomUse()->levelFits()) {
+            area.objects.push_back(area.objects.front());
+            core_->redraw();
+        }
+        QCOMPARE(window_->roomMeter()->property("fits").toBool(), false);
+        const long before = area.levelDataOffset;
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == QStringLiteral("Move and save"))
+                    button->click();
+        });
+        window_->mainMenu()->action(Command::lsave)->trigger();
+        QVERIFY(core_->area().levelDataOffset != before);
+        QVERIFY(!core_->document().differs());
+        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("; moved level data to $")));
+        QCOMPARE(window_->roomMeter()->property("fits").toBool(), true);
     }
 
     void undoFromTheMenuAndTheRoomMeter()
