@@ -21,7 +21,7 @@ const std::vector<Command>& commands()
          runReadouts},
         {"save", "save IMAGE AREA [--reference FILE]", runSave},
         {"export", "export IMAGE AREA [--reference FILE]", runExport},
-        {"import", "import IMAGE AREA FILE.json [--reference FILE]", runImport},
+        {"import", "import IMAGE AREA FILE.json [--reference FILE] [--relocate]", runImport},
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
         {"free", "free IMAGE [--json]", runFree},
         {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase]", runMove},
