@@ -8,6 +8,7 @@
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/filestore.h"
+#include "romdata/roomuse.h"
 
 #include <benchmark/benchmark.h>
 
@@ -69,6 +70,23 @@ void BM_SaveArea_Unchanged(benchmark::State& state)
     state.SetLabel("area " + std::to_string(b.horizontal.area) + ", " + path);
 }
 BENCHMARK(BM_SaveArea_Unchanged)->Unit(benchmark::kMicrosecond);
+
+// The room meter after an edit: the model encoded as a save does it and
+// measured against the room found when the area was loaded.
+void BM_RoomMeter_AfterEdit(benchmark::State& state)
+{
+    const BenchImage& b = BenchImage::instance();
+    AreaModel model = loadArea(b.image, b.directory, b.kind, b.horizontal.area);
+    const AreaRoom room = findAreaRoom(b.image, b.directory, b.kind, model);
+    int step = 0;
+    for (auto _ : state) {
+        if (!model.objects.empty())
+            model.objects.front().x = (model.objects.front().x + (++step & 1 ? 1 : -1)) & 0xFF;
+        const RoomUse use = measureRoomUse(model, room);
+        benchmark::DoNotOptimize(use.levelBytes);
+    }
+}
+BENCHMARK(BM_RoomMeter_AfterEdit)->Unit(benchmark::kMicrosecond);
 
 // quorled-cli verify on the demo image: every area loaded and planned.
 void BM_VerifyAllAreas(benchmark::State& state)

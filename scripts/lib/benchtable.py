@@ -54,6 +54,8 @@ def main():
     row("area load from file", load, "byte-per-call (b)", byte, f"{byte / load:.1f}x faster", ">= 30x faster",
         byte / load >= 30)
     row("save of an unchanged area", times["BM_SaveArea_Unchanged"], "-", None, "-", "-", None)
+    meter = times["BM_RoomMeter_AfterEdit"]
+    row("room meter after an edit", meter, "-", None, "-", "< 0.5 ms", meter < 500)
     verify = times["BM_VerifyAllAreas"]
     row("verify all 210 areas", verify, "-", None, "-", "< 50 ms", verify < 50e3)
     row("mouse move, event to paint, zoom 2", move, "-", None, "-", "< 2 ms", move is not None and move < 2e3)

@@ -21,7 +21,7 @@ const std::vector<Command>& commands()
          runReadouts},
         {"save", "save IMAGE AREA [--reference FILE]", runSave},
         {"export", "export IMAGE AREA [--reference FILE]", runExport},
-        {"import", "import IMAGE AREA FILE.json [--reference FILE]", runImport},
+        {"import", "import IMAGE AREA FILE.json [--reference FILE] [--relocate]", runImport},
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
         {"tables", "tables IMAGE [--json]", runTables},
         {"set", "set IMAGE TABLE ROW VALUE", runSet},

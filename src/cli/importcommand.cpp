@@ -5,15 +5,18 @@
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
+#include "romdata/relocatingsave.h"
+#include "romdata/romimage.h"
 #include "savereport.h"
 
 namespace quorled::cli {
 
 // Replaces an area's header, objects and enemies with those of a JSON file
-// and saves it with every check of a save.
+// and saves it with every check of a save. With --relocate (iNES images)
+// data that outgrew its room is first moved to the first free run that fits.
 int runImport(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {});
+    const CliArgs args(words, {"--reference"}, {"--relocate"});
     args.expectPositionals(3);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& fileName = args.positional(2);
@@ -22,8 +25,20 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     applyAreaJson(document, model, fileName);
     ViewPosition view;
-    const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
-    throwIfRefused(result);
+    std::vector<std::string> moves;
+    SaveResult result;
+    if (args.flag("--relocate") && session.kind == ImageKind::Ines) {
+        RelocatingSave relocated = saveWithRelocation(session.image, session.directory, model, view);
+        result = relocated.result;
+        moves = relocated.moves;
+        throwIfRefused(result);
+        session.image.commit(); // the move and the save in one write
+    } else {
+        result = saveArea(session.image, session.directory, session.kind, model, view);
+        throwIfRefused(result);
+    }
+    for (const std::string& move : moves)
+        out << "Moved " << move << "\n";
     out << "Area " << hex2(area) << " imported from " << fileName << ": ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";

@@ -15,6 +15,7 @@ enum class Change : std::uint32_t {
     Commands = 64,   // which menu commands are enabled
     Message = 128,   // an action failed; message() tells why
     Notice = 256,    // a command asks for a message box; notice() holds it
+    Status = 512,    // the status bar text and whether the area fits its room
 };
 
 // A set of changes, one bit per Change.

@@ -1,16 +1,34 @@
 #include "editorcore.h"
 
 #include "headerform.h"
+#include "savedselection.h"
 
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
+#include "romdata/relocatingsave.h"
 #include "romdata/romimage.h"
+#include "romdata/roomuse.h"
 #include "view/areasaving.h"
 
 #include <algorithm>
 
 namespace quorled {
+
+namespace {
+
+std::string counted(std::size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+} // namespace
+
+void EditorCore::endEdit()
+{
+    if (document_.commitStep())
+        status_.clear();
+}
 
 bool EditorCore::runAreaCommand(Command command)
 {
@@ -23,40 +41,62 @@ bool EditorCore::runAreaCommand(Command command)
     case Command::lrefresh:
         // Every model change of a save without writing; the scrolling
         // direction follows the header.
-        renormalizeArea(area_, view_);
-        applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+        beginEdit("Refresh");
+        renormalizeArea(area(), view_);
+        endEdit();
+        applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
         redraw();
         return true;
-    case Command::addE:
-        if (auto refusal = AreaEditing::addEnemy(area_, view_))
+    case Command::addE: {
+        beginEdit("Add enemy");
+        const auto refusal = AreaEditing::addEnemy(area(), view_);
+        endEdit();
+        if (refusal)
             report(*refusal);
         else
             redraw();
         return true;
+    }
     case Command::delobj:
-        AreaEditing::deleteSelected(area_, view_.editMode);
+        beginEdit(view_.editMode == 0 ? "Delete object" : "Delete enemy");
+        AreaEditing::deleteSelected(area(), view_.editMode);
+        endEdit();
         redraw();
         return true;
-    case Command::DelAll:
-        AreaEditing::deleteAll(area_);
+    case Command::DelAll: {
+        const std::size_t objects = area().objects.size();
+        const std::size_t enemies = area().enemies.size();
+        beginEdit("Delete all");
+        AreaEditing::deleteAll(area());
+        if (document_.commitStep())
+            status_ = "Deleted " + counted(objects, "object", "objects") + " and " + counted(enemies, "enemy", "enemies") +
+                      "; Ctrl+Z brings them back.";
         redraw();
+        return true;
+    }
+    case Command::editUndo:
+    case Command::editRedo:
+        undoOrRedo(command == Command::editUndo);
         return true;
     case Command::seeF:
-        report(AreaEditing::freeSpaceNotice(area_));
+        report(AreaEditing::freeSpaceNotice(area()));
         return true;
     default:
         return false;
     }
 }
 
-void EditorCore::save()
+void EditorCore::save(bool relocate)
 {
     // A refused save writes nothing and leaves the model as it is.
     try {
         const RomImage image = RomImage::openChecked(romFileName_, kind_);
-        const SavePlan plan = planSave(image, directory_, kind_, area_);
-        if (plan.refusal) {
-            report({plan.refusal->text, plan.refusal->title, NoticeIcon::Warning});
+        const SavePlan plan = planSave(image, directory_, kind_, area());
+        // Data that outgrew its room in an iNES image can be moved first.
+        const auto use = document_.roomUse();
+        const bool movable = kind_ == ImageKind::Ines && use && !use->problem && !use->fits();
+        if (plan.refusal && !(relocate && movable)) {
+            report({plan.refusal->text, plan.refusal->title, NoticeIcon::Warning, movable});
             return;
         }
     } catch (const ImageError& error) {
@@ -65,11 +105,29 @@ void EditorCore::save()
         return;
     }
     // The save works on copies, taken over only once the file holds them.
-    AreaModel saved = area_;
+    document_.commitStep();
+    AreaModel saved = area();
+    const SavedSelection selection = selectionAfterSave(saved);
+    const RoomUse use = measureRoomUse(saved, AreaRoom{});
     ViewState view = view_;
     std::optional<SaveMessage> refusal;
+    std::optional<AreaRoom> room;
+    AreaDirectory directory = directory_;
+    std::vector<std::string> moves;
     const bool written = writeImage([&](RomImage& image) {
-        refusal = quorled::saveArea(image, directory_, kind_, saved, view).refusal;
+        if (relocate) {
+            ViewPosition position{view.viewColumn, view.viewRow};
+            RelocatingSave result = saveWithRelocation(image, directory_, saved, position);
+            view.viewColumn = position.viewColumn;
+            view.viewRow = position.viewRow;
+            refusal = result.result.refusal;
+            directory = result.directory;
+            moves = result.moves;
+        } else {
+            refusal = quorled::saveArea(image, directory_, kind_, saved, view).refusal;
+        }
+        if (!refusal)
+            room = findSaveRoom(image, directory, kind_, saved);
     });
     if (!written)
         return;
@@ -77,9 +135,17 @@ void EditorCore::save()
         report({refusal->text, refusal->title, NoticeIcon::Warning});
         return;
     }
-    area_ = std::move(saved);
+    directory_ = directory;
+    // The save's sort moved the selected items; they stay selected.
+    saved.selectedObject = selection.object;
+    saved.selectedEnemy = selection.enemy;
+    document_.markSaved(std::move(saved), room);
+    status_ = "Saved area " + hex2(currentArea_) + ": level data " + std::to_string(use.levelBytes) +
+              " bytes, enemy data " + std::to_string(use.enemyBytes) + " bytes";
+    for (const std::string& move : moves)
+        status_ += "; moved " + move;
     view_ = view;
-    applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
     redraw();
 }
 
@@ -87,7 +153,10 @@ bool EditorCore::addObject(const AddObjectRequest& request)
 {
     if (!hasImage())
         return false;
-    if (auto refusal = AreaEditing::addObject(area_, request)) {
+    beginEdit("Add object");
+    const auto refusal = AreaEditing::addObject(area(), request);
+    endEdit();
+    if (refusal) {
         report(*refusal);
         redraw();
         return false;
@@ -102,9 +171,11 @@ void EditorCore::applyHeader(const HeaderBits& header)
         return;
     // The fold uses the direction the model is in; renormalizeArea then
     // switches to the header's, so objects keep their pages as enemies do.
-    area_.header = header;
-    renormalizeArea(area_, view_);
-    applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+    beginEdit("Edit header");
+    area().header = header;
+    renormalizeArea(area(), view_);
+    endEdit();
+    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
     redraw();
 }
 
@@ -121,8 +192,21 @@ LevelInfo EditorCore::levelInfo() const
             hex2(currentArea_),
             hexDigits(directory_.areaLevelOffset[area]),
             hexDigits(directory_.areaEnemyOffset[area]),
-            std::to_string(area_.objCount()),
-            std::to_string(area_.enemyCount())};
+            std::to_string(document_.model().objCount()),
+            std::to_string(document_.model().enemyCount())};
+}
+
+void EditorCore::undoOrRedo(bool undo)
+{
+    const int wasVertical = area().isVertical;
+    if (!(undo ? document_.undo() : document_.redo()))
+        return;
+    // A step that switched the scrolling direction switched the view with it.
+    if (area().isVertical != wasVertical)
+        std::swap(view_.viewColumn, view_.viewRow);
+    status_.clear();
+    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+    redraw();
 }
 
 void EditorCore::report(Notice notice)

@@ -61,6 +61,9 @@ bool EditorCore::commandBuilt(Command command)
     case Command::ChPwrUp:
     case Command::nlive:
     case Command::ChTcdt:
+    case Command::editUndo:
+    case Command::editRedo:
+    case Command::askDiscard:
     case Command::movL:
     case Command::movZ:
     case Command::TFSpace:
@@ -100,6 +103,8 @@ bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
 
 bool EditorCore::commandEnabled(Command command) const
 {
+    if (command == Command::editUndo || command == Command::editRedo)
+        return command == Command::editUndo ? document_.canUndo() : document_.canRedo();
     return commandBuilt(command) && commandAllowedForKind(command, kind_);
 }
 
@@ -111,6 +116,8 @@ bool EditorCore::commandChecked(Command command) const
         return view_.showPointersAsObjects;
     if (command == Command::backup)
         return writeGuard_.backupEnabled();
+    if (command == Command::askDiscard)
+        return settings_.askBeforeDiscarding;
     const int i = iniIndex(command);
     return i >= 0 && iniChecks_[static_cast<std::size_t>(i)];
 }
@@ -166,12 +173,16 @@ void EditorCore::runCommand(Command command)
         writeGuard_.setBackupEnabled(!writeGuard_.backupEnabled());
         notify(Change::Checks);
         break;
+    case Command::askDiscard:
+        settings_.askBeforeDiscarding = !settings_.askBeforeDiscarding;
+        notify(Change::Checks);
+        break;
     default:
         // The others open dialogs or end the program: the window's part.
         break;
     }
     if (redraw && hasImage()) {
-        renderer_->drawArea(area_, view_, directory_.worldFirstArea);
+        renderer_->drawArea(area(), view_, directory_.worldFirstArea);
         notify(Change::Picture);
     }
 }
@@ -193,12 +204,14 @@ void EditorCore::clickHeaderBit(int box)
     const int k = box + 1;
     // Boxes 2..4 hold the level palette number: the colours are rebuilt
     // with the bit as it will be after the click.
+    beginEdit("Header bit " + std::to_string(k));
     if (box >= 2 && box <= 4) {
-        area_.header.setBit(k, 1 - area_.header.bit(k));
-        applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
-        area_.header.setBit(k, 1 - area_.header.bit(k));
+        area().header.setBit(k, 1 - area().header.bit(k));
+        applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+        area().header.setBit(k, 1 - area().header.bit(k));
     }
-    area_.header.setBit(k, 1 - area_.header.bit(k));
+    area().header.setBit(k, 1 - area().header.bit(k));
+    endEdit();
     redraw();
 }
 

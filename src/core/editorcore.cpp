@@ -6,6 +6,7 @@
 #include "romdata/builtinpalettes.h"
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
+#include "romdata/roomuse.h"
 
 #include <filesystem>
 
@@ -61,6 +62,7 @@ std::optional<std::string> EditorCore::startUp(const std::string& imagePath, con
     AreaDirectory directory;
     PaletteTables palettes;
     AreaModel area;
+    std::optional<AreaRoom> room;
     const int startArea = settings_.startArea;
     try {
         const RomImage image = RomImage::openChecked(imagePath, kind);
@@ -73,6 +75,7 @@ std::optional<std::string> EditorCore::startUp(const std::string& imagePath, con
         directory = buildAreaDirectory(image, kind, disk ? &*disk : nullptr);
         palettes = startupPalettes(image, kind);
         area = loadArea(image, directory, kind, startArea);
+        room = findSaveRoom(image, directory, kind, area);
     } catch (const ImageError& error) {
         return std::string(error.what());
     }
@@ -85,14 +88,15 @@ std::optional<std::string> EditorCore::startUp(const std::string& imagePath, con
     disk_ = disk;
     directory_ = directory;
     palettes_ = palettes;
-    area_ = std::move(area);
+    document_.reset(std::move(area), room);
+    status_.clear();
     currentArea_ = startArea;
     applyOptionsFromSettings();
     caption_ = areaCaption(currentArea_, directory_);
-    applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+    applyLevelPalette(graphics_, document_.model(), directory_.worldFirstArea, palettes_);
     draw();
     notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits | Change::Checks |
-           Change::EditMode | Change::Commands);
+           Change::EditMode | Change::Commands | Change::Status);
     return std::nullopt;
 }
 
@@ -134,15 +138,17 @@ std::optional<std::string> EditorCore::loadCurrentArea()
         const RomImage image = RomImage::openChecked(romFileName_, kind_);
         AreaDirectory directory = buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr);
         AreaModel area = loadArea(image, directory, kind_, currentArea_);
+        const std::optional<AreaRoom> room = findSaveRoom(image, directory, kind_, area);
         directory_ = directory;
-        area_ = std::move(area);
+        document_.reset(std::move(area), room);
+        status_.clear();
     } catch (const ImageError& error) {
         return std::string(error.what());
     }
     view_.viewColumn = 0;
     view_.viewRow = 0;
     caption_ = areaCaption(currentArea_, directory_);
-    applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
     draw();
     return std::nullopt;
 }
@@ -163,7 +169,7 @@ bool EditorCore::reloadTables(bool recolour)
     }
     if (recolour) {
         caption_ = areaCaption(currentArea_, directory_);
-        applyLevelPalette(graphics_, area_, directory_.worldFirstArea, palettes_);
+        applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
         redraw(Change::Caption);
     }
     return true;
@@ -181,7 +187,8 @@ bool EditorCore::changeArea(int area)
         notify(Change::Message);
         return false;
     }
-    notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits);
+    notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits | Change::Commands |
+           Change::Status);
     return true;
 }
 
@@ -199,6 +206,7 @@ std::optional<std::string> EditorCore::shutDown() const
     values.zoom = zoom_;
     values.saveChecks = iniChecks_;
     values.keepBackup = writeGuard_.backupEnabled();
+    values.askBeforeDiscarding = settings_.askBeforeDiscarding;
     if (settingsPath_.empty())
         return std::string("There is no folder for the settings file.");
     SettingsFile file = SettingsFile::load(settingsPath_);
@@ -225,15 +233,16 @@ void EditorCore::draw()
 {
     if (!hasImage())
         return;
-    renderer_->drawArea(area_, view_, directory_.worldFirstArea);
-    readouts_ = updateReadouts(area_, view_);
-    headerDisplay_ = showHeaderBits(area_.header, kBitBoxColours);
+    renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+    readouts_ = updateReadouts(area(), view_);
+    headerDisplay_ = showHeaderBits(area().header, kBitBoxColours);
 }
 
 void EditorCore::redraw(ChangeSet extra)
 {
     draw();
-    notify(Change::Picture | Change::Readouts | Change::HeaderBits | extra);
+    notify(Change::Picture | Change::Readouts | Change::HeaderBits | Change::Caption | Change::Commands |
+           Change::Status | extra);
 }
 
 void EditorCore::notify(ChangeSet changes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "areachooser.h"
+#include "areadocument.h"
 #include "areaediting.h"
 #include "change.h"
 #include "editorcommand.h"
@@ -78,6 +79,7 @@ public:
     KeyRequest keyDown(int keyCode, int shift);
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
+    void mouseUp(); // ends the drag begun at the press as one edit
     // Menu commands that run without a dialog (view options, check marks).
     // Does nothing for a disabled command or one that needs a dialog.
     void runCommand(Command command);
@@ -124,6 +126,8 @@ public:
     // available for level" run through runCommand; a message box they ask
     // for comes as Change::Notice with notice().
     const Notice& notice() const { return notice_; }
+    // "Move and save": a save that first moves data which outgrew its room.
+    void saveMovingData() { if (hasImage()) save(true); }
     // "Add object " of the "Add objects" dialog; false when refused (the
     // refusal comes as a notice).
     bool addObject(const AddObjectRequest& request);
@@ -139,7 +143,10 @@ public:
     static const std::array<std::uint32_t, 3>& bitBoxColours();
 
     // --- what the window shows ---
-    std::string caption() const { return caption_; }
+    // " *" at the end while the area differs from the image.
+    std::string caption() const { return caption_ + (document_.differs() ? " *" : ""); }
+    // The status bar: what the last save or deletion did, else the room.
+    const std::string& status() const { return status_; }
     // The message of the last action that failed (Change::Message).
     const std::string& message() const { return message_; }
     const Picture& viewPicture() const;
@@ -160,8 +167,9 @@ public:
     static std::vector<std::string> keyHelp();
 
     // For tests and the command line: the model and view as they are now.
-    const AreaModel& area() const { return area_; }
-    AreaModel& area() { return area_; }
+    const AreaModel& area() const { return document_.model(); }
+    AreaModel& area() { return document_.model(); }
+    const AreaDocument& document() const { return document_; }
     const ViewState& view() const { return view_; }
     ViewState& view() { return view_; }
     const AreaDirectory& directory() const { return directory_; }
@@ -185,7 +193,10 @@ private:
     void notify(ChangeSet changes);
     // Commands of editorareacommands.cpp; false for the others.
     bool runAreaCommand(Command command);
-    void save();
+    void save(bool relocate = false);
+    void beginEdit(std::string name) { document_.beginStep(std::move(name)); }
+    void endEdit();
+    void undoOrRedo(bool undo);
     void report(Notice notice);
     bool changeArea(int area);
 
@@ -203,7 +214,7 @@ private:
     ImageKind kind_ = ImageKind::Ines;
     std::optional<DiskImageOffsets> disk_;
     AreaDirectory directory_;
-    AreaModel area_;
+    AreaDocument document_;
     ViewState view_;
     int currentArea_ = 0;
 
@@ -214,6 +225,7 @@ private:
     ReadoutTexts readouts_;
     HeaderBitsDisplay headerDisplay_;
     std::string message_;
+    std::string status_;
     Notice notice_;
     Observer observer_;
 };

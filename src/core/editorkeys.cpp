@@ -6,14 +6,32 @@ namespace quorled {
 
 namespace {
 constexpr int kLastArea = 209;
+
+// The name of the step a key makes when it changes the area.
+std::string keyStepName(int keyCode, int editMode)
+{
+    const std::string what = editMode == 0 ? "object" : "enemy";
+    switch (keyCode) {
+    case vk::Numpad2:
+    case vk::Numpad4:
+    case vk::Numpad6:
+    case vk::Numpad8:
+        return "Move " + what;
+    default:
+        return "Change " + what;
+    }
 }
+} // namespace
 
 KeyRequest EditorCore::keyDown(int keyCode, int shift)
 {
     if (!hasImage())
         return KeyRequest::None;
     ChangeSet changes;
-    const KeyEdit edit = editWithKey(area_, view_, keyCode, shift);
+    beginEdit(keyStepName(keyCode, view_.editMode));
+    const KeyEdit edit = editWithKey(area(), view_, keyCode, shift);
+    endEdit();
+    changes |= Change::Caption | Change::Commands | Change::Status;
     if (edit.modeChanged)
         changes |= Change::EditMode;
     bool redraw = edit.redraw;
@@ -63,10 +81,10 @@ KeyRequest EditorCore::keyDown(int keyCode, int shift)
         }
     }
     if (redraw) {
-        renderer_->drawArea(area_, view_, directory_.worldFirstArea);
+        renderer_->drawArea(area(), view_, directory_.worldFirstArea);
         changes |= Change::Picture;
     }
-    readouts_ = updateReadouts(area_, view_);
+    readouts_ = updateReadouts(area(), view_);
     changes |= Change::Readouts;
     notify(changes);
     return request;

@@ -7,9 +7,10 @@ void EditorCore::mouseDown(int /*button*/, int /*shift*/, double x, double y)
     if (!hasImage())
         return;
     const int modeBefore = view_.editMode;
-    mouse_.press(area_, view_, x, y);
-    renderer_->drawArea(area_, view_, directory_.worldFirstArea);
-    readouts_ = updateReadouts(area_, view_);
+    beginEdit("Drag");
+    mouse_.press(area(), view_, x, y);
+    renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+    readouts_ = updateReadouts(area(), view_);
     ChangeSet changes = Change::Picture | Change::Readouts;
     if (view_.editMode != modeBefore)
         changes |= Change::EditMode;
@@ -20,11 +21,20 @@ void EditorCore::mouseMove(int button, int /*shift*/, double x, double y)
 {
     if (!hasImage())
         return;
-    mouse_.move(area_, view_, button, x, y);
+    const bool moved = mouse_.move(area(), view_, button, x, y);
     // Every movement redraws, with or without a button held.
-    renderer_->drawArea(area_, view_, directory_.worldFirstArea);
-    readouts_ = updateReadouts(area_, view_);
-    notify(Change::Picture | Change::Readouts);
+    renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+    readouts_ = updateReadouts(area(), view_);
+    notify(moved ? Change::Picture | Change::Readouts | Change::Caption | Change::Status
+                 : Change::Picture | Change::Readouts);
+}
+
+void EditorCore::mouseUp()
+{
+    if (hasImage() && document_.stepOpen()) {
+        endEdit();
+        notify(Change::Caption | Change::Commands | Change::Status);
+    }
 }
 
 } // namespace quorled

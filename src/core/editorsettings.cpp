@@ -117,6 +117,7 @@ EditorSettings EditorSettings::read(const SettingsFile& file)
     s.showPointersAsObjects = truthOf(file, kOptions, "ShowPointersAsObjects", false);
     s.zoom = static_cast<int>(numberInRange(file, kOptions, "Zoom", 1, 4).value_or(kDefaultZoom));
     s.keepBackup = truthOf(file, kOptions, "Backup", true);
+    s.askBeforeDiscarding = truthOf(file, kOptions, "AskBeforeDiscarding", true);
     for (int i = 0; i < 7; ++i)
         s.saveChecks[static_cast<std::size_t>(i)] = truthOf(file, kIni, iniKey(i), true);
     return s;
@@ -147,6 +148,7 @@ void writeShutdownSettings(SettingsFile& file, const ShutdownValues& v)
         file.write(kLoad, "ReferenceImage", v.referenceImage);
     file.write(kOptions, "Zoom", settingsNumberText(v.zoom));
     file.write(kOptions, "Backup", settingsBoolText(v.keepBackup));
+    file.write(kOptions, "AskBeforeDiscarding", settingsBoolText(v.askBeforeDiscarding));
 }
 
 } // namespace quorled

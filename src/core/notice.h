@@ -12,6 +12,9 @@ struct Notice {
     std::string text;
     std::string title;
     NoticeIcon icon = NoticeIcon::None;
+    // A refused save whose data could be moved to free space: the box
+    // offers "Move and save" (EditorCore::saveMovingData).
+    bool offersMove = false;
     bool operator==(const Notice&) const = default;
 };
 

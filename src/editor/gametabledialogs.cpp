@@ -4,6 +4,8 @@
 
 #include "core/editorcore.h"
 #include "dialogs/bytetabledialog.h"
+#include "dialogs/chlworlddialog.h"
+#include "dialogs/chngpaldialog.h"
 #include "dialogs/chrchngdialog.h"
 #include "platform/messages.h"
 #include "romdata/imageerror.h"
@@ -28,10 +30,32 @@ std::optional<ByteTableId> byteTableOf(Command command)
     }
 }
 
+// The palette and levels-per-world dialogs keep the core's tables in step
+// themselves; each refuses to open on a file too short for its table.
+template <typename Dialog>
+void runTableEditor(EditorCore& core, const QString& title, QWidget* parent)
+{
+    if (const auto refusal = Dialog::refusal(core)) {
+        showMessage(parent, *refusal, title, MessageIcon::Warning);
+        return;
+    }
+    Dialog dialog(core, parent);
+    dialog.exec();
+}
+
 } // namespace
 
 bool runGameTableDialog(EditorCore& core, Command command, QWidget* parent)
 {
+    if (command == Command::Chcolor || command == Command::ChLvlWrl) {
+        if (!core.commandEnabled(command))
+            return true;
+        if (command == Command::Chcolor)
+            runTableEditor<ChngPalDialog>(core, QObject::tr("Edit level colors"), parent);
+        else
+            runTableEditor<ChLWorldDialog>(core, QObject::tr("Change number of levels in worlds"), parent);
+        return true;
+    }
     const std::optional<ByteTableId> table = byteTableOf(command);
     if (!table && command != Command::ChChp)
         return false;

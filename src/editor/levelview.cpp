@@ -96,4 +96,6 @@ void LevelView::mouseMoveEvent(QMouseEvent* event)
     emit mouseMoved(buttonState(event->buttons()), modifierState(event->modifiers()), p.x(), p.y());
 }
 
+void LevelView::mouseReleaseEvent(QMouseEvent* /*event*/) { emit mouseReleased(); }
+
 } // namespace quorled

@@ -32,11 +32,13 @@ public:
 signals:
     void mousePressed(int button, int shift, double x, double y);
     void mouseMoved(int button, int shift, double x, double y);
+    void mouseReleased();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage image_;

@@ -28,6 +28,7 @@ QMenu* addSubmenu(QMenu* parent, const QString& caption, const QString& name)
 MainMenu::MainMenu(QMenuBar* bar, QObject* parent) : QObject(parent)
 {
     buildLevels(bar);
+    buildEdit(bar);
     buildOptions(bar);
     buildObjects(bar);
     buildOther(bar);
@@ -62,6 +63,13 @@ void MainMenu::buildLevels(QMenuBar* bar)
     add(m, Command::lQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
+void MainMenu::buildEdit(QMenuBar* bar)
+{
+    QMenu* m = addMenu(bar, tr("&Edit"), QStringLiteral("Edit"));
+    add(m, Command::editUndo, tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    add(m, Command::editRedo, tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+}
+
 void MainMenu::buildOptions(QMenuBar* bar)
 {
     QMenu* m = addMenu(bar, tr("&Options"), QStringLiteral("Options"));
@@ -91,6 +99,7 @@ void MainMenu::buildOptions(QMenuBar* bar)
     add(m, Command::spno, tr("Show door pointers as &normal objects"))->setCheckable(true);
     m->addSeparator();
     add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
+    add(m, Command::askDiscard, tr("Ask before discarding unsaved edits"))->setCheckable(true);
     m->addSeparator();
 
     QMenu* ini = addSubmenu(m, tr("&INI file"), QStringLiteral("Ini"));

@@ -35,6 +35,7 @@ signals:
 private:
     QAction* add(QMenu* menu, Command command, const QString& caption, const QKeySequence& shortcut = {});
     void buildLevels(QMenuBar* bar);
+    void buildEdit(QMenuBar* bar);
     void buildOptions(QMenuBar* bar);
     void buildObjects(QMenuBar* bar);
     void buildOther(QMenuBar* bar);

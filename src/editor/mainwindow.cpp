@@ -10,11 +10,10 @@
 #include "spacecommands.h"
 
 #include "core/editorcore.h"
+#include "romdata/roomuse.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/addsdialog.h"
 #include "dialogs/areasdialog.h"
-#include "dialogs/chlworlddialog.h"
-#include "dialogs/chngpaldialog.h"
 #include "dialogs/headerdialog.h"
 #include "dialogs/lvinfodialog.h"
 #include "dialogs/splashwindow.h"
@@ -28,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -67,6 +67,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
             [this](int button, int shift, double x, double y) { core_.mouseDown(button, shift, x, y); });
     connect(view_, &LevelView::mouseMoved, this,
             [this](int button, int shift, double x, double y) { core_.mouseMove(button, shift, x, y); });
+    connect(view_, &LevelView::mouseReleased, this, [this] { core_.mouseUp(); });
 
     // The view sits on a dark stage that keeps it centred at every zoom.
     auto* stage = new QFrame(this);
@@ -91,6 +92,9 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName(QStringLiteral("fileLabel"));
     statusBar()->addWidget(fileLabel_, 1);
+    roomMeter_ = new QLabel(this);
+    roomMeter_->setObjectName(QStringLiteral("roomMeter"));
+    statusBar()->addPermanentWidget(roomMeter_);
     statusBar()->setSizeGripEnabled(false);
 
     view_->setFocus();
@@ -187,7 +191,13 @@ void MainWindow::showChanges(ChangeSet changes)
         }
         for (Command command : {Command::lsave, Command::lrefresh, Command::lreload})
             button(command)->setEnabled(core_.commandEnabled(command));
+        const std::string undo = core_.document().undoName();
+        const std::string redo = core_.document().redoName();
+        menu_->action(Command::editUndo)->setText(undo.empty() ? tr("&Undo") : tr("&Undo %1").arg(QString::fromStdString(undo)));
+        menu_->action(Command::editRedo)->setText(redo.empty() ? tr("&Redo") : tr("&Redo %1").arg(QString::fromStdString(redo)));
     }
+    if (changes.has(Change::Status))
+        showStatus();
     if (changes.has(Change::Message))
         showMessage(this, QString::fromStdString(core_.message()), failureTitle_.value_or(tr("Quorl editor")),
                     MessageIcon::Warning);
@@ -196,14 +206,56 @@ void MainWindow::showChanges(ChangeSet changes)
         const MessageIcon icon = notice.icon == NoticeIcon::Warning       ? MessageIcon::Warning
                                  : notice.icon == NoticeIcon::Information ? MessageIcon::Information
                                                                           : MessageIcon::None;
-        showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
+        if (notice.offersMove) {
+            // A save refused for room: the data can be moved and saved.
+            QMessageBox box(QMessageBox::Warning, QString::fromStdString(notice.title),
+                            QString::fromStdString(notice.text), QMessageBox::Cancel, this);
+            QPushButton* move = box.addButton(tr("Move and save"), QMessageBox::AcceptRole);
+            box.exec();
+            if (box.clickedButton() == move)
+                core_.saveMovingData();
+        } else {
+            showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
+        }
     }
+}
+
+void MainWindow::showStatus()
+{
+    const auto use = core_.document().roomUse();
+    roomMeter_->setText(use ? QString::fromStdString(roomMeterText(*use)) : QString());
+    const bool fits = !use || use->fits();
+    roomMeter_->setStyleSheet(fits ? QString() : QStringLiteral("color: red;"));
+    roomMeter_->setProperty("fits", fits);
+    if (core_.status().empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromStdString(core_.status()));
+}
+
+bool MainWindow::confirmLeavingArea()
+{
+    if (!started_ || !core_.document().differs() || !core_.settings().askBeforeDiscarding)
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Quorl editor"),
+                    tr("Save changes to area %1?").arg(QString::number(core_.currentArea(), 16).rightJustified(2, QLatin1Char('0')).toUpper()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    core_.runCommand(Command::lsave);
+    return !core_.document().differs();
 }
 
 void MainWindow::runCommand(Command command)
 {
     switch (command) {
     case Command::sel1: {
+        if (!confirmLeavingArea())
+            break;
         AreasDialog dialog(core_, this);
         dialog.exec();
         break;
@@ -223,24 +275,9 @@ void MainWindow::runCommand(Command command)
         dialog.exec();
         break;
     }
-    case Command::Chcolor:
-        if (const auto refusal = ChngPalDialog::refusal(core_)) {
-            showMessage(this, *refusal, tr("Edit level colors"), MessageIcon::Warning);
-        } else {
-            ChngPalDialog dialog(core_, this);
-            dialog.exec();
-        }
-        break;
-    case Command::ChLvlWrl:
-        if (const auto refusal = ChLWorldDialog::refusal(core_)) {
-            showMessage(this, *refusal, tr("Change number of levels in worlds"), MessageIcon::Warning);
-        } else {
-            ChLWorldDialog dialog(core_, this);
-            dialog.exec();
-        }
-        break;
     case Command::lreload:
-        reload();
+        if (confirmLeavingArea())
+            reload();
         break;
     case Command::lQuit:
         close();
@@ -252,6 +289,10 @@ void MainWindow::runCommand(Command command)
         showAbout();
         break;
     default:
+        // Moving data and inserting a dump reload the area: ask first.
+        if ((command == Command::movL || command == Command::movZ || command == Command::LvlInsert) &&
+            core_.commandEnabled(command) && !confirmLeavingArea())
+            break;
         if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_))
             core_.runCommand(command);
         break;
@@ -302,6 +343,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
+    const int key = virtualKeyCode(*event);
+    if ((key == vk::PageUp || key == vk::PageDown) && modifierState(event->modifiers()) == 0 &&
+        !confirmLeavingArea()) {
+        event->accept();
+        return;
+    }
     const KeyRequest request = core_.keyDown(virtualKeyCode(*event), modifierState(event->modifiers()));
     event->accept();
     if (request == KeyRequest::ShowAbout)
@@ -310,6 +357,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (started_ && !confirmLeavingArea()) {
+        event->ignore();
+        return;
+    }
     if (started_) {
         if (const auto failure = core_.shutDown())
             showMessage(this, QString::fromStdString(*failure), tr("Quorl editor"), MessageIcon::Warning);

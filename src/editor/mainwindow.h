@@ -39,6 +39,11 @@ public:
     HeaderPanel* headerPanel() const { return header_; }
     MainMenu* mainMenu() const { return menu_; }
     QPushButton* button(Command command) const;
+    QLabel* roomMeter() const { return roomMeter_; }
+    // Before leaving a changed area: asks "Save changes to area NN?" (unless
+    // the option is off). True when the user may go on: saved, discarded or
+    // nothing to ask; false on Cancel or a save that was refused.
+    bool confirmLeavingArea();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,6 +52,7 @@ protected:
 private:
     QWidget* buildSidePanel();
     void showChanges(ChangeSet changes);
+    void showStatus();
     void runCommand(Command command);
     void reload();
     void chooseZoom(int zoom);
@@ -65,6 +71,7 @@ private:
     QPushButton* refreshButton_ = nullptr;
     QPushButton* reloadButton_ = nullptr;
     QLabel* fileLabel_ = nullptr;
+    QLabel* roomMeter_ = nullptr;
     bool started_ = false;
     std::optional<QString> failureTitle_; // title of a failed write, when not "Quorl editor"
 };

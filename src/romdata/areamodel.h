@@ -70,6 +70,7 @@ struct AreaModel {
     const LevelObject& object(int i) const { return objects[static_cast<std::size_t>(i - 1)]; }
     Enemy& enemy(int i) { return enemies[static_cast<std::size_t>(i - 1)]; }
     const Enemy& enemy(int i) const { return enemies[static_cast<std::size_t>(i - 1)]; }
+    bool operator==(const AreaModel&) const = default;
 };
 
 } // namespace quorled

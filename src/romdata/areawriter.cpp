@@ -94,11 +94,24 @@ bool readsBackAsSaved(const RomImage& image, const AreaDirectory& directory, Ima
 
 } // namespace
 
+EncodedArea encodeForSave(const AreaModel& model)
+{
+    EncodedArea encoded;
+    encoded.stream = model;
+    encoded.problem = prepareStreamModel(encoded.stream);
+    if (!encoded.problem) {
+        encoded.level = encodeLevelData(encoded.stream);
+        encoded.enemies = encodeEnemyData(encoded.stream);
+    }
+    return encoded;
+}
+
 SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& model)
 {
-    AreaModel stream = model;
-    if (auto problem = prepareStreamModel(stream))
-        return refuse("Area " + hex2(model.area) + " cannot be saved. " + *problem);
+    const EncodedArea encoded = encodeForSave(model);
+    if (encoded.problem)
+        return refuse("Area " + hex2(model.area) + " cannot be saved. " + *encoded.problem);
+    const AreaModel& stream = encoded.stream;
 
     const AreaModel found = loadArea(image, directory, kind, model.area);
     if (found.levelDataOffset != model.levelDataOffset || found.enemyDataOffset != model.enemyDataOffset)
@@ -115,11 +128,11 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKi
                       "), so nothing was written.");
     const AreaRoom room = findAreaRoom(image, directory, kind, found);
 
-    const std::vector<std::uint8_t> level = encodeLevelData(stream);
+    const std::vector<std::uint8_t>& level = encoded.level;
     if (static_cast<long>(level.size()) > room.levelBytes())
         return refuse(noRoomText("level data", "Move level data", model.area, level.size(), room.levelBytes(),
                                  room.levelStart));
-    const std::vector<std::uint8_t> enemies = encodeEnemyData(stream);
+    const std::vector<std::uint8_t>& enemies = encoded.enemies;
     if (static_cast<long>(enemies.size()) > room.enemyBytes())
         return refuse(noRoomText("enemy data", "Move enemy data", model.area, enemies.size(), room.enemyBytes(),
                                  room.enemyStart));

@@ -38,6 +38,17 @@ struct SaveResult {
     std::vector<long> changedOffsets;
 };
 
+// The model as a save encodes it: folded, sorted and repaired into stream
+// order, with its level bytes (header, objects, end marker) and enemy
+// block; `problem` tells why the model cannot be encoded at all.
+struct EncodedArea {
+    AreaModel stream;
+    std::vector<std::uint8_t> level;
+    std::vector<std::uint8_t> enemies;
+    std::optional<std::string> problem;
+};
+EncodedArea encodeForSave(const AreaModel& model);
+
 inline constexpr const char* kSaveRefusedTitle = "Can't save area!";
 
 // Folds, sorts and encodes `model` and works out the bytes a save writes:

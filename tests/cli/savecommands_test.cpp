@@ -160,3 +160,31 @@ TEST(VerifyDemoImages, EveryAreaSavesBackUnchanged)
 
 } // namespace
 } // namespace quorled
+
+namespace quorled {
+namespace {
+
+// Import of an area grown past its room: refused as it is, saved with
+// --relocate after the level data moved to the first free run that fits.
+TEST_F(SaveCommandsTest, ImportWithRelocateMovesDataThatOutgrewItsRoom)
+{
+    ASSERT_EQ(run({"export", imagePath, "3"}), 0) << err.str();
+    std::string json = out.str();
+    const std::string more = R"({"type": 49, "x": 3, "y": 4, "special": false, "layer": 0, "param": [0, 0]}, )";
+    const std::size_t at = json.find("\"objects\": [");
+    ASSERT_NE(at, std::string::npos);
+    for (int i = 0; i < 6; ++i)
+        json.insert(at + 12, more);
+    const std::string grown = writeFile("grown.json", json);
+
+    EXPECT_EQ(run({"import", imagePath, "3", grown}), 1);
+    EXPECT_EQ(readWholeFile(imagePath), original);
+    ASSERT_EQ(run({"import", imagePath, "3", grown, "--relocate"}), 0) << err.str();
+    EXPECT_EQ(out.str().rfind("Moved level data to $", 0), 0u) << out.str();
+    ASSERT_EQ(run({"area", imagePath, "3"}), 0) << err.str();
+    EXPECT_EQ(out.str().find("Level data at $10400"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("Objects (8):"), std::string::npos) << out.str();
+}
+
+} // namespace
+} // namespace quorled

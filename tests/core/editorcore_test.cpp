@@ -277,7 +277,7 @@ TEST_F(EditorCoreTest, ShutDownWritesTheCheckedSettings)
     ASSERT_EQ(core.shutDown(), std::nullopt);
     EXPECT_EQ(folder.readFile("Quorled.ini"),
               "; kept\n[Options]\nStartArea= 11\nZoom= 3\nGroundView= 2\nPageView= 0\nObjectMarks= 0\n"
-              "PointersFollowDoors=-1\nShowPointersAsObjects= 0\nBackup=-1\n[Other]\nKey=value\n[INI]\n"
+              "PointersFollowDoors=-1\nShowPointersAsObjects= 0\nBackup=-1\nAskBeforeDiscarding=-1\n[Other]\nKey=value\n[INI]\n"
               "0IniSaveSettings= 0\n1IniSaveSettings=-1\n2IniSaveSettings=-1\n3IniSaveSettings=-1\n"
               "4IniSaveSettings=-1\n5IniSaveSettings=-1\n6IniSaveSettings=-1\n");
     core.readSettings(folder.settingsPath());

@@ -150,7 +150,7 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QStringList top;
     for (QAction* action : window_->menuBar()->actions())
         top << action->text();
-    QCOMPARE(top, QStringList({QStringLiteral("&Levels"), QStringLiteral("&Options"), QStringLiteral("O&bjects"),
+    QCOMPARE(top, QStringList({QStringLiteral("&Levels"), QStringLiteral("&Edit"), QStringLiteral("&Options"), QStringLiteral("O&bjects"),
                                QStringLiteral("O&ther"), QStringLiteral("&About")}));
 
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
@@ -161,8 +161,10 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
                           "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects", "-",
-                          "Keep a &backup of the image", "-",
+                          "Keep a &backup of the image", "Ask before discarding unsaved edits", "-",
                           "&INI file >"}));
+    QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
+             QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Ground view"))),
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Page separator view"))), QStringList({"&On", "O&ff"}));
@@ -400,6 +402,7 @@ void MainWindowTest::shutDownWritesTheExactSettingsText()
                                 "PointersFollowDoors=-1\n"
                                 "Zoom= 2\n"
                                 "Backup=-1\n"
+                                "AskBeforeDiscarding=-1\n"
                                 "[INI]\n"
                                 "0IniSaveSettings= 0\n"
                                 "1IniSaveSettings=-1\n"

@@ -196,7 +196,9 @@ private slots:
         QCOMPARE(QFileInfo(dump).size(), qint64(16384));
 
         // A cancelled prompt does nothing; a missing file is refused without
-        // a reload, so unsaved edits stay.
+        // a reload, so unsaved edits stay (the unsaved-edit question is
+        // turned off here; its own tests drive it).
+        window_->mainMenu()->action(Command::askDiscard)->trigger();
         core_->runCommand(Command::DelAll);
         onNextDialog<LinePrompt>([](LinePrompt* prompt) { prompt->reject(); });
         window_->mainMenu()->action(Command::LvlInsert)->trigger();

@@ -9,6 +9,7 @@ int runMainWindowTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
 int runAreaEditingTests(int argc, char** argv);
 int runTableDialogTests(int argc, char** argv);
+int runUnsavedGuardTests(int argc, char** argv);
 int runSpaceDialogTests(int argc, char** argv);
 int runGameDialogTests(int argc, char** argv);
 

@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runStartupTests(argc, argv);
     failures += quorled::widgettests::runAreaEditingTests(argc, argv);
     failures += quorled::widgettests::runTableDialogTests(argc, argv);
+    failures += quorled::widgettests::runUnsavedGuardTests(argc, argv);
     failures += quorled::widgettests::runSpaceDialogTests(argc, argv);
     failures += quorled::widgettests::runGameDialogTests(argc, argv);
     return failures == 0 ? 0 : 1;

@@ -1,0 +1,171 @@
+#include "core/corefixture.h"
+#include "core/keyediting.h"
+
+#include "romdata/arealoader.h"
+#include "romdata/areawriter.h"
+#include "romdata/demo/demoimage.h"
+#include "romdata/romimage.h"
+#include "romdata/roomuse.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quorled {
+namespace {
+
+using testing::CoreFolder;
+using testing::editorTestImage;
+using testing::syntheticCarriedPictures;
+
+class AreaDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.writeImage("quorl.nes", editorTestImage().bytes());
+        folder.writeFile("Quorled.ini", "[Options]\nStartArea= 10\n");
+        core.readSettings(folder.settingsPath());
+        ASSERT_EQ(core.openImage(folder.path("quorl.nes")), std::nullopt);
+    }
+    CoreFolder folder;
+    EditorCore core{syntheticCarriedPictures()};
+};
+
+struct EditCase {
+    const char* name; // the step name the Edit menu shows
+    std::function<void(EditorCore&)> edit;
+};
+
+// Each kind of edit is one step: undo gives back the model before it, redo
+// the model after it, and the area is marked changed only in between.
+TEST_F(AreaDocumentTest, EveryKindOfEditUndoesAndRedoesToEqualModels)
+{
+    const std::vector<EditCase> cases{
+        {"Move object", [](EditorCore& c) { c.keyDown(vk::Numpad6, 0); }},
+        {"Change object", [](EditorCore& c) { c.keyDown(vk::Add, 0); }},
+        {"Drag",
+         [](EditorCore& c) {
+             c.mouseDown(1, 0, 84, 36);
+             c.mouseMove(1, 0, 120, 100);
+             c.mouseUp();
+         }},
+        {"Add object",
+         [](EditorCore& c) {
+             AddObjectRequest request;
+             request.x = "3";
+             request.y = "4";
+             request.z = "49";
+             c.addObject(request);
+         }},
+        {"Add enemy", [](EditorCore& c) { c.runCommand(Command::addE); }},
+        {"Delete object", [](EditorCore& c) { c.runCommand(Command::delobj); }},
+        {"Delete all", [](EditorCore& c) { c.runCommand(Command::DelAll); }},
+        {"Edit header",
+         [](EditorCore& c) {
+             HeaderBits header = c.area().header;
+             header.setBit(1, 1 - header.bit(1)); // the other scrolling direction
+             c.applyHeader(header);
+         }},
+        {"Header bit 8", [](EditorCore& c) { c.clickHeaderBit(7); }},
+    };
+    for (const EditCase& step : cases) {
+        SCOPED_TRACE(step.name);
+        ASSERT_EQ(core.reopenCurrentImage(), std::nullopt);
+        const AreaModel before = core.area();
+        step.edit(core);
+        const AreaModel after = core.area();
+        ASSERT_FALSE(AreaDocument::sameContent(before, after));
+        EXPECT_EQ(core.document().undoName(), step.name);
+        EXPECT_TRUE(core.document().differs());
+        EXPECT_TRUE(core.caption().ends_with(" *"));
+
+        core.runCommand(Command::editUndo);
+        EXPECT_EQ(core.area(), before);
+        EXPECT_FALSE(core.document().differs());
+        EXPECT_FALSE(core.caption().ends_with(" *"));
+        EXPECT_FALSE(core.commandEnabled(Command::editUndo));
+        EXPECT_EQ(core.document().redoName(), step.name);
+
+        core.runCommand(Command::editRedo);
+        EXPECT_EQ(core.area(), after);
+        EXPECT_FALSE(core.commandEnabled(Command::editRedo));
+    }
+}
+
+TEST_F(AreaDocumentTest, SelectionAloneMakesNoStepAndHistoryIsBounded)
+{
+    core.keyDown(vk::Right, 0); // the next object, nothing else
+    EXPECT_FALSE(core.document().canUndo());
+
+    AreaDocument document;
+    document.reset(core.area(), std::nullopt);
+    for (std::size_t i = 0; i < AreaDocument::kMaxSteps + 5; ++i) {
+        document.beginStep("Move object");
+        document.model().object(1).x += 1;
+        document.commitStep();
+    }
+    EXPECT_EQ(document.undoSteps(), AreaDocument::kMaxSteps);
+    while (document.undo()) {
+    }
+    // The five oldest steps are gone: the model cannot get back to the image.
+    EXPECT_EQ(document.model().object(1).x, core.area().object(1).x + 5);
+    EXPECT_TRUE(document.differs());
+}
+
+TEST_F(AreaDocumentTest, SaveKeepsHistoryFollowsSelectionAndSaysWhatItWrote)
+{
+    // Moving object 1 below object 2 makes the save's sort exchange them.
+    core.area().object(1).y += 3;
+    core.area().selectedObject = 1;
+    core.redraw();
+    const LevelObject moved = core.area().object(1);
+    core.runCommand(Command::lsave);
+    EXPECT_FALSE(core.document().differs());
+    EXPECT_EQ(core.area().object(core.area().selectedObject).type, moved.type);
+    EXPECT_EQ(core.status(), "Saved area 0A: level data 12 bytes, enemy data 10 bytes");
+
+    core.keyDown(vk::Numpad6, 0);
+    core.runCommand(Command::lsave);
+    EXPECT_FALSE(core.document().differs());
+    core.runCommand(Command::editUndo); // past the save
+    EXPECT_TRUE(core.document().differs());
+    core.runCommand(Command::editRedo);
+    EXPECT_FALSE(core.document().differs());
+
+    core.runCommand(Command::DelAll);
+    EXPECT_EQ(core.status(), "Deleted 3 objects and 3 enemies; Ctrl+Z brings them back.");
+    ASSERT_EQ(core.reopenCurrentImage(), std::nullopt); // Reload: a new history
+    EXPECT_FALSE(core.document().canUndo());
+}
+
+// The meter is what a save then writes, for every area of the demo images.
+TEST(RoomMeter, EqualsTheSaveOwnFiguresForEveryDemoArea)
+{
+    for (ImageKind kind : {ImageKind::Ines, ImageKind::Snes}) {
+        const RomImage image = RomImage::fromBytes(buildDemoImage(kind));
+        const AreaDirectory directory = buildAreaDirectory(image, kind, nullptr);
+        for (int area = 0; area < kAreaCount; ++area) {
+            SCOPED_TRACE(area);
+            AreaModel model = loadArea(image, directory, kind, area);
+            const auto room = findSaveRoom(image, directory, kind, model);
+            ASSERT_TRUE(room);
+            // A grown area: the figures must follow the edit.
+            if (model.objCount() > 0)
+                model.objects.push_back(model.objects.front());
+            const RoomUse use = measureRoomUse(model, *room);
+            const SavePlan plan = planSave(image, directory, kind, model);
+            EXPECT_EQ(plan.refusal.has_value(), !use.fits());
+            if (plan.refusal)
+                continue;
+            RomImage saved = RomImage::fromBytes(image.bytes());
+            for (const ByteWrite& write : plan.writes)
+                saved.write(write.offset, write.value);
+            const AreaModel back = loadArea(saved, directory, kind, area);
+            EXPECT_EQ(back.levelEndMarkerOffset + 1 - back.levelDataOffset, use.levelBytes);
+            EXPECT_EQ(room->levelBytes(), use.levelRoom);
+        }
+    }
+}
+
+} // namespace
+} // namespace quorled
