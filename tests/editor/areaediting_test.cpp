@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "demowindow.h"
+
 #include "dialogs/addsdialog.h"
 #include "dialogs/headerdialog.h"
 #include "dialogs/lvinfodialog.h"
@@ -29,6 +31,7 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::DemoWindow;
 
 namespace {
 
@@ -86,85 +89,66 @@ class AreaEditingWidgetTest : public QObject {
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        imagePath_ = dir_->filePath(QStringLiteral("demo.nes"));
-        const std::vector<std::uint8_t> image = buildDemoImage(ImageKind::Ines);
-        QFile file(imagePath_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-        file.close();
-        const QString settings = dir_->filePath(QStringLiteral("Quorled.ini"));
-        QFile ini(settings);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Options]\nStartArea= 10\n");
-        ini.close();
-        core_ = std::make_unique<EditorCore>(carriedPictures());
-        window_ = std::make_unique<MainWindow>(*core_, settings, QPixmap());
-        QVERIFY(window_->startUp(imagePath_));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(demo_.open(true));
     }
 
     void cleanup()
     {
-        window_.reset();
-        core_.reset();
-        dir_.reset();
+        demo_.close();
     }
 
     void saveWritesAKeyEditAndReloads()
     {
-        const QByteArray before = readFile(imagePath_);
-        const AreaModel& area = core_->area();
+        const QByteArray before = readFile(demo_.imagePath);
+        const AreaModel& area = demo_.core->area();
         QVERIFY(!area.object(1).special);
         const long typeOffset = area.levelDataOffset + 5; // the first object's type byte
         const int type = area.object(1).type;
         QCOMPARE(int(quint8(before[typeOffset])), type);
-        core_->view().viewColumn = 3;
+        demo_.core->view().viewColumn = 3;
 
-        QTest::keyClick(window_->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
         BoxCatcher boxes;
-        QTest::mouseClick(window_->button(Command::lsave), Qt::LeftButton);
+        QTest::mouseClick(demo_.window->button(Command::lsave), Qt::LeftButton);
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('\n'))));
 
-        const QByteArray after = readFile(imagePath_);
+        const QByteArray after = readFile(demo_.imagePath);
         QCOMPARE(after.size(), before.size());
         QCOMPARE(int(quint8(after[typeOffset])), (type + 1) % 256);
         // Nothing else of the area's level data changed.
         for (long o = area.levelDataOffset; o < area.levelEndMarkerOffset + 1; ++o)
             if (o != typeOffset)
                 QCOMPARE(after[o], before[o]);
-        QCOMPARE(core_->area().object(1).type, (type + 1) % 256);
-        QCOMPARE(core_->view().viewColumn, 3);
+        QCOMPARE(demo_.core->area().object(1).type, (type + 1) % 256);
+        QCOMPARE(demo_.core->view().viewColumn, 3);
 
         // A fresh editor reads the saved type from the file.
         EditorCore fresh(carriedPictures());
-        fresh.readSettings(dir_->filePath(QStringLiteral("Quorled.ini")).toStdString());
-        QVERIFY(!fresh.openImage(imagePath_.toStdString()));
+        fresh.readSettings(demo_.dir->filePath(QStringLiteral("Quorled.ini")).toStdString());
+        QVERIFY(!fresh.openImage(demo_.imagePath.toStdString()));
         QCOMPARE(fresh.area().object(1).type, (type + 1) % 256);
-        QCOMPARE(fresh.area().objCount(), core_->area().objCount());
+        QCOMPARE(fresh.area().objCount(), demo_.core->area().objCount());
     }
 
     void refusedSaveExplainsAndLeavesTheFile()
     {
-        const QByteArray before = readFile(imagePath_);
-        AreaModel& area = core_->area();
+        const QByteArray before = readFile(demo_.imagePath);
+        AreaModel& area = demo_.core->area();
         for (int i = 0; i <= area.levelSpareFF / 2; ++i)
             area.objects.push_back(area.object(1));
         const int count = area.objCount();
         BoxCatcher boxes;
-        window_->mainMenu()->action(Command::lsave)->trigger();
+        demo_.window->mainMenu()->action(Command::lsave)->trigger();
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("Can't save area!")});
         QVERIFY2(boxes.texts[0].contains(QStringLiteral("Move level data")), qPrintable(boxes.texts[0]));
-        QCOMPARE(readFile(imagePath_), before);
-        QCOMPARE(core_->area().objCount(), count);
+        QCOMPARE(readFile(demo_.imagePath), before);
+        QCOMPARE(demo_.core->area().objCount(), count);
     }
 
     void addsDialogAddsAndRefuses()
     {
-        core_->view().viewColumn = 5;
-        AddsDialog dialog(*core_, window_.get());
+        demo_.core->view().viewColumn = 5;
+        AddsDialog dialog(*demo_.core, demo_.window.get());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add objects"));
         QVERIFY(dialog.normalOption()->isChecked());
@@ -175,15 +159,15 @@ private slots:
         QCOMPARE(dialog.text(3)->text(), QStringLiteral("0"));
         QCOMPARE(dialog.addButton()->text(), QStringLiteral("Add object "));
         QCOMPARE(dialog.doneButton()->text(), QStringLiteral("Done"));
-        const int spare = core_->area().levelSpareFF;
+        const int spare = demo_.core->area().levelSpareFF;
         QCOMPARE(dialog.freeSpaceLabel()->text(), QString::number(spare));
 
-        const int count = core_->area().objCount();
+        const int count = demo_.core->area().objCount();
         dialog.text(1)->setText(QStringLiteral("7"));
         dialog.text(3)->setText(QStringLiteral("300"));
         QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
-        QCOMPARE(core_->area().objCount(), count + 1);
-        const LevelObject& added = core_->area().object(core_->area().selectedObject);
+        QCOMPARE(demo_.core->area().objCount(), count + 1);
+        const LevelObject& added = demo_.core->area().object(demo_.core->area().selectedObject);
         QCOMPARE(added.type, 44);
         QCOMPARE(added.x, 5);
         QCOMPARE(added.y, 7);
@@ -193,39 +177,39 @@ private slots:
         QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
         QCOMPARE(dialog.freeSpaceLabel()->text(), QString::number(spare - 5));
 
-        core_->area().levelSpareFF = 2;
+        demo_.core->area().levelSpareFF = 2;
         BoxCatcher boxes;
         QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("Can't add object!")});
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("Not enough free space to add object!")});
         QCOMPARE(boxes.icons.value(0), QMessageBox::Information);
-        QCOMPARE(core_->area().objCount(), count + 2);
+        QCOMPARE(demo_.core->area().objCount(), count + 2);
         QTest::mouseClick(dialog.doneButton(), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
 
         // Delete gives the pointer's three bytes back; Shift+Ins adds an enemy.
-        window_->mainMenu()->action(Command::delobj)->trigger();
-        QCOMPARE(core_->area().objCount(), count + 1);
-        QCOMPARE(core_->area().levelSpareFF, 2 + 3);
-        core_->area().enemySpareBytes = 40;
-        const int enemies = core_->area().enemyCount();
-        window_->mainMenu()->action(Command::addE)->trigger();
-        QCOMPARE(core_->area().enemyCount(), enemies + 1);
-        core_->area().enemySpareBytes = 0;
-        window_->mainMenu()->action(Command::addE)->trigger();
+        demo_.window->mainMenu()->action(Command::delobj)->trigger();
+        QCOMPARE(demo_.core->area().objCount(), count + 1);
+        QCOMPARE(demo_.core->area().levelSpareFF, 2 + 3);
+        demo_.core->area().enemySpareBytes = 40;
+        const int enemies = demo_.core->area().enemyCount();
+        demo_.window->mainMenu()->action(Command::addE)->trigger();
+        QCOMPARE(demo_.core->area().enemyCount(), enemies + 1);
+        demo_.core->area().enemySpareBytes = 0;
+        demo_.window->mainMenu()->action(Command::addE)->trigger();
         QCOMPARE(boxes.titles.last(), QStringLiteral("Can't add an enemy!"));
         QCOMPARE(boxes.icons.last(), QMessageBox::NoIcon);
-        window_->mainMenu()->action(Command::DelAll)->trigger();
-        QCOMPARE(core_->area().objCount(), 0);
-        QCOMPARE(core_->area().enemyCount(), 0);
-        QCOMPARE(core_->readouts().objectNumber, std::string("Object #000"));
+        demo_.window->mainMenu()->action(Command::DelAll)->trigger();
+        QCOMPARE(demo_.core->area().objCount(), 0);
+        QCOMPARE(demo_.core->area().enemyCount(), 0);
+        QCOMPARE(demo_.core->readouts().objectNumber, std::string("Object #000"));
     }
 
     void headerDialogOkTakesTheChoices()
     {
-        const QByteArray before = readFile(imagePath_);
-        const HeaderBits header = core_->area().header;
-        HeaderDialog dialog(*core_, window_.get());
+        const QByteArray before = readFile(demo_.imagePath);
+        const HeaderBits header = demo_.core->area().header;
+        HeaderDialog dialog(*demo_.core, demo_.window.get());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit header"));
         QCOMPARE(dialog.list(1)->currentRow(), header.bit(1));
@@ -260,70 +244,67 @@ private slots:
         dialog.list(4)->setCurrentRow(2);
         dialog.list(2)->setCurrentRow(6);
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-        const HeaderBits now = core_->area().header;
+        const HeaderBits now = demo_.core->area().header;
         QCOMPARE(now.bit(12), 1 - header.bit(12));
         QCOMPARE(now.music(), 2);
         QCOMPARE(now.levelPalette(), 6);
         QCOMPARE(now.levelLength(), 1);
         QCOMPARE(now.bit(1), header.bit(1));
         // The main window's bit boxes show the new header; the file is as it was.
-        QVERIFY(core_->headerBits().text.find(" 1 0") != std::string::npos);
-        QCOMPARE(readFile(imagePath_), before);
+        QVERIFY(demo_.core->headerBits().text.find(" 1 0") != std::string::npos);
+        QCOMPARE(readFile(demo_.imagePath), before);
     }
 
     void headerDialogCancelAndDirectionSwitch()
     {
-        const HeaderBits header = core_->area().header;
-        QCOMPARE(core_->area().isVertical, 0);
+        const HeaderBits header = demo_.core->area().header;
+        QCOMPARE(demo_.core->area().isVertical, 0);
         onNextDialog<HeaderDialog>(
             [](HeaderDialog* dialog) {
                 QTest::mouseClick(dialog->bitBox(1), Qt::LeftButton);
                 dialog->list(1)->setCurrentRow(0);
             },
             false);
-        window_->mainMenu()->action(Command::Ehdr)->trigger();
-        QVERIFY(core_->area().header == header);
-        QCOMPARE(core_->area().isVertical, 0);
+        demo_.window->mainMenu()->action(Command::Ehdr)->trigger();
+        QVERIFY(demo_.core->area().header == header);
+        QCOMPARE(demo_.core->area().isVertical, 0);
 
         // Vertical scrolling: enemies and objects keep their pages.
-        const int enemyX = core_->area().enemy(1).x;
-        const int enemyY = core_->area().enemy(1).y;
+        const int enemyX = demo_.core->area().enemy(1).x;
+        const int enemyY = demo_.core->area().enemy(1).y;
         onNextDialog<HeaderDialog>([](HeaderDialog* dialog) {
             dialog->list(1)->setCurrentRow(0);
             QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         });
-        window_->mainMenu()->action(Command::Ehdr)->trigger();
-        QCOMPARE(core_->area().header.bit(1), 0);
-        QCOMPARE(core_->area().isVertical, 1);
+        demo_.window->mainMenu()->action(Command::Ehdr)->trigger();
+        QCOMPARE(demo_.core->area().header.bit(1), 0);
+        QCOMPARE(demo_.core->area().isVertical, 1);
         bool found = false;
-        for (const Enemy& e : core_->area().enemies)
+        for (const Enemy& e : demo_.core->area().enemies)
             found = found || (e.x == (enemyX & 15) && e.y == enemyY + (enemyX / 16) * 15);
         QVERIFY(found);
     }
 
     void levelInfoShowsTheArea()
     {
-        const int objects = core_->area().objCount();
+        const int objects = demo_.core->area().objCount();
         onNextDialog<LvInfoDialog>([objects](LvInfoDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Level information"));
             QCOMPARE(dialog->value(0)->text(), QStringLiteral("1-2, main part"));
             QCOMPARE(dialog->value(1)->text(), QStringLiteral("0A"));
             QCOMPARE(dialog->value(4)->text(), QString::number(objects));
         });
-        window_->mainMenu()->action(Command::LI)->trigger();
+        demo_.window->mainMenu()->action(Command::LI)->trigger();
 
         BoxCatcher boxes;
-        window_->mainMenu()->action(Command::seeF)->trigger();
+        demo_.window->mainMenu()->action(Command::seeF)->trigger();
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("Free space for this level")});
         QVERIFY(boxes.texts[0].startsWith(QStringLiteral("Objects: ")));
         QVERIFY(boxes.texts[0].contains(QStringLiteral("\nEnemy: ")));
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorCore> core_;
-    std::unique_ptr<MainWindow> window_;
-    QString imagePath_;
+    DemoWindow demo_;
 };
 
 int quorled::widgettests::runAreaEditingTests(int argc, char** argv)

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "demowindow.h"
+
 #include "dialogs/chlworlddialog.h"
 #include "dialogs/chngpaldialog.h"
 #include "editor/carriedart.h"
@@ -27,6 +29,7 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::DemoWindow;
 
 namespace {
 
@@ -70,46 +73,28 @@ class GameDialogsTest : public QObject {
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        imagePath_ = dir_->filePath(QStringLiteral("demo.nes"));
-        const std::vector<std::uint8_t> image = buildDemoImage(ImageKind::Ines);
-        QFile file(imagePath_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-        file.close();
-        const QString settings = dir_->filePath(QStringLiteral("Quorled.ini"));
-        QFile ini(settings);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Options]\nStartArea= 10\n");
-        ini.close();
-        core_ = std::make_unique<EditorCore>(carriedPictures());
-        window_ = std::make_unique<MainWindow>(*core_, settings, QPixmap());
-        QVERIFY(window_->startUp(imagePath_));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(demo_.open(true));
     }
 
     void cleanup()
     {
-        window_.reset();
-        core_.reset();
-        dir_.reset();
+        demo_.close();
     }
 
     void paletteDialogShowsTheAreasPalettesAndPicks()
     {
-        ChngPalDialog dialog(*core_, window_.get());
+        ChngPalDialog dialog(*demo_.core, demo_.window.get());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit level colors"));
         QCOMPARE(dialog.worldLabel()->text(), QStringLiteral("1"));
-        QCOMPARE(dialog.levelList()->currentRow(), core_->area().header.levelPalette());
-        QCOMPARE(dialog.enemyList()->currentRow(), core_->area().header.enemyPalette());
+        QCOMPARE(dialog.levelList()->currentRow(), demo_.core->area().header.levelPalette());
+        QCOMPARE(dialog.enemyList()->currentRow(), demo_.core->area().header.enemyPalette());
         QCOMPARE(dialog.levelList()->item(7)->text(), QStringLiteral("Palette 7"));
         QCOMPARE(dialog.enemyList()->count(), 4);
         QCOMPARE(dialog.picture(2)->size(), QSize(256, 64));
         QCOMPARE(dialog.picture(1)->size(), QSize(64, 48));
         QVERIFY(dialog.sharedNote()->text().contains(QStringLiteral("level palette 7")));
-        const auto& screen = core_->screenColours();
+        const auto& screen = demo_.core->screenColours();
 
         // Colour 0x13 picked: its cell, the yellow ring at -1 and the orange at -2.
         QLabel* master = dialog.picture(2);
@@ -148,10 +133,10 @@ private slots:
 
     void paletteOkRewritesTheSameBytesAndStoresOnlyWhatTheTableKeeps()
     {
-        const QByteArray original = readFile(imagePath_);
+        const QByteArray original = readFile(demo_.imagePath);
         onNextDialog<ChngPalDialog>([](ChngPalDialog* dialog) { dialog->okButton()->click(); });
-        window_->mainMenu()->action(Command::Chcolor)->trigger();
-        QCOMPARE(differences(original, readFile(imagePath_)), QList<long>());
+        demo_.window->mainMenu()->action(Command::Chcolor)->trigger();
+        QCOMPARE(differences(original, readFile(demo_.imagePath)), QList<long>());
 
         // One painted slot, and one in level palette 7 that the enemy palettes overwrite.
         onNextDialog<ChngPalDialog>([](ChngPalDialog* dialog) {
@@ -163,35 +148,35 @@ private slots:
             QCOMPARE(dialog->editor().levelColours()[0], 0x30);
             dialog->okButton()->click();
         });
-        window_->mainMenu()->action(Command::Chcolor)->trigger();
-        const QByteArray after = readFile(imagePath_);
+        demo_.window->mainMenu()->action(Command::Chcolor)->trigger();
+        const QByteArray after = readFile(demo_.imagePath);
         const long painted = levelPaletteOffset(0, 2, 1);
         const QList<long> expected = original.at(qsizetype(painted)) == char(0x30) ? QList<long>() : QList<long>{painted};
         QCOMPARE(differences(original, after), expected);
         // The view's tables are what the file holds.
-        QCOMPARE(core_->palettes().levelPalettes[7][0], int(quint8(after.at(qsizetype(enemyPaletteOffset(0, 0, 0))))));
-        QCOMPARE(core_->palettes().levelPalettes[2][1], 0x30);
+        QCOMPARE(demo_.core->palettes().levelPalettes[7][0], int(quint8(after.at(qsizetype(enemyPaletteOffset(0, 0, 0))))));
+        QCOMPARE(demo_.core->palettes().levelPalettes[2][1], 0x30);
     }
 
     void paletteCancelWritesNothingAndKeepsTheTables()
     {
-        const QByteArray original = readFile(imagePath_);
-        const PaletteTables before = core_->palettes();
+        const QByteArray original = readFile(demo_.imagePath);
+        const PaletteTables before = demo_.core->palettes();
         onNextDialog<ChngPalDialog>([](ChngPalDialog* dialog) {
             QTest::mouseClick(dialog->picture(2), Qt::LeftButton, {}, QPoint(16 * 5, 16));
             QTest::mouseClick(dialog->picture(0), Qt::LeftButton, {}, QPoint(1, 1));
             QTest::mouseClick(dialog->picture(1), Qt::LeftButton, {}, QPoint(1, 1));
             dialog->cancelButton()->click();
         });
-        window_->mainMenu()->action(Command::Chcolor)->trigger();
-        QCOMPARE(readFile(imagePath_), original);
-        QVERIFY(core_->palettes().levelPalettes == before.levelPalettes);
-        QVERIFY(core_->palettes().enemyPalettes == before.enemyPalettes);
+        demo_.window->mainMenu()->action(Command::Chcolor)->trigger();
+        QCOMPARE(readFile(demo_.imagePath), original);
+        QVERIFY(demo_.core->palettes().levelPalettes == before.levelPalettes);
+        QVERIFY(demo_.core->palettes().enemyPalettes == before.enemyPalettes);
     }
 
     void levelsPerWorldButtonsAndOk()
     {
-        const QByteArray original = readFile(imagePath_);
+        const QByteArray original = readFile(demo_.imagePath);
         const long table = romLayout(ImageKind::Ines).levelsPerWorld;
         onNextDialog<ChLWorldDialog>([](ChLWorldDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Change number of levels in worlds"));
@@ -212,28 +197,28 @@ private slots:
         });
         const QList<long> none;
         const int end = quint8(original.at(qsizetype(table + 7)));
-        window_->mainMenu()->action(Command::ChLvlWrl)->trigger();
-        const QByteArray after = readFile(imagePath_);
+        demo_.window->mainMenu()->action(Command::ChLvlWrl)->trigger();
+        const QByteArray after = readFile(demo_.imagePath);
         QCOMPARE(differences(original, after), end < 21 && end < quint8(original.at(qsizetype(table + 6))) + 4
                                                    ? QList<long>{table + 7}
                                                    : none);
-        QCOMPARE(core_->directory().worldFirstArea[8], 10 * int(quint8(after.at(qsizetype(table + 7)))));
+        QCOMPARE(demo_.core->directory().worldFirstArea[8], 10 * int(quint8(after.at(qsizetype(table + 7)))));
 
         // Cancel writes nothing.
         onNextDialog<ChLWorldDialog>([](ChLWorldDialog* dialog) {
             dialog->arrow(16)->click();
             dialog->cancelButton()->click();
         });
-        window_->mainMenu()->action(Command::ChLvlWrl)->trigger();
-        QCOMPARE(readFile(imagePath_), after);
+        demo_.window->mainMenu()->action(Command::ChLvlWrl)->trigger();
+        QCOMPARE(readFile(demo_.imagePath), after);
     }
 
     void dialogsRefuseToOpenOnAFileTooShortForTheirTable()
     {
-        const QByteArray original = readFile(imagePath_);
+        const QByteArray original = readFile(demo_.imagePath);
         for (auto [command, length] : {std::pair{Command::Chcolor, kPaletteTableEnd},
                                        std::pair{Command::ChLvlWrl, romLayout(ImageKind::Ines).levelsPerWorld + 7}}) {
-            QFile file(imagePath_);
+            QFile file(demo_.imagePath);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(original.left(length));
             file.close();
@@ -246,19 +231,16 @@ private slots:
                 }
             });
             catcher.start(5);
-            window_->mainMenu()->action(command)->trigger();
+            demo_.window->mainMenu()->action(command)->trigger();
             catcher.stop();
             QCOMPARE(texts.size(), 1);
             QVERIFY2(texts[0].contains(QStringLiteral("too few")), qPrintable(texts[0]));
-            QCOMPARE(readFile(imagePath_).size(), qsizetype(length));
+            QCOMPARE(readFile(demo_.imagePath).size(), qsizetype(length));
         }
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorCore> core_;
-    std::unique_ptr<MainWindow> window_;
-    QString imagePath_;
+    DemoWindow demo_;
 };
 
 int quorled::widgettests::runGameDialogTests(int argc, char** argv)

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "demowindow.h"
+
 #include "dialogs/fspacedialog.h"
 #include "dialogs/movedialog.h"
 #include "editor/carriedart.h"
@@ -29,6 +31,7 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::DemoWindow;
 
 namespace {
 
@@ -85,34 +88,18 @@ class SpaceDialogsTest : public QObject {
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        imagePath_ = dir_->filePath(QStringLiteral("demo.nes"));
-        const std::vector<std::uint8_t> image = buildDemoImage(ImageKind::Ines);
-        QFile file(imagePath_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-        file.close();
-        const QString settings = dir_->filePath(QStringLiteral("Quorled.ini"));
-        QFile ini(settings);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Options]\nStartArea= 10\n");
-        ini.close();
-        core_ = std::make_unique<EditorCore>(carriedPictures());
-        window_ = std::make_unique<MainWindow>(*core_, settings, QPixmap());
-        QVERIFY(window_->startUp(imagePath_));
-        original_ = readFile(imagePath_);
+        QVERIFY(demo_.open(false));
+        original_ = readFile(demo_.imagePath);
     }
     void cleanup()
     {
-        window_.reset();
-        core_.reset();
-        dir_.reset();
+        demo_.close();
     }
 
     void moveDialogOpensWithOptionOneAndRefusesABadAddress()
     {
         Boxes boxes;
-        const long offset = core_->area().levelDataOffset;
+        const long offset = demo_.core->area().levelDataOffset;
         const long size = measureMoveSource(imageOf(original_), 10, MoveData::Level).size;
         onNextDialog<MoveDialog>([&](MoveDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Move level data"));
@@ -129,12 +116,12 @@ private slots:
             QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             QVERIFY(dialog->isVisible()); // a refusal keeps the dialog open
         });
-        window_->mainMenu()->action(Command::movL)->trigger();
+        demo_.window->mainMenu()->action(Command::movL)->trigger();
         QCOMPARE(boxes.shown, QStringList{QStringLiteral(
                                   "Can't move level data there! | Address must be between $101C9 and $1400B.")});
         QCOMPARE(boxes.icons.value(0), QMessageBox::Warning);
-        QCOMPARE(readFile(imagePath_), original_);
-        QVERIFY(!QFile::exists(imagePath_ + QStringLiteral(".bak")));
+        QCOMPARE(readFile(demo_.imagePath), original_);
+        QVERIFY(!QFile::exists(demo_.imagePath + QStringLiteral(".bak")));
     }
 
     void moveEnemyDataWithEraseWritesAndReloads()
@@ -151,12 +138,12 @@ private slots:
             QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             QVERIFY(!dialog->isVisible());
         });
-        const int enemies = core_->area().enemyCount();
-        window_->mainMenu()->action(Command::movZ)->trigger();
-        QCOMPARE(core_->area().enemyDataOffset, *target + 20);
-        QCOMPARE(core_->area().enemyCount(), enemies);
-        QVERIFY(readFile(imagePath_) != original_);
-        QCOMPARE(readFile(imagePath_ + QStringLiteral(".bak")), original_);
+        const int enemies = demo_.core->area().enemyCount();
+        demo_.window->mainMenu()->action(Command::movZ)->trigger();
+        QCOMPARE(demo_.core->area().enemyDataOffset, *target + 20);
+        QCOMPARE(demo_.core->area().enemyCount(), enemies);
+        QVERIFY(readFile(demo_.imagePath) != original_);
+        QCOMPARE(readFile(demo_.imagePath + QStringLiteral(".bak")), original_);
         for (const QString& text : boxes.shown)
             QVERIFY2(!text.startsWith(QStringLiteral("Can't")), qPrintable(text));
     }
@@ -178,76 +165,73 @@ private slots:
             QCOMPARE(bar.pixelColor(3, 18), QColor(Qt::white));
             QCOMPARE(bar.pixelColor(1, 16), QColor(Qt::white));
         });
-        window_->mainMenu()->action(Command::TFSpace)->trigger();
+        demo_.window->mainMenu()->action(Command::TFSpace)->trigger();
     }
 
     void dumpAndInsertAskAndReport()
     {
         Boxes boxes;
-        const QString dump = dir_->filePath(QStringLiteral("levels.qlv"));
+        const QString dump = demo_.dir->filePath(QStringLiteral("levels.qlv"));
         onNextDialog<LinePrompt>([&](LinePrompt* prompt) {
             QCOMPARE(prompt->windowTitle(), QStringLiteral("Dump level data"));
-            QCOMPARE(prompt->text(), dir_->filePath(QStringLiteral("demo.qlv")));
+            QCOMPARE(prompt->text(), demo_.dir->filePath(QStringLiteral("demo.qlv")));
             prompt->lineEdit()->setText(dump);
             prompt->accept();
         });
-        window_->mainMenu()->action(Command::LvlDump)->trigger();
+        demo_.window->mainMenu()->action(Command::LvlDump)->trigger();
         QCOMPARE(boxes.shown, QStringList{QStringLiteral("Dump level data | Dump done.")});
         QCOMPARE(QFileInfo(dump).size(), qint64(16384));
 
         // A cancelled prompt does nothing; a missing file is refused without
         // a reload, so unsaved edits stay (the unsaved-edit question is
         // turned off here; its own tests drive it).
-        window_->mainMenu()->action(Command::askDiscard)->trigger();
-        core_->runCommand(Command::DelAll);
+        demo_.window->mainMenu()->action(Command::askDiscard)->trigger();
+        demo_.core->runCommand(Command::DelAll);
         onNextDialog<LinePrompt>([](LinePrompt* prompt) { prompt->reject(); });
-        window_->mainMenu()->action(Command::LvlInsert)->trigger();
-        const QString missing = dir_->filePath(QStringLiteral("none.qlv"));
+        demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
+        const QString missing = demo_.dir->filePath(QStringLiteral("none.qlv"));
         onNextDialog<LinePrompt>([&](LinePrompt* prompt) {
             QCOMPARE(prompt->windowTitle(), QStringLiteral("Insert level data"));
             prompt->lineEdit()->setText(missing);
             prompt->accept();
         });
-        window_->mainMenu()->action(Command::LvlInsert)->trigger();
+        demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
         QCOMPARE(boxes.shown.value(1),
                  QStringLiteral("Error! | Dump file (") + missing + QStringLiteral(") is either empty or doesn't exist."));
         QCOMPARE(boxes.shown.size(), 2);
-        QCOMPARE(core_->area().objCount(), 0);
+        QCOMPARE(demo_.core->area().objCount(), 0);
         QVERIFY(!QFile::exists(missing));
 
         onNextDialog<LinePrompt>([&](LinePrompt* prompt) {
             prompt->lineEdit()->setText(dump);
             prompt->accept();
         });
-        window_->mainMenu()->action(Command::LvlInsert)->trigger();
+        demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
         QCOMPARE(boxes.shown.value(2), QStringLiteral("Dump level data | Level data insertion done."));
-        QVERIFY(core_->area().objCount() > 0); // reloaded
-        QCOMPARE(readFile(imagePath_), original_);
+        QVERIFY(demo_.core->area().objCount() > 0); // reloaded
+        QCOMPARE(readFile(demo_.imagePath), original_);
     }
 
     void aFailedInsertionWriteShowsTheErrorTitle()
     {
         Boxes boxes;
-        const QString dump = dir_->filePath(QStringLiteral("levels.qlv"));
+        const QString dump = demo_.dir->filePath(QStringLiteral("levels.qlv"));
         QFile file(dump);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(original_.mid(0x10010, 16384));
         file.close();
-        QFile::setPermissions(imagePath_, QFileDevice::ReadOwner);
+        QFile::setPermissions(demo_.imagePath, QFileDevice::ReadOwner);
         onNextDialog<LinePrompt>([&](LinePrompt* prompt) {
             prompt->lineEdit()->setText(dump);
             prompt->accept();
         });
-        window_->mainMenu()->action(Command::LvlInsert)->trigger();
-        QCOMPARE(boxes.shown, QStringList{QStringLiteral("Error! | The image ") + imagePath_ +
+        demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
+        QCOMPARE(boxes.shown, QStringList{QStringLiteral("Error! | The image ") + demo_.imagePath +
                                           QStringLiteral(" is read-only.")});
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorCore> core_;
-    std::unique_ptr<MainWindow> window_;
-    QString imagePath_;
+    DemoWindow demo_;
     QByteArray original_;
 };
 

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "demowindow.h"
+
 #include "editor/carriedart.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
@@ -22,6 +24,7 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::DemoWindow;
 
 namespace {
 
@@ -60,30 +63,12 @@ class UnsavedGuardTest : public QObject {
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        imagePath_ = dir_->filePath(QStringLiteral("demo.nes"));
-        const std::vector<std::uint8_t> image = buildDemoImage(ImageKind::Ines);
-        QFile file(imagePath_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-        file.close();
-        const QString settings = dir_->filePath(QStringLiteral("Quorled.ini"));
-        QFile ini(settings);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Options]\nStartArea= 10\n");
-        ini.close();
-        core_ = std::make_unique<EditorCore>(carriedPictures());
-        window_ = std::make_unique<MainWindow>(*core_, settings, QPixmap());
-        QVERIFY(window_->startUp(imagePath_));
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(demo_.open(true));
     }
 
     void cleanup()
     {
-        window_.reset();
-        core_.reset();
-        dir_.reset();
+        demo_.close();
     }
 
     void answersDecideWhetherTheEditIsKept_data()
@@ -104,43 +89,43 @@ private slots:
         QFETCH(bool, ask);
         QFETCH(int, areaAfter);
         QFETCH(bool, fileChanged);
-        QAction* option = window_->mainMenu()->action(Command::askDiscard);
+        QAction* option = demo_.window->mainMenu()->action(Command::askDiscard);
         QVERIFY(option->isChecked());
         if (!ask)
             option->trigger();
         QCOMPARE(option->isChecked(), ask);
 
-        const QByteArray before = readFile(imagePath_);
-        QTest::keyClick(window_->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
-        QVERIFY(window_->windowTitle().endsWith(QStringLiteral(" *")));
-        QCOMPARE(window_->mainMenu()->action(Command::editUndo)->text(), QStringLiteral("&Undo Change object"));
+        const QByteArray before = readFile(demo_.imagePath);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        QVERIFY(demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
+        QCOMPARE(demo_.window->mainMenu()->action(Command::editUndo)->text(), QStringLiteral("&Undo Change object"));
 
         Answerer answerer{QMessageBox::StandardButton(answer)};
-        QTest::keyClick(window_->levelView(), Qt::Key_PageDown);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_PageDown);
         QCOMPARE(answerer.texts, ask ? QStringList{QStringLiteral("Save changes to area 0A?")} : QStringList{});
-        QCOMPARE(core_->currentArea(), areaAfter);
-        QCOMPARE(readFile(imagePath_) != before, fileChanged);
-        QCOMPARE(window_->windowTitle().endsWith(QStringLiteral(" *")), areaAfter == 10);
+        QCOMPARE(demo_.core->currentArea(), areaAfter);
+        QCOMPARE(readFile(demo_.imagePath) != before, fileChanged);
+        QCOMPARE(demo_.window->windowTitle().endsWith(QStringLiteral(" *")), areaAfter == 10);
     }
 
     void moveDialogIsNotOpenedWhenTheQuestionIsCancelled()
     {
-        QTest::keyClick(window_->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
         Answerer answerer{QMessageBox::Cancel};
-        window_->mainMenu()->action(Command::movL)->trigger();
+        demo_.window->mainMenu()->action(Command::movL)->trigger();
         // Only the question came up; the Move dialog was never opened.
         QCOMPARE(answerer.texts, QStringList{QStringLiteral("Save changes to area 0A?")});
-        QVERIFY(core_->document().differs());
+        QVERIFY(demo_.core->document().differs());
     }
 
     void refusedSaveOffersMoveAndSave()
     {
-        AreaModel& area = core_->area();
-        while (core_->document().roomUse()->levelFits()) {
+        AreaModel& area = demo_.core->area();
+        while (demo_.core->document().roomUse()->levelFits()) {
             area.objects.push_back(area.objects.front());
-            core_->redraw();
+            demo_.core->redraw();
         }
-        QCOMPARE(window_->roomMeter()->property("fits").toBool(), false);
+        QCOMPARE(demo_.window->roomMeter()->property("fits").toBool(), false);
         const long before = area.levelDataOffset;
         QTimer::singleShot(0, [] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -149,32 +134,29 @@ private slots:
                 if (button->text() == QStringLiteral("Move and save"))
                     button->click();
         });
-        window_->mainMenu()->action(Command::lsave)->trigger();
-        QVERIFY(core_->area().levelDataOffset != before);
-        QVERIFY(!core_->document().differs());
-        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("; moved level data to $")));
-        QCOMPARE(window_->roomMeter()->property("fits").toBool(), true);
+        demo_.window->mainMenu()->action(Command::lsave)->trigger();
+        QVERIFY(demo_.core->area().levelDataOffset != before);
+        QVERIFY(!demo_.core->document().differs());
+        QVERIFY(demo_.window->statusBar()->currentMessage().contains(QStringLiteral("; moved level data to $")));
+        QCOMPARE(demo_.window->roomMeter()->property("fits").toBool(), true);
     }
 
     void undoFromTheMenuAndTheRoomMeter()
     {
-        QVERIFY(!window_->mainMenu()->action(Command::editUndo)->isEnabled());
-        const QString meter = window_->roomMeter()->text();
+        QVERIFY(!demo_.window->mainMenu()->action(Command::editUndo)->isEnabled());
+        const QString meter = demo_.window->roomMeter()->text();
         QVERIFY(meter.startsWith(QStringLiteral("Level data ")));
-        window_->mainMenu()->action(Command::addE)->trigger();
-        QVERIFY(window_->mainMenu()->action(Command::editUndo)->isEnabled());
-        QVERIFY(window_->roomMeter()->text() != meter);
-        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(window_->roomMeter()->text(), meter);
-        QVERIFY(!window_->windowTitle().endsWith(QStringLiteral(" *")));
-        QCOMPARE(window_->mainMenu()->action(Command::editRedo)->text(), QStringLiteral("&Redo Add enemy"));
+        demo_.window->mainMenu()->action(Command::addE)->trigger();
+        QVERIFY(demo_.window->mainMenu()->action(Command::editUndo)->isEnabled());
+        QVERIFY(demo_.window->roomMeter()->text() != meter);
+        QTest::keyClick(demo_.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(demo_.window->roomMeter()->text(), meter);
+        QVERIFY(!demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
+        QCOMPARE(demo_.window->mainMenu()->action(Command::editRedo)->text(), QStringLiteral("&Redo Add enemy"));
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EditorCore> core_;
-    std::unique_ptr<MainWindow> window_;
-    QString imagePath_;
+    DemoWindow demo_;
 };
 
 int quorled::widgettests::runUnsavedGuardTests(int argc, char** argv)
