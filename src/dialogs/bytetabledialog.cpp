@@ -1,5 +1,7 @@
 #include "bytetabledialog.h"
 
+#include "okcancelbox.h"
+
 #include "core/editorcore.h"
 #include "romdata/bytes.h"
 
@@ -67,17 +69,14 @@ ByteTableDialog::ByteTableDialog(EditorCore& core, ByteTableForm form, QWidget* 
         connect(row.bar, &QScrollBar::valueChanged, this, [this, i](int value) { barChanged(i, value); });
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    cancel_ = buttons->button(QDialogButtonBox::Cancel);
-    ok_->setObjectName(QStringLiteral("OK"));
-    cancel_->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ByteTableDialog::okClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const OkCancelBox buttons = makeOkCancelBox(this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &ByteTableDialog::okClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Every label shows the loaded byte, also one of 0 (the bar's start).

@@ -1,5 +1,7 @@
 #include "chlworlddialog.h"
 
+#include "okcancelbox.h"
+
 #include "core/editorcore.h"
 #include "core/tablereach.h"
 #include "romdata/romimage.h"
@@ -59,18 +61,14 @@ ChLWorldDialog::ChLWorldDialog(EditorCore& core, QWidget* parent)
         grid->setColumnMinimumWidth(column, kSquarePitch);
     grid->setColumnMinimumWidth(0, 60);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    cancel_ = buttons->button(QDialogButtonBox::Cancel);
-    ok_->setObjectName(QStringLiteral("OK"));
-    cancel_->setObjectName(QStringLiteral("Cancel"));
-    ok_->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ChLWorldDialog::okClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const OkCancelBox buttons = makeOkCancelBox(this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &ChLWorldDialog::okClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     raf();
 }

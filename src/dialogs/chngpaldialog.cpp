@@ -1,5 +1,7 @@
 #include "chngpaldialog.h"
 
+#include "okcancelbox.h"
+
 #include "core/editorcore.h"
 #include "core/headerform.h"
 #include "core/tablereach.h"
@@ -98,14 +100,10 @@ ChngPalDialog::ChngPalDialog(EditorCore& core, QWidget* parent)
     note_->setFixedWidth(16 * kCell + 130);
     note_->setMinimumHeight(note_->heightForWidth(note_->width()));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    cancel_ = buttons->button(QDialogButtonBox::Cancel);
-    ok_->setObjectName(QStringLiteral("OK"));
-    cancel_->setObjectName(QStringLiteral("Cancel"));
-    ok_->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ChngPalDialog::okClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ChngPalDialog::reject);
+    const OkCancelBox buttons = makeOkCancelBox(this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &ChngPalDialog::okClick);
 
     auto* world = new QHBoxLayout;
     world->addWidget(new QLabel(tr("World :"), this));
@@ -129,7 +127,7 @@ ChngPalDialog::ChngPalDialog(EditorCore& core, QWidget* parent)
     layout->addLayout(world);
     layout->addLayout(previews);
     layout->addWidget(note_);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Form_Load: the master palette with colour 0 outlined, the world, then

@@ -1,5 +1,7 @@
 #include "chrchngdialog.h"
 
+#include "okcancelbox.h"
+
 #include "core/editorcore.h"
 #include "core/tabletexts.h"
 
@@ -51,17 +53,14 @@ ChrChngDialog::ChrChngDialog(EditorCore& core, CharacterForm form, const QImage&
     characters->addStretch(1);
     characters->addWidget(preview_);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setObjectName(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ChrChngDialog::okClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const OkCancelBox buttons = makeOkCancelBox(this);
+    ok_ = buttons.ok;
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &ChrChngDialog::okClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(characters);
     layout->addWidget(buildControls());
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The preview is timed against the clock; the timer only looks at it.

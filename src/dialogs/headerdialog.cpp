@@ -1,5 +1,7 @@
 #include "headerdialog.h"
 
+#include "okcancelbox.h"
+
 #include "core/editorcore.h"
 
 #include <QDialogButtonBox>
@@ -56,19 +58,15 @@ HeaderDialog::HeaderDialog(EditorCore& core, QWidget* parent)
     setObjectName(QStringLiteral("Header"));
     setWindowTitle(tr("Edit header"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    cancel_ = buttons->button(QDialogButtonBox::Cancel);
-    ok_->setObjectName(QStringLiteral("OK"));
-    cancel_->setObjectName(QStringLiteral("Cancel"));
-    ok_->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &HeaderDialog::okClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const OkCancelBox buttons = makeOkCancelBox(this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    connect(buttons.box, &QDialogButtonBox::accepted, this, &HeaderDialog::okClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
     layout->addWidget(buildBoxes());
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Form_Load: the lists and the boxes from the header, then the page

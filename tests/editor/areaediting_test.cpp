@@ -1,6 +1,7 @@
 #include "widgettests.h"
 
 #include "demowindow.h"
+#include "dialogdriving.h"
 
 #include "dialogs/addsdialog.h"
 #include "dialogs/headerdialog.h"
@@ -32,6 +33,7 @@
 
 using namespace quorled;
 using quorled::widgettests::DemoWindow;
+using quorled::widgettests::onNextDialog;
 
 namespace {
 
@@ -63,24 +65,6 @@ public:
 private:
     QTimer timer_;
 };
-
-// Runs `check` on the modal dialog that the next action opens, then
-// closes it with `accept` unless `check` closed it.
-template <typename Dialog>
-void onNextDialog(std::function<void(Dialog*)> check, bool accept = true)
-{
-    QTimer::singleShot(0, [check, accept] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        check(dialog);
-        if (!dialog->isVisible())
-            return; // closed by its own button
-        if (accept)
-            dialog->accept();
-        else
-            dialog->reject();
-    });
-}
 
 } // namespace
 

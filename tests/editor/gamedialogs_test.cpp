@@ -1,6 +1,7 @@
 #include "widgettests.h"
 
 #include "demowindow.h"
+#include "dialogdriving.h"
 
 #include "dialogs/chlworlddialog.h"
 #include "dialogs/chngpaldialog.h"
@@ -30,6 +31,7 @@
 
 using namespace quorled;
 using quorled::widgettests::DemoWindow;
+using quorled::widgettests::onNextDialog;
 
 namespace {
 
@@ -49,19 +51,6 @@ QList<long> differences(const QByteArray& before, const QByteArray& after)
         if (before[i] != after[i])
             offsets << long(i);
     return offsets;
-}
-
-// Runs `check` on the modal dialog the next action opens.
-template <typename Dialog>
-void onNextDialog(std::function<void(Dialog*)> check)
-{
-    QTimer::singleShot(0, [check] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        check(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
 }
 
 QRgb pixelOf(const QLabel* picture, int x, int y) { return picture->pixmap().toImage().pixel(x, y) & 0xFFFFFFu; }

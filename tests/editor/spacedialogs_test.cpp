@@ -1,6 +1,7 @@
 #include "widgettests.h"
 
 #include "demowindow.h"
+#include "dialogdriving.h"
 
 #include "dialogs/fspacedialog.h"
 #include "dialogs/movedialog.h"
@@ -32,6 +33,7 @@
 
 using namespace quorled;
 using quorled::widgettests::DemoWindow;
+using quorled::widgettests::onNextDialog;
 
 namespace {
 
@@ -66,20 +68,6 @@ public:
 private:
     QTimer timer_;
 };
-
-// Runs `check` on the modal dialog the next action opens; closes it with
-// Cancel unless `check` closed it.
-template <typename Dialog>
-void onNextDialog(std::function<void(Dialog*)> check)
-{
-    QTimer::singleShot(0, [check] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        check(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 } // namespace
 
