@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "testfiles.h"
+
 #include "demowindow.h"
 #include "dialogdriving.h"
 
@@ -32,41 +34,10 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::readFile;
+using quorled::widgettests::BoxCatcher;
 using quorled::widgettests::DemoWindow;
 using quorled::widgettests::onNextDialog;
-
-namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Accepts every message box that shows up and keeps its title and text.
-class BoxCatcher : public QObject {
-public:
-    BoxCatcher()
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                titles << box->windowTitle();
-                texts << box->text();
-                icons << box->icon();
-                box->accept();
-            }
-        });
-        timer_.start(5);
-    }
-    QStringList titles;
-    QStringList texts;
-    QList<QMessageBox::Icon> icons;
-
-private:
-    QTimer timer_;
-};
-
-} // namespace
 
 class AreaEditingWidgetTest : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "testfiles.h"
+
 #include "demowindow.h"
 #include "dialogdriving.h"
 
@@ -30,28 +32,12 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::readFile;
+using quorled::widgettests::differences;
 using quorled::widgettests::DemoWindow;
 using quorled::widgettests::onNextDialog;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The offsets at which two files differ (the sizes being equal).
-QList<long> differences(const QByteArray& before, const QByteArray& after)
-{
-    QList<long> offsets;
-    if (before.size() != after.size())
-        return {-1};
-    for (qsizetype i = 0; i < before.size(); ++i)
-        if (before[i] != after[i])
-            offsets << long(i);
-    return offsets;
-}
 
 QRgb pixelOf(const QLabel* picture, int x, int y) { return picture->pixmap().toImage().pixel(x, y) & 0xFFFFFFu; }
 

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "testfiles.h"
+
 #include "dialogs/areasdialog.h"
 #include "editor/bitbox.h"
 #include "editor/carriedart.h"
@@ -28,6 +30,7 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::readFile;
 
 namespace {
 
@@ -36,12 +39,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // "caption<TAB>shortcut" for every item of a menu, "-" for separators and

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "testfiles.h"
+
 #include "demowindow.h"
 #include "dialogdriving.h"
 
@@ -32,42 +34,17 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::readFile;
+using quorled::widgettests::BoxCatcher;
 using quorled::widgettests::DemoWindow;
 using quorled::widgettests::onNextDialog;
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 RomImage imageOf(const QByteArray& bytes)
 {
     return RomImage::fromBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
-
-// Accepts every message box that shows up and keeps what it showed.
-class Boxes : public QObject {
-public:
-    Boxes()
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown << box->windowTitle() + QStringLiteral(" | ") + box->text();
-                icons << box->icon();
-                box->accept();
-            }
-        });
-        timer_.start(5);
-    }
-    QStringList shown;
-    QList<QMessageBox::Icon> icons;
-
-private:
-    QTimer timer_;
-};
 
 } // namespace
 
@@ -86,7 +63,7 @@ private slots:
 
     void moveDialogOpensWithOptionOneAndRefusesABadAddress()
     {
-        Boxes boxes;
+        BoxCatcher boxes;
         const long offset = demo_.core->area().levelDataOffset;
         const long size = measureMoveSource(imageOf(original_), 10, MoveData::Level).size;
         onNextDialog<MoveDialog>([&](MoveDialog* dialog) {
@@ -114,7 +91,7 @@ private slots:
 
     void moveEnemyDataWithEraseWritesAndReloads()
     {
-        Boxes boxes;
+        BoxCatcher boxes;
         const long size = measureMoveSource(imageOf(original_), 10, MoveData::Enemy).size;
         const std::optional<long> target = findMoveTarget(imageOf(original_), MoveData::Enemy, size + 40);
         QVERIFY(target);
@@ -158,7 +135,7 @@ private slots:
 
     void dumpAndInsertAskAndReport()
     {
-        Boxes boxes;
+        BoxCatcher boxes;
         const QString dump = demo_.dir->filePath(QStringLiteral("levels.qlv"));
         onNextDialog<LinePrompt>([&](LinePrompt* prompt) {
             QCOMPARE(prompt->windowTitle(), QStringLiteral("Dump level data"));
@@ -202,7 +179,7 @@ private slots:
 
     void aFailedInsertionWriteShowsTheErrorTitle()
     {
-        Boxes boxes;
+        BoxCatcher boxes;
         const QString dump = demo_.dir->filePath(QStringLiteral("levels.qlv"));
         QFile file(dump);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "testfiles.h"
+
 #include "dialogs/bytetabledialog.h"
 #include "dialogs/chrchngdialog.h"
 #include "editor/carriedart.h"
@@ -25,14 +27,10 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::readFile;
+using quorled::widgettests::differences;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes)
 {
@@ -44,14 +42,7 @@ void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes)
 // The offsets at which the file now differs from `before`.
 QList<long> changedOffsets(const QByteArray& before, const QString& path)
 {
-    const QByteArray after = readFile(path);
-    QList<long> offsets;
-    if (after.size() != before.size())
-        return {-1};
-    for (qsizetype o = 0; o < after.size(); ++o)
-        if (after[o] != before[o])
-            offsets << long(o);
-    return offsets;
+    return differences(before, readFile(path));
 }
 
 } // namespace

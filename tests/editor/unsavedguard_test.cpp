@@ -1,5 +1,7 @@
 #include "widgettests.h"
 
+#include "testfiles.h"
+
 #include "demowindow.h"
 
 #include "editor/carriedart.h"
@@ -24,15 +26,10 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::readFile;
 using quorled::widgettests::DemoWindow;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Answers every question box with `answer` and keeps the texts asked.
 class Answerer : public QObject {
