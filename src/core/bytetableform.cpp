@@ -9,18 +9,17 @@ namespace quorled {
 
 ByteTableForm::ByteTableForm(const RomImage& image, ByteTableId id) : table_(byteTable(id))
 {
-    checkFits(image, lastOffset(table_), table_.caption);
+    checkFits(image, lastOffset(table_), "\"" + std::string(table_.caption) + "\"");
     for (const ByteTableRow& row : table_.rows)
         values_.push_back(image.read(row.offset));
 }
 
-void ByteTableForm::checkFits(const RomImage& image, long last, std::string_view caption)
+void ByteTableForm::checkFits(const RomImage& image, long last, std::string_view what)
 {
     if (image.contains(last))
         return;
-    throw ImageError("The image " + image.path() + " ends at " + hexAddress(image.size()) + ", before the bytes \"" +
-                     std::string(caption) + "\" edits (up to " + hexAddress(last) +
-                     "), so they cannot be edited in it.");
+    throw ImageError("The image " + image.path() + " has " + std::to_string(image.size()) + " bytes, too few for " +
+                     std::string(what) + " (up to " + hexAddress(last) + "), so it can't be edited.");
 }
 
 void ByteTableForm::setValue(int row, int value) { values_[static_cast<std::size_t>(row)] = value & 0xFF; }

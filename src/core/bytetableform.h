@@ -29,8 +29,9 @@ public:
     // Writes every row's byte at its offset.
     void write(RomImage& image) const;
 
-    // Throws ImageError naming the file when `last` lies past its end.
-    static void checkFits(const RomImage& image, long last, std::string_view caption);
+    // Throws ImageError naming the file when `last` lies past its end;
+    // `what` names the bytes in the message ("the palette table").
+    static void checkFits(const RomImage& image, long last, std::string_view what);
 
 private:
     const ByteTable& table_;

@@ -7,7 +7,7 @@ namespace quorled {
 
 CharacterForm::CharacterForm(const RomImage& image, ImageKind kind) : kind_(kind)
 {
-    ByteTableForm::checkFits(image, characters::lastOffset(kind), "Edit character properties");
+    ByteTableForm::checkFits(image, characters::lastOffset(kind), "\"Edit character properties\"");
     for (int c = 0; c < characters::kCount; ++c)
         for (int n = 0; n < characters::kProperties; ++n)
             values_[index(c)][index(n)] = image.read(characters::propertyFileOffset(kind, c, n));

@@ -5,11 +5,10 @@
 
 namespace quorled {
 
-// Whether the image file holds a dialog's table at first..last (file
-// offsets, inclusive). A message for the user when it ends before, or can't
-// be read; none when the table is there. The dialog then doesn't open, so
-// the file never grows.
-std::optional<std::string> tableOutsideImage(const std::string& imagePath, long first, long last,
-                                             const std::string& table);
+// Whether the image file holds a dialog's table up to `last` (a file
+// offset). A message for the user when it ends before, or can't be read;
+// none when the table is there. The dialog then doesn't open, so the file
+// never grows.
+std::optional<std::string> tableOutsideImage(const std::string& imagePath, long last, const std::string& table);
 
 } // namespace quorled
