@@ -82,7 +82,7 @@ private slots:
             QVERIFY(dialog->isVisible()); // a refusal keeps the dialog open
         });
         demo_.window->mainMenu()->action(Command::movL)->trigger();
-        QCOMPARE(boxes.shown, QStringList{QStringLiteral(
+        QCOMPARE(boxes.shown(), QStringList{QStringLiteral(
                                   "Can't move level data there! | Address must be between $101C9 and $1400B.")});
         QCOMPARE(boxes.icons.value(0), QMessageBox::Warning);
         QCOMPARE(readFile(demo_.imagePath), original_);
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(demo_.core->area().enemyCount(), enemies);
         QVERIFY(readFile(demo_.imagePath) != original_);
         QCOMPARE(readFile(demo_.imagePath + QStringLiteral(".bak")), original_);
-        for (const QString& text : boxes.shown)
+        for (const QString& text : boxes.shown())
             QVERIFY2(!text.startsWith(QStringLiteral("Can't")), qPrintable(text));
     }
 
@@ -144,7 +144,7 @@ private slots:
             prompt->accept();
         });
         demo_.window->mainMenu()->action(Command::LvlDump)->trigger();
-        QCOMPARE(boxes.shown, QStringList{QStringLiteral("Dump level data | Dump done.")});
+        QCOMPARE(boxes.shown(), QStringList{QStringLiteral("Dump level data | Dump done.")});
         QCOMPARE(QFileInfo(dump).size(), qint64(16384));
 
         // A cancelled prompt does nothing; a missing file is refused without
@@ -161,9 +161,9 @@ private slots:
             prompt->accept();
         });
         demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
-        QCOMPARE(boxes.shown.value(1),
+        QCOMPARE(boxes.shown().value(1),
                  QStringLiteral("Error! | Dump file (") + missing + QStringLiteral(") is either empty or doesn't exist."));
-        QCOMPARE(boxes.shown.size(), 2);
+        QCOMPARE(boxes.shown().size(), 2);
         QCOMPARE(demo_.core->area().objCount(), 0);
         QVERIFY(!QFile::exists(missing));
 
@@ -172,7 +172,7 @@ private slots:
             prompt->accept();
         });
         demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
-        QCOMPARE(boxes.shown.value(2), QStringLiteral("Dump level data | Level data insertion done."));
+        QCOMPARE(boxes.shown().value(2), QStringLiteral("Dump level data | Level data insertion done."));
         QVERIFY(demo_.core->area().objCount() > 0); // reloaded
         QCOMPARE(readFile(demo_.imagePath), original_);
     }
@@ -191,7 +191,7 @@ private slots:
             prompt->accept();
         });
         demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
-        QCOMPARE(boxes.shown, QStringList{QStringLiteral("Error! | The image ") + demo_.imagePath +
+        QCOMPARE(boxes.shown(), QStringList{QStringLiteral("Error! | The image ") + demo_.imagePath +
                                           QStringLiteral(" is read-only.")});
     }
 

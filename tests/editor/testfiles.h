@@ -39,16 +39,22 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 titles << box->windowTitle();
                 texts << box->text();
-                shown << box->windowTitle() + QStringLiteral(" | ") + box->text();
                 icons << box->icon();
                 box->accept();
             }
         });
         timer_.start(5);
     }
+    // Each box as "TITLE | TEXT".
+    QStringList shown() const
+    {
+        QStringList boxes;
+        for (qsizetype i = 0; i < titles.size(); ++i)
+            boxes << titles[i] + QStringLiteral(" | ") + texts[i];
+        return boxes;
+    }
     QStringList titles;
     QStringList texts;
-    QStringList shown; // "TITLE | TEXT"
     QList<QMessageBox::Icon> icons;
 
 private:
