@@ -12,10 +12,13 @@ Picture pictureFromImage(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     Picture picture(rgb.width(), rgb.height());
+    // Row by row into the pixel store: every carried picture passes here at start-up.
+    std::uint32_t* pixels = picture.pixels().data();
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * picture.width();
         for (int x = 0; x < rgb.width(); ++x)
-            picture.setPixel(x, y, line[x] & 0xFFFFFFu);
+            row[x] = line[x] & 0xFFFFFFu;
     }
     return picture;
 }

@@ -1,4 +1,5 @@
 #include "imageopener.h"
+#include "startupprobe.h"
 
 #include "core/editorcore.h"
 #include "dialogs/splashwindow.h"
@@ -94,8 +95,10 @@ bool ImageOpener::run(const QString& givenPath)
                 splash->show();
                 splash->repaint();
                 QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                startupprobe::mark("splash shown");
             }
             failure = core_.openImage(path.toStdString(), reference.toStdString());
+            startupprobe::mark("image read, first area loaded");
         }
         if (!failure)
             return true;

@@ -46,8 +46,9 @@ QStringList toStringList(const std::vector<std::string>& lines)
     return list;
 }
 
-constexpr ChangeSet kEverything = Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits
-                                  | Change::Checks | Change::EditMode | Change::Commands;
+constexpr ChangeSet kEverythingButPicture = Change::Readouts | Change::Caption | Change::HeaderBits | Change::Checks
+                                            | Change::EditMode | Change::Commands;
+constexpr ChangeSet kEverything = kEverythingButPicture | Change::Picture;
 
 } // namespace
 
@@ -157,13 +158,16 @@ QPushButton* MainWindow::button(Command command) const
 bool MainWindow::startUp(const QString& imagePath)
 {
     core_.readSettings(settingsPath_.toStdString());
+    // The zoom is known before the area is drawn, so the drawn area is
+    // converted for the view once, at the zoom it is shown at.
+    view_->setZoom(core_.zoom());
+    menu_->setZoomChecked(core_.zoom());
     ImageOpener opener(core_, isVisible() ? this : nullptr, splashPicture_);
     if (!opener.run(imagePath))
         return false;
     started_ = true;
-    view_->setZoom(core_.zoom());
-    menu_->setZoomChecked(core_.zoom());
-    showChanges(kEverything);
+    const QSize shown = QSize(LevelView::kPictureWidth, LevelView::kPictureHeight) * view_->zoom();
+    showChanges(view_->picture().size() == shown ? kEverythingButPicture : kEverything);
     fitToContents();
     return true;
 }

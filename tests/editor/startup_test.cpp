@@ -1,16 +1,21 @@
+#include "testfiles.h"
 #include "widgettests.h"
 
 #include "editor/carriedart.h"
 #include "editor/imageopener.h"
+#include "editor/levelview.h"
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
 
+#include "assets/imageconversion.h"
 #include "core/editorcore.h"
 #include "romdata/demo/demoimage.h"
 
 #include <QAction>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -170,6 +175,57 @@ private slots:
         QCOMPARE(core_->currentArea(), 10);
         QCOMPARE(core_->view().pageView, 1);
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Quorl editor -- Area 0A -- ")));
+    }
+
+    void reloadThatCannotReadTheImageStillShowsTheAreaAtTheNewZoom()
+    {
+        QVERIFY(window_->startUp(inesPath_));
+        QCOMPARE(window_->levelView()->picture().size(), QSize(512, 480));
+        QFile settings(settingsPath_);
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write("[Options]\nZoom= 3\n");
+        settings.close();
+        QVERIFY(QFile::remove(inesPath_));
+
+        MessageCatcher messages;
+        window_->mainMenu()->action(Command::lreload)->trigger();
+        QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(window_->levelView()->zoom(), 3);
+        QCOMPARE(window_->levelView()->picture(), assets::imageFromPicture(core_->viewPicture(), 3));
+    }
+
+    // The timing run of scripts/bench: the program itself, offscreen, lists
+    // its start-up steps in order at the first paint and quits on its own,
+    // leaving the image as it was.
+    void startupReportListsTheStepsAndQuitsAtTheFirstPaint()
+    {
+        const QByteArray image = widgettests::readFile(inesPath_);
+        QProcess editor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_->path());
+        environment.insert(QStringLiteral("QUORLED_STARTUP_REPORT"), QStringLiteral("1"));
+        editor.setProcessEnvironment(environment);
+        editor.start(QStringLiteral(QUORLED_EDITOR_PATH), {inesPath_});
+        QVERIFY(editor.waitForFinished(120000));
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 0);
+
+        const QString report = QString::fromUtf8(editor.readAllStandardError());
+        qsizetype at = 0;
+        for (const char* step : {"libraries loaded", "application object", "pictures decoded", "main window built",
+                                 "image read, first area loaded", "window filled", "window shown",
+                                 "level view painted"}) {
+            const qsizetype found = report.indexOf(QLatin1String(step), at);
+            QVERIFY2(found >= 0, qPrintable(QStringLiteral("missing or out of order: %1\n%2").arg(QLatin1String(step), report)));
+            at = found;
+        }
+        const QRegularExpressionMatch total =
+            QRegularExpression(QStringLiteral("^first paint ([0-9]+\\.[0-9]) ms$"), QRegularExpression::MultilineOption)
+                .match(report);
+        QVERIFY2(total.hasMatch() && total.capturedStart() > at, qPrintable(report));
+        QVERIFY(total.captured(1).toDouble() > 0);
+        QCOMPARE(widgettests::readFile(inesPath_), image);
     }
 
 private:
