@@ -7,9 +7,6 @@
 #include <QImage>
 #include <QString>
 
-#include <future>
-#include <utility>
-
 namespace quorled::assets {
 
 Picture loadArtwork(const std::string& name)
@@ -24,35 +21,14 @@ Picture loadArtwork(const std::string& name)
 Artwork Artwork::load()
 {
     Artwork artwork;
-    // Each carried file and the picture it fills.
-    const std::array<std::pair<const char*, Picture*>, 12> files = {{
-        {"scenery0.png", &artwork.scenery[0]},
-        {"scenery1.png", &artwork.scenery[1]},
-        {"scenery3.png", &artwork.scenery[2]},
-        {"scenery6.png", &artwork.scenery[3]},
-        {"worksheet-labels.png", &artwork.labels},
-        {"enemies0.png", &artwork.enemies[0]},
-        {"enemies1.png", &artwork.enemies[1]},
-        {"enemies2.png", &artwork.enemies[2]},
-        {"enemies3.png", &artwork.enemies[3]},
-        {"enemymask.png", &artwork.enemyMask},
-        {"masterpalette.png", &artwork.masterPalette},
-        {"characters.png", &artwork.characters},
-    }};
-    // Decoding is most of the work before the window appears, so a second
-    // thread decodes every other file; a failure on either thread is thrown here.
-    auto decodeEveryOther = [&files](std::size_t first) {
-        for (std::size_t i = first; i < files.size(); i += 2)
-            *files[i].second = loadArtwork(files[i].first);
-    };
-    std::future<void> odd = std::async(std::launch::async, decodeEveryOther, std::size_t(1));
-    try {
-        decodeEveryOther(0);
-    } catch (...) {
-        odd.wait();
-        throw;
-    }
-    odd.get();
+    artwork.scenery = {loadArtwork("scenery0.png"), loadArtwork("scenery1.png"), loadArtwork("scenery3.png"),
+                       loadArtwork("scenery6.png")};
+    artwork.labels = loadArtwork("worksheet-labels.png");
+    for (int set = 0; set < 4; ++set)
+        artwork.enemies[static_cast<std::size_t>(set)] = loadArtwork("enemies" + std::to_string(set) + ".png");
+    artwork.enemyMask = loadArtwork("enemymask.png");
+    artwork.masterPalette = loadArtwork("masterpalette.png");
+    artwork.characters = loadArtwork("characters.png");
     return artwork;
 }
 
