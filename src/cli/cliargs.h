@@ -14,7 +14,7 @@ public:
 };
 
 // The words after the command name: positional arguments in order, and
-// options "--name" or "--name VALUE".
+// options "--name", "--name VALUE" or a short one such as "-o VALUE".
 class CliArgs {
 public:
     // `valued` lists the options that take a value, `flags` those that don't.
