@@ -151,6 +151,20 @@ TEST_F(WriteOutputTest, OutputFileMustBeNew)
     EXPECT_EQ(run(words({"save", "IMAGE", "1", "-o"})), 2);
 }
 
+// A read-only image is refused in place but can be written to a new file.
+TEST_F(WriteOutputTest, ReadOnlyImageGoesToANewFile)
+{
+    fs::permissions(image, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::vector<std::string> call = words({"set", "IMAGE", "lives", "0", "7"});
+    EXPECT_EQ(run(call), 1);
+    EXPECT_NE(err.str().find("read-only"), std::string::npos) << err.str();
+    std::vector<std::string> toFile = call;
+    toFile.insert(toFile.end(), {"-o", path("copy.nes")});
+    EXPECT_EQ(run(toFile), 0) << err.str();
+    EXPECT_EQ(readWholeFile(image), original);
+    EXPECT_NE(readWholeFile(path("copy.nes")), original);
+}
+
 // The commands that write other files say which file and write none.
 TEST_F(WriteOutputTest, DryRunOfDemoAndRenderWritesNoFile)
 {
