@@ -148,7 +148,9 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     for (QAction* action : window_->menuBar()->actions())
         top << action->text();
     QCOMPARE(top, QStringList({QStringLiteral("&Levels"), QStringLiteral("&Edit"), QStringLiteral("&Options"), QStringLiteral("O&bjects"),
-                               QStringLiteral("O&ther"), QStringLiteral("&About")}));
+                               QStringLiteral("O&ther"), QStringLiteral("&Window"), QStringLiteral("&About")}));
+    QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Window"))),
+             QStringList({QStringLiteral("&Types"), QStringLiteral("&Properties")}));
 
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
              QStringList({"Select &area\tCtrl+A", "-", "&Level info\tCtrl+L", "Edit &header\tCtrl+H", "-",
