@@ -2,12 +2,27 @@
 
 #include "core/windowplacement.h"
 
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quorled {
+
+namespace {
+
+// Keys go on to the window, which hands them to the editor: the stage must
+// not take the arrows and page keys for scrolling itself.
+class StageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
+} // namespace
 
 QScrollArea* makeStageArea(QWidget* view, QWidget* parent)
 {
@@ -16,7 +31,8 @@ QScrollArea* makeStageArea(QWidget* view, QWidget* parent)
     auto* layout = new QVBoxLayout(stage);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(view, 0, Qt::AlignCenter);
-    auto* area = new QScrollArea(parent);
+    auto* area = new StageScrollArea(parent);
+    area->setFocusPolicy(Qt::NoFocus);
     area->setObjectName(QStringLiteral("stageArea"));
     area->setWidget(stage);
     area->setWidgetResizable(true);
