@@ -21,9 +21,6 @@ Workbench::Workbench(EditorCore& core, QMainWindow& window) : QObject(&window), 
     properties_ = new PropertiesDock(core_, &window_);
     window_.addDockWidget(Qt::RightDockWidgetArea, properties_);
     window_.addDockWidget(Qt::RightDockWidgetArea, galleries_);
-    // Stacked as tabs, so the docks take one column beside the view.
-    window_.tabifyDockWidget(properties_, galleries_);
-    galleries_->raise();
 
     // Before "&About", the last menu, as windows menus usually stand.
     const QList<QAction*> menus = window_.menuBar()->actions();
