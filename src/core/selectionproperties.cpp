@@ -53,8 +53,10 @@ std::optional<Limits> objectLimits(const AreaModel& area, int index, Field field
     case Field::Type:
         return object.special ? std::nullopt : std::optional<Limits>(Limits{0, kByteLimit, {}});
     case Field::X:
+        // In a vertical area a special object's X is its kind alone, not a
+        // place: the panel leaves it alone rather than turn it into another kind.
         if (vertical)
-            return Limits{0, kLastVerticalColumn, {}};
+            return object.special ? std::nullopt : std::optional<Limits>(Limits{0, kLastVerticalColumn, {}});
         if (object.special) { // moved a page at a time, its kind kept (kinds 0 and 1 swap)
             const int lowest = kind <= kKindGroundSettingB ? 0 : kind;
             return Limits{lowest, 240 + std::max(kind, kKindGroundSettingB), kind};

@@ -89,6 +89,12 @@ void PropertiesDock::showValues()
 {
     const bool image = core_.hasImage();
     const int mode = image ? core_.editMode() : 0;
+    // A refusal is about the item it was typed for.
+    const std::array<int, 3> selection{mode, image ? core_.area().selectedObject : 0,
+                                       image ? core_.area().selectedEnemy : 0};
+    if (selection != shown_)
+        message_->clear();
+    shown_ = selection;
     if (image) {
         const ReadoutTexts& texts = core_.readouts();
         heading_->setText(QString::fromStdString(mode == 1 ? texts.enemyNumber + "  " + texts.enemyName

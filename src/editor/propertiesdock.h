@@ -40,6 +40,7 @@ private:
     QLabel* heading_ = nullptr;
     QLabel* message_ = nullptr;
     std::array<QLineEdit*, SelectionProperties::kFields.size()> fields_{};
+    std::array<int, 3> shown_{-1, -1, -1}; // edit mode and selection the fields show
 };
 
 } // namespace quorled

@@ -133,6 +133,7 @@ TEST(SelectionLimits, FollowTheKeys)
         {"no type on a special object", special(5), 0, Field::Type, std::nullopt},
         {"special X keeps its kind", special(5), 0, Field::X, std::pair{5, 245}},
         {"kinds 0 and 1 swap", special(1), 0, Field::X, std::pair{0, 241}},
+        {"a vertical special object's X is its kind", verticalArea({specialObject(6, 0, 3)}), 0, Field::X, std::nullopt},
         {"row keys swap kind 0", special(0), 0, Field::Y, std::nullopt},
         {"kind 5 has two parameters", special(5), 0, Field::SecondParameter, std::pair{0, 255}},
         {"kind 6 has one", special(6), 0, Field::SecondParameter, std::nullopt},

@@ -157,6 +157,15 @@ private slots:
         QCOMPARE(core.document().undoName(), std::string("Change object"));
         demo_.window->mainMenu()->action(Command::editUndo)->trigger();
         QCOMPARE(dock->field(Field::Type)->text(), QString::fromStdString(SelectionProperties::text(core.area().object(s).type)));
+
+        // A refusal stays until another item is selected.
+        typeInto(dock->field(Field::X), QStringLiteral("?"));
+        QVERIFY(!dock->message()->text().isEmpty());
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Space);
+        QCOMPARE(core.editMode(), 1);
+        QVERIFY(dock->message()->text().isEmpty());
+        QCOMPARE(dock->field(Field::Type)->text(), QString::fromStdString(SelectionProperties::text(core.area().enemy(core.area().selectedEnemy).type)));
+        QVERIFY(!dock->field(Field::Layer)->isEnabled());
     }
 
     void wheelScrollsOneCellPerNotch()
