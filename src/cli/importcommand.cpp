@@ -21,7 +21,10 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     const int area = parseAreaNumber(args.positional(1));
     const std::string& fileName = args.positional(2);
     const JsonValue document = readJsonFile(fileName);
+    ImageWriter writer(args.positional(0), args);
     ImageSession session = ImageSession::open(args.positional(0), args);
+    // Worked out in memory; the writer alone writes the file.
+    session.image = RomImage::fromBytes(session.image.bytes());
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     applyAreaJson(document, model, fileName);
     ViewPosition view;
@@ -31,12 +34,11 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
         RelocatingSave relocated = saveWithRelocation(session.image, session.directory, model, view);
         result = relocated.result;
         moves = relocated.moves;
-        throwIfRefused(result);
-        session.image.commit(); // the move and the save in one write
     } else {
         result = saveArea(session.image, session.directory, session.kind, model, view);
-        throwIfRefused(result);
     }
+    throwIfRefused(result);
+    writer.commitCopy(session.image); // a move and the save in one write
     for (const std::string& move : moves)
         out << "Moved " << move << "\n";
     out << "Area " << hex2(area) << " imported from " << fileName << ": ";

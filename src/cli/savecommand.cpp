@@ -14,11 +14,15 @@ int runSave(const std::vector<std::string>& words, std::ostream& out)
     const CliArgs args(words, {"--reference"}, {});
     args.expectPositionals(2);
     const int area = parseAreaNumber(args.positional(1));
+    ImageWriter writer(args.positional(0), args);
     ImageSession session = ImageSession::open(args.positional(0), args);
+    // Worked out in memory; the writer alone writes the file.
+    session.image = RomImage::fromBytes(session.image.bytes());
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     ViewPosition view;
     const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
     throwIfRefused(result);
+    writer.commitCopy(session.image);
     out << "Area " << hex2(area) << " saved: ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "imagesession.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
 #include "romdata/imagekind.h"
@@ -59,7 +60,8 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
     if (kind != ImageKind::Ines)
         throw ImageError("The image " + path + " is not an iNES image: palettes are edited in iNES images only, "
                          "so nothing was written.");
-    RomImage image = RomImage::openChecked(path, kind);
+    ImageWriter writer(path, args);
+    RomImage image = openImageFile(path, kind, args);
     PaletteTables tables = readPaletteTable(image);
     auto& row = enemy ? tables.enemyPalettes[static_cast<std::size_t>(4 * world + palette)]
                       : tables.levelPalettes[static_cast<std::size_t>(8 * world + palette)];
@@ -71,7 +73,7 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
     for (long offset = kPaletteTableStart; offset <= kPaletteTableEnd; ++offset)
         if (before[static_cast<std::size_t>(offset)] != image.read(offset))
             changed.push_back(offset);
-    image.commit();
+    writer.commit(image);
     out << "World " << world + 1 << " " << which << " palette " << palette << " slot " << slot << " set to "
         << hex2(colour) << ": ";
     printChangedOffsets(changed, out);

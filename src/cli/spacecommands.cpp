@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "imagesession.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
@@ -15,12 +16,12 @@ namespace quorled::cli {
 namespace {
 
 // The space tools work on the iNES layout only.
-RomImage openInes(const std::string& path, const char* command)
+RomImage openInes(const std::string& path, const char* command, const CliArgs& args)
 {
     if (imageKindFromFileName(path) != ImageKind::Ines)
         throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + path +
                          " hold other data.");
-    return RomImage::openChecked(path, ImageKind::Ines);
+    return openImageFile(path, ImageKind::Ines, args);
 }
 
 } // namespace
@@ -30,7 +31,7 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
-    const RomImage image = openInes(args.positional(0), "free");
+    const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
     const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
     const bool json = args.flag("--json");
@@ -75,11 +76,12 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
         throw ImageError(moveRefusedTitle(request.what) + " " + moveRangeMessage());
     request.target = *target;
 
-    RomImage image = openInes(args.positional(0), "move");
+    ImageWriter writer(args.positional(0), args);
+    RomImage image = openInes(args.positional(0), "move", args);
     const MoveResult result = moveData(image, request);
     if (result.refusal)
         throw ImageError(result.refusal->title + " " + result.refusal->text);
-    image.commit();
+    writer.commit(image);
 
     out << "Area " << hex2(area) << " " << which << " data";
     if (request.option == MoveOption::PointersOnly) {
@@ -104,7 +106,7 @@ int runDump(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {});
     args.expectPositionals(2);
-    const RomImage image = openInes(args.positional(0), "dump");
+    const RomImage image = openInes(args.positional(0), "dump", args);
     try {
         writeLevelDump(image, args.positional(1));
     } catch (const ImageError& error) {
@@ -119,7 +121,8 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {});
     args.expectPositionals(2);
-    RomImage image = openInes(args.positional(0), "insert");
+    ImageWriter writer(args.positional(0), args);
+    RomImage image = openInes(args.positional(0), "insert", args);
     std::vector<std::uint8_t> block;
     try {
         block = readLevelDump(args.positional(0), args.positional(1));
@@ -129,7 +132,7 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
     const RomImage before = image;
     insertLevelBlock(image, block);
     const std::vector<int> spoilt = areasNoLongerClean(before, image);
-    image.commit();
+    writer.commit(image);
     out << "Level data insertion done.\n";
     if (!spoilt.empty()) {
         out << "These areas no longer load cleanly:";

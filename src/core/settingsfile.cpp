@@ -2,9 +2,11 @@
 
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace quorled {
 
@@ -67,7 +69,7 @@ SettingsFile SettingsFile::fromText(const std::string& text)
 SettingsFile SettingsFile::load(const std::string& path)
 {
     try {
-        const std::vector<std::uint8_t> bytes = readWholeFile(path);
+        const std::vector<std::uint8_t> bytes = readWholeFile(path, {kTextFileLimit.bytes, "a settings file"});
         return fromText(std::string(bytes.begin(), bytes.end()));
     } catch (const ImageError&) {
         return SettingsFile{};
@@ -145,8 +147,21 @@ std::string SettingsFile::text() const
 
 void SettingsFile::save(const std::string& path) const
 {
+    if (isReadOnlyFile(path))
+        throw ImageError("The settings file " + shownName(path) + " is read-only, so the settings were not saved.");
     const std::string contents = text();
     writeWholeFile(path, std::vector<std::uint8_t>(contents.begin(), contents.end()));
+}
+
+std::string settingsFilePath()
+{
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome && configHome[0] == '/')
+        return std::string(configHome) + "/Quorled.ini";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] != '\0')
+        return std::string(home) + "/.config/Quorled.ini";
+    return {};
 }
 
 } // namespace quorled

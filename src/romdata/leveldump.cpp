@@ -41,15 +41,6 @@ std::string proposedDumpName(const std::string& romFileName)
     return stem + ".qlv";
 }
 
-bool sameFileOnDisk(const std::string& a, const std::string& b)
-{
-    struct stat first {};
-    struct stat second {};
-    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0)
-        return false;
-    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 void writeLevelDump(const RomImage& image, const std::string& dumpPath)
 {
     if (sameFileOnDisk(image.path(), dumpPath))
@@ -83,7 +74,7 @@ std::vector<std::uint8_t> readLevelDump(const std::string& romPath, const std::s
         throw ImageError("Dump file (" + dumpPath + ") is not a plain file.");
     if (info.st_size == 0)
         throw ImageError(missing);
-    std::vector<std::uint8_t> block = readWholeFile(dumpPath);
+    std::vector<std::uint8_t> block = readWholeFile(dumpPath, {static_cast<std::size_t>(kLevelDumpSize) + 1, "a level dump"});
     if (block.empty())
         throw ImageError(missing);
     if (static_cast<long>(block.size()) != kLevelDumpSize)

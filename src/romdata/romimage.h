@@ -17,6 +17,8 @@ public:
     // Reads the file. Throws ImageError naming the file and the reason when it
     // is missing, a folder, unreadable or empty.
     static RomImage open(const std::string& path);
+    // Like open, refusing a file longer than maximumLength bytes.
+    static RomImage open(const std::string& path, long maximumLength);
     // Like open, and refuses a file too short for the tables of its kind.
     static RomImage openChecked(const std::string& path, ImageKind kind);
     // An image held in memory only (tests, the demo builder).
