@@ -5,6 +5,8 @@
 #include "romdata/imageerror.h"
 #include "romdata/shownname.h"
 
+#include <cstdlib>
+
 namespace quorled::cli {
 
 RomImage openImageFile(const std::string& path, ImageKind kind, const CliArgs& args)
@@ -44,7 +46,11 @@ const std::string& refusedIfReadOnly(const std::string& path)
 
 ImageWriter::ImageWriter(const std::string& path, const CliArgs& args) : path_(path), lock_(refusedIfReadOnly(path))
 {
-    const std::string settings = settingsFilePath();
+    const auto environment = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    const std::string settings = settingsFilePath(environment("XDG_CONFIG_HOME"), environment("HOME"));
     const bool settingsKeepBackup = settings.empty() || EditorSettings::read(SettingsFile::load(settings)).keepBackup;
     guard_.setBackupEnabled(settingsKeepBackup && !args.flag("--no-backup"));
 }

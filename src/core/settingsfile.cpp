@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 namespace quorled {
 
@@ -151,17 +150,6 @@ void SettingsFile::save(const std::string& path) const
         throw ImageError("The settings file " + shownName(path) + " is read-only, so the settings were not saved.");
     const std::string contents = text();
     writeWholeFile(path, std::vector<std::uint8_t>(contents.begin(), contents.end()));
-}
-
-std::string settingsFilePath()
-{
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome && configHome[0] == '/')
-        return std::string(configHome) + "/Quorled.ini";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] != '\0')
-        return std::string(home) + "/.config/Quorled.ini";
-    return {};
 }
 
 } // namespace quorled

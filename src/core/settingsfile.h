@@ -45,9 +45,4 @@ private:
     bool crlf_ = false;
 };
 
-// Where the settings file lies: $XDG_CONFIG_HOME/Quorled.ini when that is an
-// absolute path, else ~/.config/Quorled.ini (the editor's rule, for
-// quorled-cli); empty when neither is known.
-std::string settingsFilePath();
-
 } // namespace quorled
