@@ -4,6 +4,7 @@
 #include "romdata/demo/demoimage.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <filesystem>
 
@@ -24,7 +25,7 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
     std::error_code error;
     const auto type = std::filesystem::symlink_status(path, error).type();
     if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none)
-        throw ImageError("The file " + path + " already exists; demo writes only a new file and left it as it was.");
+        throw ImageError("The file " + shownName(path) + " already exists; demo writes only a new file and left it as it was.");
     const auto bytes = buildDemoImage(kind);
     writeWholeFile(path, bytes);
     out << "Wrote the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size() << " bytes).\n";

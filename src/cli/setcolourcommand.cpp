@@ -8,6 +8,7 @@
 #include "romdata/palettetables.h"
 #include "romdata/romimage.h"
 #include "savereport.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -58,7 +59,7 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
 
     const ImageKind kind = imageKindFromFileName(path);
     if (kind != ImageKind::Ines)
-        throw ImageError("The image " + path + " is not an iNES image: palettes are edited in iNES images only, "
+        throw ImageError("The image " + shownName(path) + " is not an iNES image: palettes are edited in iNES images only, "
                          "so nothing was written.");
     ImageWriter writer(path, args);
     RomImage image = openImageFile(path, kind, args);

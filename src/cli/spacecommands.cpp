@@ -10,6 +10,7 @@
 #include "romdata/imageerror.h"
 #include "romdata/leveldump.h"
 #include "romdata/romimage.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -19,7 +20,7 @@ namespace {
 RomImage openInes(const std::string& path, const char* command, const CliArgs& args)
 {
     if (imageKindFromFileName(path) != ImageKind::Ines)
-        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + path +
+        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + shownName(path) +
                          " hold other data.");
     return openImageFile(path, ImageKind::Ines, args);
 }

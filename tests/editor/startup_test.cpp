@@ -7,6 +7,7 @@
 
 #include "core/editorcore.h"
 #include "romdata/demo/demoimage.h"
+#include "romdata/romlayout.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -212,6 +213,33 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
         QVERIFY(!QFile::exists(foreign + QStringLiteral(".bak")));
+    }
+
+    void manyDamagedAreasAreCountedWhenTheImageOpens()
+    {
+        {
+            MessageCatcher messages;
+            QVERIFY(window_->startUp(inesPath_));
+            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QStringLiteral("; "))));
+        }
+        // A compilation image cut after its tables, whose first 30 areas
+        // point past its end.
+        std::vector<std::uint8_t> bytes = buildDemoImage(ImageKind::Snes);
+        const RomLayout& layout = romLayout(ImageKind::Snes);
+        for (long area = 0; area < 30; ++area) {
+            bytes[static_cast<std::size_t>(layout.levelPointerLow + area)] = 0xFF;
+            bytes[static_cast<std::size_t>(layout.levelPointerHigh + area)] = 0xFF;
+        }
+        bytes.resize(static_cast<std::size_t>(minimumImageLength(ImageKind::Snes)));
+        const QString cut = dir_->filePath(QStringLiteral("cut.smc"));
+        writeBytes(cut, bytes);
+        MessageCatcher messages;
+        QVERIFY(window_->startUp(cut));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(QStringLiteral(" of the 210 areas of ") + cut +
+                                            QStringLiteral(" do not decode cleanly (more than 10)")),
+                 qPrintable(messages.texts[0]));
+        QVERIFY(messages.texts[0].startsWith(QStringLiteral("30 of the 210")));
     }
 
     void reloadWithCancelledPromptKeepsTheImageAndRereadsTheSettings()
