@@ -45,7 +45,9 @@ void printUsage(std::ostream& err)
            "a published iNES image of the game.\n"
            "TABLE is characters, enemies, enemies2, enemies3, powerups, levels-per-world, title-card or lives; "
            "ROW and VALUE (the stored byte, 0..255) as tables lists them. levels-per-world takes only bounds its "
-           "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n";
+           "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n"
+           "Every command takes --no-backup (write the image without making NAME.bak) and --force (work on a file "
+           "that does not start as an iNES image does).\n";
 }
 
 } // namespace
