@@ -14,9 +14,10 @@ public:
 };
 
 // The words after the command name: positional arguments in order, and
-// options "--name" or "--name VALUE". Every command also takes the common
-// flags: --force (work on a file that does not start as an image of its
-// kind does) and --no-backup (write the image without making NAME.bak).
+// options "--name", "--name VALUE" or a short one such as "-o VALUE". Every
+// command also takes the common flags: --force (work on a file that does
+// not start as an image of its kind does) and --no-backup (write the image
+// without making NAME.bak).
 class CliArgs {
 public:
     static const std::vector<std::string>& commonFlags();

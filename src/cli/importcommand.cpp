@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "areaimport.h"
+#include "imageoutput.h"
 #include "imagesession.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
@@ -16,15 +17,14 @@ namespace quorled::cli {
 // data that outgrew its room is first moved to the first free run that fits.
 int runImport(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--relocate"});
+    const CliArgs args(words, ImageOutput::withValued({"--reference"}), ImageOutput::withFlags({"--relocate"}));
     args.expectPositionals(3);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& fileName = args.positional(2);
     const JsonValue document = readJsonFile(fileName);
-    ImageWriter writer(args.positional(0), args);
+    ImageOutput output(args, args.positional(0));
     ImageSession session = ImageSession::open(args.positional(0), args);
-    // Worked out in memory; the writer alone writes the file.
-    session.image = RomImage::fromBytes(session.image.bytes());
+    output.take(session.image);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     applyAreaJson(document, model, fileName);
     ViewPosition view;
@@ -38,12 +38,13 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
         result = saveArea(session.image, session.directory, session.kind, model, view);
     }
     throwIfRefused(result);
-    writer.commitCopy(session.image); // a move and the save in one write
+    output.write(session.image); // with --relocate the move and the save in one write
     for (const std::string& move : moves)
         out << "Moved " << move << "\n";
     out << "Area " << hex2(area) << " imported from " << fileName << ": ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    output.report(out);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "imageoutput.h"
 #include "imagesession.h"
 
 #include "romdata/arealoader.h"
@@ -57,7 +58,8 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
 // Moves an area's level or enemy data with the rules of the move dialogs.
 int runMove(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {}, {"--pointers-only", "--copy", "--copy-erase"});
+    const CliArgs args(words, ImageOutput::withValued({}),
+                       ImageOutput::withFlags({"--pointers-only", "--copy", "--copy-erase"}));
     args.expectPositionals(4);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& which = args.positional(2);
@@ -77,12 +79,13 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
         throw ImageError(moveRefusedTitle(request.what) + " " + moveRangeMessage());
     request.target = *target;
 
-    ImageWriter writer(args.positional(0), args);
+    ImageOutput output(args, args.positional(0));
     RomImage image = openInes(args.positional(0), "move", args);
+    output.take(image);
     const MoveResult result = moveData(image, request);
     if (result.refusal)
         throw ImageError(result.refusal->title + " " + result.refusal->text);
-    writer.commit(image);
+    output.write(image);
 
     out << "Area " << hex2(area) << " " << which << " data";
     if (request.option == MoveOption::PointersOnly) {
@@ -99,6 +102,7 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
     }
     for (const int mended : result.mendedAreas)
         out << "The enemy data of area " << hex2(mended) << " now ends with the byte FF, so it loads as before.\n";
+    output.report(out);
     return 0;
 }
 
@@ -120,10 +124,11 @@ int runDump(const std::vector<std::string>& words, std::ostream& out)
 // Puts a level dump into an image.
 int runInsert(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
+    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(2);
-    ImageWriter writer(args.positional(0), args);
+    ImageOutput output(args, args.positional(0));
     RomImage image = openInes(args.positional(0), "insert", args);
+    output.take(image);
     std::vector<std::uint8_t> block;
     try {
         block = readLevelDump(args.positional(0), args.positional(1));
@@ -133,7 +138,7 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
     const RomImage before = image;
     insertLevelBlock(image, block);
     const std::vector<int> spoilt = areasNoLongerClean(before, image);
-    writer.commit(image);
+    output.write(image);
     out << "Level data insertion done.\n";
     if (!spoilt.empty()) {
         out << "These areas no longer load cleanly:";
@@ -141,6 +146,7 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
             out << (i ? ", " : " ") << hex2(spoilt[i]);
         out << ".\n";
     }
+    output.report(out);
     return 0;
 }
 

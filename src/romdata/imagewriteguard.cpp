@@ -70,7 +70,7 @@ void ImageWriteGuard::commit(RomImage& image)
 {
     if (!image.modified())
         return;
-    if (image.path().empty())
+    if (!image.hasFile())
         image.commit(); // refuses: there is no file
     prepareWrite(image.path());
     try {

@@ -41,6 +41,13 @@ RomImage RomImage::fromBytes(std::vector<std::uint8_t> bytes, std::string path)
     return image;
 }
 
+RomImage RomImage::inMemoryCopy(const RomImage& image)
+{
+    RomImage copy = fromBytes(image.bytes_, image.path_);
+    copy.inMemory_ = true;
+    return copy;
+}
+
 void RomImage::write(long offset, int value)
 {
     if (!contains(offset))
@@ -54,7 +61,7 @@ void RomImage::commit()
 {
     if (!modified_)
         return;
-    if (path_.empty())
+    if (!hasFile())
         throw ImageError("This image has no file to write to.");
     ImageWriteGuard::checkWritable(path_);
     writeWholeFile(path_, bytes_);
