@@ -34,7 +34,7 @@ CliArgs::CliArgs(const std::vector<std::string>& words, const std::vector<std::s
                 if (i + 1 >= words.size())
                     throw UsageError("option " + word + " needs a value");
                 values_.emplace_back(word, words[++i]);
-            } else if (contains(flags, word)) {
+            } else if (contains(flags, word) || contains(commonFlags(), word)) {
                 flags_.push_back(word);
             } else {
                 throw UsageError("unknown option " + word);
@@ -43,6 +43,12 @@ CliArgs::CliArgs(const std::vector<std::string>& words, const std::vector<std::s
             positional_.push_back(word);
         }
     }
+}
+
+const std::vector<std::string>& CliArgs::commonFlags()
+{
+    static const std::vector<std::string> flags = {"--force", "--no-backup"};
+    return flags;
 }
 
 const std::string& CliArgs::positional(std::size_t i) const { return positional_.at(i); }

@@ -50,7 +50,9 @@ void printUsage(std::ostream& err)
            "ROW and VALUE (the stored byte, 0..255) as tables lists them. levels-per-world takes only bounds its "
            "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n"
            "--dry-run tells what would change and writes nothing; -o OUT writes the result to the new file OUT "
-           "and leaves IMAGE as it was. COMMAND --help shows the usage of one command.\n";
+           "and leaves IMAGE as it was. COMMAND --help shows the usage of one command.\n"
+           "Every command takes --no-backup (write the image without making NAME.bak) and --force (work on a file "
+           "that does not start as an iNES image does).\n";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "romdata/demo/demoimage.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 

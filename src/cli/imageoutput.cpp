@@ -3,8 +3,8 @@
 #include "romdata/bytes.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
-#include "romdata/imagewriteguard.h"
 #include "romdata/romimage.h"
+#include "romdata/shownname.h"
 
 #include <filesystem>
 #include <system_error>
@@ -30,21 +30,24 @@ void refuseExistingFile(const std::string& path, const std::string& what)
     std::error_code error;
     const auto type = fs::symlink_status(path, error).type();
     if (type != fs::file_type::not_found && type != fs::file_type::none)
-        throw ImageError("The file " + path + " already exists; " + what +
+        throw ImageError("The file " + shownName(path) + " already exists; " + what +
                          " writes only a new file, so nothing was written.");
 }
 
 ImageOutput::ImageOutput(const CliArgs& args, const std::string& imagePath)
     : imagePath_(imagePath), outPath_(args.value("-o")), dryRun_(args.flag("--dry-run"))
 {
-    if (!outPath_)
+    if (!outPath_) {
+        if (!dryRun_)
+            writer_.emplace(imagePath_, args);
         return;
+    }
     if (outPath_->empty())
         throw UsageError("-o needs a file name");
     // By file identity: another name or a link for the image is the image.
     std::error_code error;
     if (fs::equivalent(*outPath_, imagePath_, error))
-        throw ImageError("The output file " + *outPath_ + " is the image " + imagePath_ +
+        throw ImageError("The output file " + shownName(*outPath_) + " is the image " + shownName(imagePath_) +
                          " itself; -o writes a new file and leaves the image alone, so nothing was written.");
     refuseExistingFile(*outPath_, "-o");
 }
@@ -52,11 +55,7 @@ ImageOutput::ImageOutput(const CliArgs& args, const std::string& imagePath)
 void ImageOutput::take(RomImage& image)
 {
     before_ = image.bytes();
-    if (!outPath_ && !dryRun_) {
-        ImageWriteGuard::checkWritable(imagePath_);
-        return;
-    }
-    image = RomImage::fromBytes(image.bytes());
+    image = RomImage::inMemoryCopy(image);
 }
 
 void ImageOutput::write(RomImage& image)
@@ -69,7 +68,7 @@ void ImageOutput::write(RomImage& image)
         writeWholeFile(*outPath_, image.bytes());
         return;
     }
-    image.commit();
+    writer_->commitCopy(image);
 }
 
 void ImageOutput::report(std::ostream& out) const

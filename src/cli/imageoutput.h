@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cliargs.h"
+#include "imagesession.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,6 +18,9 @@ namespace quorled::cli {
 // Where a command that changes an image puts the result: back into IMAGE
 // (the default), into a new file (-o OUT, IMAGE left alone), or nowhere
 // (--dry-run: it reports which bytes would change and writes nothing).
+// Back into IMAGE follows the editor's rules (ImageWriter): read-only
+// refused, the image locked from before it is read until it is written,
+// NAME.bak made just before the write.
 class ImageOutput {
 public:
     // `valued` and `flags` of the command with -o and --dry-run added.
@@ -24,14 +28,15 @@ public:
     static std::vector<std::string> withFlags(std::vector<std::string> flags);
 
     // Reads -o and --dry-run. Throws ImageError for an OUT that is the image
-    // itself or already exists, before anything is done.
+    // itself or already exists, before anything is done. Make it before the
+    // image is read.
     ImageOutput(const CliArgs& args, const std::string& imagePath);
 
     bool dryRun() const { return dryRun_; }
 
-    // Call on the image as opened, before it is changed: with -o or
-    // --dry-run it then has no file, so no step of the command can write
-    // IMAGE, and its bytes are kept for the report.
+    // Call on the image as opened, before it is changed: it then has no
+    // file, so no step of the command can write IMAGE, and its bytes are
+    // kept for the report.
     void take(RomImage& image);
     // Puts the changed image where it belongs (nothing for a dry run).
     // Throws ImageError when the file cannot be written; it is then as it
@@ -44,6 +49,7 @@ private:
     std::string imagePath_;
     std::optional<std::string> outPath_;
     bool dryRun_ = false;
+    std::optional<ImageWriter> writer_; // writing back into IMAGE
     std::vector<std::uint8_t> before_;
     std::vector<std::uint8_t> after_;
 };

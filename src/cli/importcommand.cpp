@@ -34,11 +34,10 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
         RelocatingSave relocated = saveWithRelocation(session.image, session.directory, model, view);
         result = relocated.result;
         moves = relocated.moves;
-        throwIfRefused(result);
     } else {
         result = saveArea(session.image, session.directory, session.kind, model, view);
-        throwIfRefused(result);
     }
+    throwIfRefused(result);
     output.write(session.image); // with --relocate the move and the save in one write
     for (const std::string& move : moves)
         out << "Moved " << move << "\n";

@@ -6,6 +6,7 @@
 #include "assets/imageconversion.h"
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
+#include "romdata/filestore.h"
 #include "view/graphics.h"
 #include "view/renderer.h"
 #include "view/viewstate.h"
@@ -46,6 +47,7 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
     args.expectPositionals(3);
     const int areaNumber = parseAreaNumber(args.positional(1));
     const std::string& outPath = args.positional(2);
+    refuseOutputOverImage(outPath, args.positional(0));
 
     ViewState view;
     view.groundView = parseGroundView(args.value("--ground").value_or("above"));

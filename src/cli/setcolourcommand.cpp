@@ -2,12 +2,14 @@
 
 #include "cliargs.h"
 #include "imageoutput.h"
+#include "imagesession.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
 #include "romdata/imagekind.h"
 #include "romdata/palettetables.h"
 #include "romdata/romimage.h"
 #include "savereport.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -58,10 +60,10 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
 
     const ImageKind kind = imageKindFromFileName(path);
     if (kind != ImageKind::Ines)
-        throw ImageError("The image " + path + " is not an iNES image: palettes are edited in iNES images only, "
+        throw ImageError("The image " + shownName(path) + " is not an iNES image: palettes are edited in iNES images only, "
                          "so nothing was written.");
     ImageOutput output(args, path);
-    RomImage image = RomImage::openChecked(path, kind);
+    RomImage image = openImageFile(path, kind, args);
     output.take(image);
     PaletteTables tables = readPaletteTable(image);
     auto& row = enemy ? tables.enemyPalettes[static_cast<std::size_t>(4 * world + palette)]

@@ -2,6 +2,7 @@
 
 #include "cliargs.h"
 #include "imageoutput.h"
+#include "imagesession.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
@@ -10,18 +11,19 @@
 #include "romdata/imageerror.h"
 #include "romdata/leveldump.h"
 #include "romdata/romimage.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
 namespace {
 
 // The space tools work on the iNES layout only.
-RomImage openInes(const std::string& path, const char* command)
+RomImage openInes(const std::string& path, const char* command, const CliArgs& args)
 {
     if (imageKindFromFileName(path) != ImageKind::Ines)
-        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + path +
+        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + shownName(path) +
                          " hold other data.");
-    return RomImage::openChecked(path, ImageKind::Ines);
+    return openImageFile(path, ImageKind::Ines, args);
 }
 
 } // namespace
@@ -31,7 +33,7 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
-    const RomImage image = openInes(args.positional(0), "free");
+    const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
     const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
     const bool json = args.flag("--json");
@@ -78,7 +80,7 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
     request.target = *target;
 
     ImageOutput output(args, args.positional(0));
-    RomImage image = openInes(args.positional(0), "move");
+    RomImage image = openInes(args.positional(0), "move", args);
     output.take(image);
     const MoveResult result = moveData(image, request);
     if (result.refusal)
@@ -109,7 +111,7 @@ int runDump(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {});
     args.expectPositionals(2);
-    const RomImage image = openInes(args.positional(0), "dump");
+    const RomImage image = openInes(args.positional(0), "dump", args);
     try {
         writeLevelDump(image, args.positional(1));
     } catch (const ImageError& error) {
@@ -125,7 +127,7 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
     const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(2);
     ImageOutput output(args, args.positional(0));
-    RomImage image = openInes(args.positional(0), "insert");
+    RomImage image = openInes(args.positional(0), "insert", args);
     output.take(image);
     std::vector<std::uint8_t> block;
     try {

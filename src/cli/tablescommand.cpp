@@ -5,6 +5,7 @@
 #include "imageoutput.h"
 #include "jsonwriter.h"
 #include "romdata/bytes.h"
+#include "imagesession.h"
 #include "romdata/romimage.h"
 
 #include <climits>
@@ -17,7 +18,7 @@ int runTables(const std::vector<std::string>& words, std::ostream& out)
     const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
     const ImageKind kind = imageKindFromFileName(args.positional(0));
-    const RomImage image = RomImage::openChecked(args.positional(0), kind);
+    const RomImage image = openImageFile(args.positional(0), kind, args);
     const std::vector<GameTable> tables = listGameTables(image, kind);
     if (args.flag("--json")) {
         out << "{\"tables\": [";
@@ -54,7 +55,7 @@ int runSet(const std::vector<std::string>& words, std::ostream& out)
     const int value = parseNumber(args.positional(3), "value", INT_MIN, INT_MAX);
     const ImageKind kind = imageKindFromFileName(path);
     ImageOutput output(args, path);
-    RomImage image = RomImage::openChecked(path, kind);
+    RomImage image = openImageFile(path, kind, args);
     output.take(image);
     const RomImage original = image;
     const long offset = setGameTableRow(image, kind, table, row, value);
