@@ -3,6 +3,7 @@
 
 #include "core/editorcore.h"
 #include "dialogs/splashwindow.h"
+#include "openchecks.h"
 #include "platform/lineprompt.h"
 #include "platform/messages.h"
 
@@ -85,6 +86,12 @@ bool ImageOpener::run(const QString& givenPath)
             }
         }
 
+        if (!openchecks::confirmForeignFile(parent_, path.toStdString(), promptTitle())) {
+            suggestion = path;
+            path.clear();
+            continue;
+        }
+
         std::optional<std::string> failure;
         {
             std::unique_ptr<SplashWindow> splash;
@@ -100,8 +107,10 @@ bool ImageOpener::run(const QString& givenPath)
             failure = core_.openImage(path.toStdString(), reference.toStdString());
             startupprobe::mark("image read, first area loaded");
         }
-        if (!failure)
+        if (!failure) {
+            openchecks::reportDamagedAreas(parent_, core_, promptTitle());
             return true;
+        }
 
         showMessage(parent_, QString::fromStdString(*failure), promptTitle(), MessageIcon::Warning);
         if (!reference.isEmpty()) {

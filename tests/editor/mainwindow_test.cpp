@@ -148,7 +148,9 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     for (QAction* action : window_->menuBar()->actions())
         top << action->text();
     QCOMPARE(top, QStringList({QStringLiteral("&Levels"), QStringLiteral("&Edit"), QStringLiteral("&Options"), QStringLiteral("O&bjects"),
-                               QStringLiteral("O&ther"), QStringLiteral("&About")}));
+                               QStringLiteral("O&ther"), QStringLiteral("&Window"), QStringLiteral("&About")}));
+    QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Window"))),
+             QStringList({QStringLiteral("&Types"), QStringLiteral("&Properties")}));
 
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
              QStringList({"Select &area\tCtrl+A", "-", "&Level info\tCtrl+L", "Edit &header\tCtrl+H", "-",
@@ -408,7 +410,10 @@ void MainWindowTest::shutDownWritesTheExactSettingsText()
                                 "4IniSaveSettings=-1\n"
                                 "5IniSaveSettings=-1\n"
                                 "6IniSaveSettings= 0\n";
-    QCOMPARE(readFile(settingsPath_), expected);
+    // The window's placement follows in a section of its own.
+    const QByteArray written = readFile(settingsPath_);
+    QCOMPARE(written.left(expected.size()), expected);
+    QVERIFY(written.mid(expected.size()).startsWith("[Window]\n"));
 }
 
 int quorled::widgettests::runMainWindowTests(int argc, char** argv)
