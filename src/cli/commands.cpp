@@ -30,6 +30,8 @@ const std::vector<Command>& commands()
         {"dump", "dump IMAGE FILE.qlv", runDump},
         {"insert", "insert IMAGE FILE.qlv", runInsert},
         {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR", runSetColour},
+        {"patch", "patch ORIGINAL EDITED OUT.ips|OUT.bps", runPatch},
+        {"apply", "apply IMAGE PATCH OUT", runApply},
     };
     return list;
 }
