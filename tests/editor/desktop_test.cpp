@@ -143,7 +143,7 @@ private slots:
         QTest::newRow("none found") << QString() << QString::fromStdString(PlayTest::noEmulatorMessage());
         QTest::newRow("not there") << QStringLiteral("/nonexistent/emu -f")
                                    << QString::fromStdString(PlayTest::notStartedMessage("/nonexistent/emu"));
-        QTest::newRow("an empty program") << QStringLiteral("\"\" -f")
+        QTest::newRow("an empty program") << QStringLiteral("\"\"")
                                           << QString::fromStdString(PlayTest::noEmulatorMessage());
     }
 
