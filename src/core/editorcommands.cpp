@@ -71,6 +71,9 @@ bool EditorCore::commandBuilt(Command command)
     case Command::LvlInsert:
     case Command::ChLvlWrl:
     case Command::Chcolor:
+    case Command::exportPatch:
+    case Command::testEmu:
+    case Command::emuCmd:
         return true;
     default:
         return false;

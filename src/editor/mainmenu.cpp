@@ -60,6 +60,9 @@ void MainMenu::buildLevels(QMenuBar* bar)
     add(m, Command::LvlDump, tr("&Dump level data ..."), QKeySequence(Qt::CTRL | Qt::Key_M));
     add(m, Command::LvlInsert, tr("&Insert level data ..."), QKeySequence(Qt::CTRL | Qt::Key_B));
     m->addSeparator();
+    add(m, Command::exportPatch, tr("Export &patch..."));
+    add(m, Command::testEmu, tr("&Test in emulator"), QKeySequence(Qt::Key_F9));
+    m->addSeparator();
     add(m, Command::lQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
@@ -100,6 +103,7 @@ void MainMenu::buildOptions(QMenuBar* bar)
     m->addSeparator();
     add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
     add(m, Command::askDiscard, tr("Ask before discarding unsaved edits"))->setCheckable(true);
+    add(m, Command::emuCmd, tr("&Emulator command..."));
     m->addSeparator();
 
     QMenu* ini = addSubmenu(m, tr("&INI file"), QStringLiteral("Ini"));

@@ -6,6 +6,7 @@
 #include "levelview.h"
 #include "mainmenu.h"
 #include "assets/imageconversion.h"
+#include "desktopcommands.h"
 #include "readoutpanel.h"
 #include "spacecommands.h"
 #include "stagearea.h"
@@ -295,7 +296,8 @@ void MainWindow::runCommand(Command command)
         if ((command == Command::movL || command == Command::movZ || command == Command::LvlInsert) &&
             core_.commandEnabled(command) && !confirmLeavingArea())
             break;
-        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_))
+        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
+            !runDesktopCommand(*this, core_, command, settingsPath_))
             core_.runCommand(command);
         break;
     }

@@ -155,12 +155,14 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
              QStringList({"Select &area\tCtrl+A", "-", "&Level info\tCtrl+L", "Edit &header\tCtrl+H", "-",
                           "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
-                          "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-", "&Quit\tCtrl+Q"}));
+                          "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-",
+                          "Export &patch...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));
     const QMenu* options = topMenu(*window_, QStringLiteral("&Options"));
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
                           "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects", "-",
-                          "Keep a &backup of the image", "Ask before discarding unsaved edits", "-",
+                          "Keep a &backup of the image", "Ask before discarding unsaved edits",
+                          "&Emulator command...", "-",
                           "&INI file >"}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
@@ -209,7 +211,8 @@ void MainWindowTest::everyItemIsOnForAnInesImage()
                       Command::DelAll, Command::addO, Command::addE, Command::seeF, Command::SSplash,
                       Command::AboutE, Command::ChChp, Command::ChWpn, Command::ChEnm2, Command::ChEnm3,
                       Command::ChPwrUp, Command::nlive, Command::ChTcdt, Command::movL, Command::movZ,
-                      Command::TFSpace, Command::LvlDump, Command::LvlInsert, Command::ChLvlWrl, Command::Chcolor})
+                      Command::TFSpace, Command::LvlDump, Command::LvlInsert, Command::ChLvlWrl, Command::Chcolor,
+                      Command::exportPatch, Command::testEmu, Command::emuCmd})
         QVERIFY2(window_->mainMenu()->action(c)->isEnabled(), qPrintable(window_->mainMenu()->action(c)->text()));
     for (Command c : {Command::lsave, Command::lrefresh, Command::lreload})
         QVERIFY(window_->button(c)->isEnabled());
