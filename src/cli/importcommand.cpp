@@ -7,6 +7,7 @@
 #include "romdata/bytes.h"
 #include "romdata/relocatingsave.h"
 #include "romdata/romimage.h"
+#include "romdata/roomuse.h"
 #include "savereport.h"
 
 namespace quorled::cli {
@@ -23,6 +24,7 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     const JsonValue document = readJsonFile(fileName);
     ImageSession session = ImageSession::open(args.positional(0), args);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    const auto room = findSaveRoom(session.image, session.directory, session.kind, model);
     applyAreaJson(document, model, fileName);
     ViewPosition view;
     std::vector<std::string> moves;
@@ -42,6 +44,7 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     out << "Area " << hex2(area) << " imported from " << fileName << ": ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    printSharedAreas(session.directory, area, room, result.changedOffsets, out);
     return 0;
 }
 

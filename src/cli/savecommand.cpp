@@ -4,6 +4,7 @@
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
+#include "romdata/roomuse.h"
 #include "savereport.h"
 
 namespace quorled::cli {
@@ -16,12 +17,14 @@ int runSave(const std::vector<std::string>& words, std::ostream& out)
     const int area = parseAreaNumber(args.positional(1));
     ImageSession session = ImageSession::open(args.positional(0), args);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    const auto room = findSaveRoom(session.image, session.directory, session.kind, model);
     ViewPosition view;
     const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
     throwIfRefused(result);
     out << "Area " << hex2(area) << " saved: ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    printSharedAreas(session.directory, area, room, result.changedOffsets, out);
     return 0;
 }
 
