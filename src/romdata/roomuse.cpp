@@ -57,8 +57,9 @@ std::vector<int> areasChangedWith(const AreaDirectory& directory, int area, cons
                                   const std::vector<long>& changedOffsets)
 {
     std::vector<int> areas;
-    for (const auto& [start, end] : {std::pair{room.levelStart, room.levelEnd}, std::pair{room.enemyStart, room.enemyEnd}}) {
-        for (const DataStart& other : dataStartingIn(directory, start, end - 1)) {
+    for (const auto& block : {std::pair{room.levelStart, room.levelEnd}, std::pair{room.enemyStart, room.enemyEnd}}) {
+        const long end = block.second;
+        for (const DataStart& other : dataStartingIn(directory, block.first, end - 1)) {
             if (other.area == area)
                 continue;
             // The other area reads from its own start on: only changes there
