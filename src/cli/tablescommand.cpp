@@ -2,7 +2,7 @@
 
 #include "cliargs.h"
 #include "core/gametables.h"
-#include "jsonwriter.h"
+#include "core/jsonwriter.h"
 #include "romdata/bytes.h"
 #include "romdata/imagewriteguard.h"
 #include "romdata/romimage.h"

@@ -31,6 +31,10 @@ public:
     // prepareWrite, then commits the image's changes (nothing when it has none).
     void commit(RomImage& image);
 
+    // Counts a file this run has just made as written, so that its first
+    // save makes no backup of it.
+    void markWritten(const std::string& path) { written_.insert(key(path)); }
+
     // Whether the run has already written (or prepared to write) the file.
     bool writtenInThisRun(const std::string& path) const;
 

@@ -1,0 +1,44 @@
+#include "coreedit.h"
+
+#include "editorcore.h"
+#include "imagecaption.h"
+
+namespace quorled {
+
+bool CoreEdit::step(EditorCore& core, const std::string& name, const Edit& edit)
+{
+    if (!core.hasImage())
+        return false;
+    core.beginEdit(name);
+    const std::optional<Notice> refusal = edit(core.area(), core.view_);
+    core.endEdit();
+    core.redraw(Change::EditMode);
+    if (refusal)
+        core.report(*refusal);
+    return !refusal;
+}
+
+void CoreEdit::fail(EditorCore& core, const std::string& message)
+{
+    core.message_ = message;
+    core.notify(Change::Message);
+}
+
+void CoreEdit::report(EditorCore& core, Notice notice) { core.report(std::move(notice)); }
+
+ImageWriteGuard& CoreEdit::writeGuard(EditorCore& core) { return core.writeGuard_; }
+
+void CoreEdit::continueWithFile(EditorCore& core, const std::string& path, std::optional<AreaModel> saved,
+                                std::optional<AreaRoom> room, const ViewState& view)
+{
+    core.romFileName_ = path;
+    if (saved)
+        core.document_.markSaved(std::move(*saved), room);
+    core.view_ = view;
+    core.status_ = "Saved the image as " + path;
+    core.caption_ = imageCaption(core.currentArea_, core.directory_, path);
+    applyLevelPalette(core.graphics_, core.area(), core.directory_.worldFirstArea, core.palettes_);
+    core.redraw(Change::Checks);
+}
+
+} // namespace quorled

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "notice.h"
+
+#include "romdata/areamodel.h"
+#include "romdata/arearoom.h"
+#include "romdata/imagewriteguard.h"
+#include "view/viewstate.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quorled {
+
+class EditorCore;
+
+// How the capability classes outside the core (clipboard, "Save image
+// as...") change it, so that the core need not grow a method for each: an
+// edit of the area as one undo step, and going on with a new image file.
+class CoreEdit {
+public:
+    using Edit = std::function<std::optional<Notice>(AreaModel&, ViewState&)>;
+
+    // Runs `edit` on the area and the view as one undo step called `name`
+    // and redraws. A refusal (the notice `edit` returns) is reported as the
+    // core's notice; `edit` must then have left the model as it was.
+    static bool step(EditorCore& core, const std::string& name, const Edit& edit);
+
+    // Reports a failure as the core's message (Change::Message), and a
+    // refusal as its notice (Change::Notice).
+    static void fail(EditorCore& core, const std::string& message);
+    static void report(EditorCore& core, Notice notice);
+
+    // The rules of the core's image writes, for a write to another file.
+    static ImageWriteGuard& writeGuard(EditorCore& core);
+
+    // After the area was written into a new file: the editor goes on with
+    // that file. `saved` is the area as the new file holds it (its room
+    // there in `room`), `view` the view after the save; the edit history
+    // stays. The caller has made the write count as the file's first.
+    static void continueWithFile(EditorCore& core, const std::string& path, std::optional<AreaModel> saved,
+                                 std::optional<AreaRoom> room, const ViewState& view);
+};
+
+} // namespace quorled
