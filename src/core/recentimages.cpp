@@ -41,8 +41,10 @@ void RecentImages::write(SettingsFile& file) const
 {
     std::vector<std::string> kept;
     std::copy_if(paths_.begin(), paths_.end(), std::back_inserter(kept), keepable);
+    // Keys past the list are emptied only where the file has them.
     for (std::size_t i = 0; i < kMax; ++i)
-        file.write(kSection, key(i), i < kept.size() ? kept[i] : std::string());
+        if (i < kept.size() || file.value(kSection, key(i)))
+            file.write(kSection, key(i), i < kept.size() ? kept[i] : std::string());
 }
 
 void RecentImages::add(const std::string& path)

@@ -8,6 +8,8 @@
 #include "assets/imageconversion.h"
 #include "readoutpanel.h"
 #include "spacecommands.h"
+#include "filecommands.h"
+#include "workbench.h"
 
 #include "core/editorcore.h"
 #include "romdata/roomuse.h"
@@ -61,6 +63,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     menu_ = new MainMenu(menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
+    workbench_ = new Workbench(core_, *this, settingsPath_);
 
     view_ = new LevelView(this);
     connect(view_, &LevelView::mousePressed, this,
@@ -161,6 +164,7 @@ bool MainWindow::startUp(const QString& imagePath)
     if (!opener.run(imagePath))
         return false;
     started_ = true;
+    workbench_->files().remember(QString::fromStdString(core_.romFileName()));
     view_->setZoom(core_.zoom());
     menu_->setZoomChecked(core_.zoom());
     showChanges(kEverything);
@@ -218,6 +222,7 @@ void MainWindow::showChanges(ChangeSet changes)
             showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
         }
     }
+    workbench_->showChanges(changes);
 }
 
 void MainWindow::showStatus()
@@ -293,7 +298,8 @@ void MainWindow::runCommand(Command command)
         if ((command == Command::movL || command == Command::movZ || command == Command::LvlInsert) &&
             core_.commandEnabled(command) && !confirmLeavingArea())
             break;
-        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_))
+        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
+            !workbench_->run(command))
             core_.runCommand(command);
         break;
     }

@@ -37,7 +37,9 @@ TEST(RecentImages, KeptInTheSettingsFileBesideItsOtherKeys)
     recent.write(file);
     EXPECT_EQ(file.read("Options", "Zoom"), "3");
     EXPECT_EQ(RecentImages::read(file).paths(), (Paths{"/new image.nes", "/old.nes", "/gone.nes"}));
-    EXPECT_EQ(file.value("Recent", "File4"), "");
+    EXPECT_EQ(file.value("Recent", "File4"), std::nullopt) << "no empty keys are added";
+    RecentImages::read(SettingsFile::fromText("[Recent]\nFile1=/a.nes\n")).write(file);
+    EXPECT_EQ(file.value("Recent", "File2"), "") << "a key past the list is emptied";
 
     // Gaps and repeats of a hand-edited file are dropped.
     const SettingsFile edited = SettingsFile::fromText("[recent]\nfile2=/x.nes\nFile3=/x.nes\nFile9=/y.nes\n");
