@@ -100,7 +100,11 @@ void FileCommands::remember(const QString& path)
 
 void FileCommands::fillRecentMenu()
 {
-    recentMenu_->clear();
+    // The item that opened an image may be running: its action goes later.
+    for (QAction* action : recentMenu_->actions()) {
+        recentMenu_->removeAction(action);
+        action->deleteLater();
+    }
     int n = 0;
     for (const std::string& name : recent_.paths()) {
         const QString path = QString::fromStdString(name);
