@@ -101,6 +101,7 @@ private slots:
         const int there = demo_.core->area().objCount();
         QTest::keyClick(demo_.window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(demo_.core->area().objCount(), there + 1);
+        QVERIFY2(!demo_.window->workbench()->mapWindow(), "only its own shortcut opens the map");
         const LevelObject& pasted = demo_.core->area().object(demo_.core->area().selectedObject);
         QCOMPARE(pasted.type, tree.type);
         QCOMPARE(pasted.x, tree.x);
