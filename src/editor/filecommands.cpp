@@ -85,8 +85,14 @@ bool FileCommands::openAsked(const QString& path)
 
 void FileCommands::remember(const QString& path)
 {
+    const std::vector<std::string> before = recent_.paths();
     recent_.add(absoluteName(path).toStdString());
+    // The same image as last time (the usual start) writes nothing.
+    if (recent_.paths() == before)
+        return;
     fillRecentMenu();
+    if (settingsPath_.isEmpty())
+        return; // no folder for the settings file: shut-down says so
     SettingsFile file = SettingsFile::load(settingsPath_.toStdString());
     recent_.write(file);
     try {
