@@ -9,7 +9,7 @@
 #include "readoutpanel.h"
 #include "spacecommands.h"
 #include "filecommands.h"
-#include "workbench.h"
+#include "workbenchcommands.h"
 
 #include "core/editorcore.h"
 #include "romdata/roomuse.h"
@@ -63,7 +63,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     menu_ = new MainMenu(menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
-    workbench_ = new Workbench(core_, *this, settingsPath_);
+    workbenchCommands_ = new WorkbenchCommands(core_, *this, settingsPath_);
 
     view_ = new LevelView(this);
     connect(view_, &LevelView::mousePressed, this,
@@ -164,7 +164,7 @@ bool MainWindow::startUp(const QString& imagePath)
     if (!opener.run(imagePath))
         return false;
     started_ = true;
-    workbench_->files().remember(QString::fromStdString(core_.romFileName()));
+    workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
     view_->setZoom(core_.zoom());
     menu_->setZoomChecked(core_.zoom());
     showChanges(kEverything);
@@ -222,7 +222,7 @@ void MainWindow::showChanges(ChangeSet changes)
             showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
         }
     }
-    workbench_->showChanges(changes);
+    workbenchCommands_->showChanges(changes);
 }
 
 void MainWindow::showStatus()
@@ -299,7 +299,7 @@ void MainWindow::runCommand(Command command)
             core_.commandEnabled(command) && !confirmLeavingArea())
             break;
         if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
-            !workbench_->run(command))
+            !workbenchCommands_->run(command))
             core_.runCommand(command);
         break;
     }

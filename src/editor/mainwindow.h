@@ -18,7 +18,7 @@ class HeaderPanel;
 class LevelView;
 class MainMenu;
 class ReadoutPanel;
-class Workbench;
+class WorkbenchCommands;
 
 // The main window `quorl`: the level view, the read-outs, the header panel,
 // the Save / Refresh / Reload buttons and the menu bar. It turns Qt events
@@ -39,7 +39,7 @@ public:
     ReadoutPanel* readoutPanel() const { return readouts_; }
     HeaderPanel* headerPanel() const { return header_; }
     MainMenu* mainMenu() const { return menu_; }
-    Workbench* workbench() const { return workbench_; }
+    WorkbenchCommands* workbenchCommands() const { return workbenchCommands_; }
     QPushButton* button(Command command) const;
     QLabel* roomMeter() const { return roomMeter_; }
     // Before leaving a changed area: asks "Save changes to area NN?" (unless
@@ -69,7 +69,7 @@ private:
     ReadoutPanel* readouts_ = nullptr;
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;
-    Workbench* workbench_ = nullptr;
+    WorkbenchCommands* workbenchCommands_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* refreshButton_ = nullptr;
     QPushButton* reloadButton_ = nullptr;

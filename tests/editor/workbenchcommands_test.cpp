@@ -9,7 +9,7 @@
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
-#include "editor/workbench.h"
+#include "editor/workbenchcommands.h"
 
 #include "core/editorcore.h"
 #include "core/keyediting.h"
@@ -54,7 +54,7 @@ bool isPng(const QString& path, QSize size)
 
 } // namespace
 
-class WorkbenchTest : public QObject {
+class WorkbenchCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void init()
@@ -101,7 +101,7 @@ private slots:
         const int there = demo_.core->area().objCount();
         QTest::keyClick(demo_.window.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(demo_.core->area().objCount(), there + 1);
-        QVERIFY2(!demo_.window->workbench()->mapWindow(), "only its own shortcut opens the map");
+        QVERIFY2(!demo_.window->workbenchCommands()->mapWindow(), "only its own shortcut opens the map");
         const LevelObject& pasted = demo_.core->area().object(demo_.core->area().selectedObject);
         QCOMPARE(pasted.type, tree.type);
         QCOMPARE(pasted.x, tree.x);
@@ -138,7 +138,7 @@ private slots:
     void mapClickAndDragScrollTheViewAndTheRectangleFollows()
     {
         demo_.window->mainMenu()->action(Command::lmap)->trigger();
-        AreaMapWindow* map = demo_.window->workbench()->mapWindow();
+        AreaMapWindow* map = demo_.window->workbenchCommands()->mapWindow();
         QVERIFY(map && map->isVisible());
         map->setZoomIndex(2); // 100%
         AreaMapCanvas* canvas = map->canvas();
@@ -177,7 +177,7 @@ private slots:
 
     void openRecentKeepsTheLastEightNewestFirst()
     {
-        FileCommands& files = demo_.window->workbench()->files();
+        FileCommands& files = demo_.window->workbenchCommands()->files();
         QStringList names;
         for (int i = 1; i <= 9; ++i) {
             names.prepend(demo_.dir->filePath(QStringLiteral("image%1.nes").arg(i)));
@@ -211,7 +211,7 @@ private slots:
     {
         QVERIFY(::chmod(demo_.imagePath.toLocal8Bit().constData(), 0444) == 0);
         chosenName = demo_.imagePath;
-        QVERIFY(demo_.window->workbench()->files().openImage(demo_.imagePath));
+        QVERIFY(demo_.window->workbenchCommands()->files().openImage(demo_.imagePath));
         QVERIFY(demo_.window->windowTitle().endsWith(QStringLiteral(" [read-only]")));
         QPushButton* save = demo_.window->button(Command::lsave);
         QVERIFY(!save->isEnabled());
@@ -245,10 +245,10 @@ private:
     DemoWindow demo_;
 };
 
-int quorled::widgettests::runWorkbenchTests(int argc, char** argv)
+int quorled::widgettests::runWorkbenchCommandTests(int argc, char** argv)
 {
-    WorkbenchTest test;
+    WorkbenchCommandsTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "workbench_test.moc"
+#include "workbenchcommands_test.moc"

@@ -16,10 +16,10 @@ class MainWindow;
 // The main window's commands beyond the original ones: the clipboard, the
 // area map window and the image files (open, recent, save as, export). The
 // window hands them their commands and every change the core reports.
-class Workbench : public QObject {
+class WorkbenchCommands : public QObject {
     Q_OBJECT
 public:
-    Workbench(EditorCore& core, MainWindow& window, const QString& settingsPath);
+    WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath);
 
     // Runs a workbench command; false for any other.
     bool run(Command command);

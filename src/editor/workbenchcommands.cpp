@@ -1,4 +1,4 @@
-#include "workbench.h"
+#include "workbenchcommands.h"
 
 #include "areamapwindow.h"
 #include "filecommands.h"
@@ -17,13 +17,13 @@
 
 namespace quorled {
 
-Workbench::Workbench(EditorCore& core, MainWindow& window, const QString& settingsPath)
+WorkbenchCommands::WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath)
     : QObject(&window), core_(core), window_(window),
       files_(new FileCommands(core, window, window.mainMenu()->recentMenu(), settingsPath))
 {
 }
 
-bool Workbench::run(Command command)
+bool WorkbenchCommands::run(Command command)
 {
     switch (command) {
     case Command::editCut:
@@ -39,7 +39,7 @@ bool Workbench::run(Command command)
     }
 }
 
-void Workbench::runClipboard(Command command)
+void WorkbenchCommands::runClipboard(Command command)
 {
     // The system clipboard: items go between areas and between editors.
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -53,7 +53,7 @@ void Workbench::runClipboard(Command command)
         clipboard->setText(QString::fromStdString(*text));
 }
 
-void Workbench::showMap()
+void WorkbenchCommands::showMap()
 {
     if (!map_)
         map_ = new AreaMapWindow(core_, &window_);
@@ -63,7 +63,7 @@ void Workbench::showMap()
     map_->activateWindow();
 }
 
-void Workbench::showChanges(ChangeSet changes)
+void WorkbenchCommands::showChanges(ChangeSet changes)
 {
     if (map_ && map_->isVisible() && (changes.has(Change::Picture) || changes.has(Change::Caption)))
         map_->refresh(changes.has(Change::Caption));
@@ -71,7 +71,7 @@ void Workbench::showChanges(ChangeSet changes)
         explainSave();
 }
 
-void Workbench::explainSave()
+void WorkbenchCommands::explainSave()
 {
     const bool readOnly = core_.hasImage() && isReadOnlyFile(core_.romFileName());
     const QString tip = readOnly ? tr("The image is read-only, so Save is off; \"Save image as...\" writes the "
