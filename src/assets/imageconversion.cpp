@@ -2,6 +2,7 @@
 
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -45,12 +46,12 @@ QImage imageFromPicture(const Picture& picture, int zoom)
 void savePng(const Picture& picture, const std::string& path, int zoom)
 {
     if (zoom < 1 || zoom > 16)
-        throw ImageError("The zoom for " + path + " must be between 1 and 16, not " + std::to_string(zoom) + ".");
+        throw ImageError("The zoom for " + shownName(path) + " must be between 1 and 16, not " + std::to_string(zoom) + ".");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!imageFromPicture(picture, zoom).save(&buffer, "PNG"))
-        throw ImageError("The picture for " + path + " could not be encoded as PNG.");
+        throw ImageError("The picture for " + shownName(path) + " could not be encoded as PNG.");
     writeWholeFile(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 

@@ -1,29 +1,18 @@
 #include "areaimport.h"
 
+#include "romdata/filestore.h"
 #include "romdata/imageerror.h"
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
 JsonValue readJsonFile(const std::string& fileName)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(fileName, error))
-        throw ImageError("The file " + fileName + " is a folder, not a JSON file.");
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        throw ImageError("The file " + fileName + " cannot be read.");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw ImageError("The file " + fileName + " cannot be read.");
+    const std::vector<std::uint8_t> bytes = readWholeFile(fileName, {kTextFileLimit.bytes, "a JSON file"});
     try {
-        return parseJson(text.str());
+        return parseJson(std::string(bytes.begin(), bytes.end()));
     } catch (const JsonError& error) {
-        throw ImageError("The file " + fileName + " is not JSON: " + error.what() + ". Nothing was written.");
+        throw ImageError("The file " + shownName(fileName) + " is not JSON: " + error.what() + ". Nothing was written.");
     }
 }
 

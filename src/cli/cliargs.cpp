@@ -1,6 +1,7 @@
 #include "cliargs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
@@ -13,6 +14,14 @@ bool contains(const std::vector<std::string>& list, const std::string& word)
     return std::find(list.begin(), list.end(), word) != list.end();
 }
 
+// "--name", or a dash and a letter ("-o"); "-5" stays a (negative) number.
+bool isOptionWord(const std::string& word)
+{
+    if (word.size() > 2 && word.compare(0, 2, "--") == 0)
+        return true;
+    return word.size() == 2 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1]));
+}
+
 } // namespace
 
 CliArgs::CliArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued,
@@ -20,12 +29,12 @@ CliArgs::CliArgs(const std::vector<std::string>& words, const std::vector<std::s
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+        if (isOptionWord(word)) {
             if (contains(valued, word)) {
                 if (i + 1 >= words.size())
                     throw UsageError("option " + word + " needs a value");
                 values_.emplace_back(word, words[++i]);
-            } else if (contains(flags, word)) {
+            } else if (contains(flags, word) || contains(commonFlags(), word)) {
                 flags_.push_back(word);
             } else {
                 throw UsageError("unknown option " + word);
@@ -34,6 +43,12 @@ CliArgs::CliArgs(const std::vector<std::string>& words, const std::vector<std::s
             positional_.push_back(word);
         }
     }
+}
+
+const std::vector<std::string>& CliArgs::commonFlags()
+{
+    static const std::vector<std::string> flags = {"--force", "--no-backup"};
+    return flags;
 }
 
 const std::string& CliArgs::positional(std::size_t i) const { return positional_.at(i); }

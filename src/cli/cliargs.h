@@ -14,9 +14,14 @@ public:
 };
 
 // The words after the command name: positional arguments in order, and
-// options "--name" or "--name VALUE".
+// options "--name", "--name VALUE" or a short one such as "-o VALUE". Every
+// command also takes the common flags: --force (work on a file that does
+// not start as an image of its kind does) and --no-backup (write the image
+// without making NAME.bak).
 class CliArgs {
 public:
+    static const std::vector<std::string>& commonFlags();
+
     // `valued` lists the options that take a value, `flags` those that don't.
     CliArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued,
             const std::vector<std::string>& flags);

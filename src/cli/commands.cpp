@@ -1,8 +1,10 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "quorled/version.h"
 #include "romdata/imageerror.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace quorled::cli {
@@ -10,26 +12,27 @@ namespace quorled::cli {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
-        {"demo", "demo OUT [--kind ines|snes|fds]", runDemo},
+        {"demo", "demo OUT [--kind ines|snes|fds] [--dry-run]", runDemo},
         {"directory", "directory IMAGE [--json] [--reference FILE]", runDirectory},
         {"area", "area IMAGE AREA [--json] [--reference FILE]", runArea},
         {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
         {"render", "render IMAGE AREA OUT.png [--at COL,ROW] [--ground none|above|behind] [--pages] [--marks] "
                    "[--screen-lines] [--pointers-as-objects] [--select OBJ,ENEMY] [--map] [--zoom N] "
-                   "[--reference FILE]", runRender},
+                   "[--reference FILE] [--dry-run]", runRender},
         {"readouts", "readouts IMAGE AREA [--object N] [--enemy N] [--pointers-as-objects] [--reference FILE]",
          runReadouts},
-        {"save", "save IMAGE AREA [--reference FILE]", runSave},
+        {"save", "save IMAGE AREA [--reference FILE] [--dry-run] [-o OUT]", runSave},
         {"export", "export IMAGE AREA [--reference FILE]", runExport},
-        {"import", "import IMAGE AREA FILE.json [--reference FILE] [--relocate]", runImport},
+        {"import", "import IMAGE AREA FILE.json [--reference FILE] [--relocate] [--dry-run] [-o OUT]", runImport},
         {"verify", "verify IMAGE [--reference FILE]", runVerify},
         {"tables", "tables IMAGE [--json]", runTables},
-        {"set", "set IMAGE TABLE ROW VALUE", runSet},
+        {"set", "set IMAGE TABLE ROW VALUE [--dry-run] [-o OUT]", runSet},
         {"free", "free IMAGE [--json]", runFree},
-        {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase]", runMove},
+        {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase] [--dry-run] "
+                 "[-o OUT]", runMove},
         {"dump", "dump IMAGE FILE.qlv", runDump},
-        {"insert", "insert IMAGE FILE.qlv", runInsert},
-        {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR", runSetColour},
+        {"insert", "insert IMAGE FILE.qlv [--dry-run] [-o OUT]", runInsert},
+        {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR [--dry-run] [-o OUT]", runSetColour},
     };
     return list;
 }
@@ -38,14 +41,18 @@ namespace {
 
 void printUsage(std::ostream& err)
 {
-    err << "usage:\n";
+    err << "usage: quorled-cli COMMAND ARGUMENTS, quorled-cli --help or quorled-cli --version\n";
     for (const Command& command : commands())
         err << "  quorled-cli " << command.usage << "\n";
     err << "AREA is decimal or 0x-hex, 0..209. A disk image (.fds) needs --reference FILE, "
            "a published iNES image of the game.\n"
            "TABLE is characters, enemies, enemies2, enemies3, powerups, levels-per-world, title-card or lives; "
            "ROW and VALUE (the stored byte, 0..255) as tables lists them. levels-per-world takes only bounds its "
-           "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n";
+           "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n"
+           "--dry-run tells what would change and writes nothing; -o OUT writes the result to the new file OUT "
+           "and leaves IMAGE as it was. COMMAND --help shows the usage of one command.\n"
+           "Every command takes --no-backup (write the image without making NAME.bak) and --force (work on a file "
+           "that does not start as an iNES image does).\n";
 }
 
 } // namespace
@@ -56,10 +63,18 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         printUsage(arguments.empty() ? err : out);
         return arguments.empty() ? 2 : 0;
     }
+    if (arguments[0] == "--version") {
+        out << "quorled-cli " << kVersion << "\n";
+        return 0;
+    }
     const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
     for (const Command& command : commands()) {
         if (arguments[0] != command.name)
             continue;
+        if (std::find(words.begin(), words.end(), "--help") != words.end()) {
+            out << "usage: quorled-cli " << command.usage << "\n";
+            return 0;
+        }
         try {
             return command.run(words, out);
         } catch (const UsageError& error) {
@@ -73,7 +88,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             return 1;
         }
     }
-    err << "quorled-cli: unknown command \"" << arguments[0] << "\"\n";
+    err << "quorled-cli: unknown " << (arguments[0].rfind('-', 0) == 0 ? "option" : "command") << " \""
+        << arguments[0] << "\"\n";
     printUsage(err);
     return 2;
 }

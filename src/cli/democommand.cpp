@@ -1,17 +1,17 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "imageoutput.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
-
-#include <filesystem>
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
 int runDemo(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {"--kind"}, {});
+    const CliArgs args(words, {"--kind"}, {"--dry-run"});
     args.expectPositionals(1);
     ImageKind kind = ImageKind::Ines;
     if (const auto name = args.value("--kind")) {
@@ -21,11 +21,13 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
     }
     const std::string& path = args.positional(0);
     // The demo never replaces a file: OUT may be someone's only image.
-    std::error_code error;
-    const auto type = std::filesystem::symlink_status(path, error).type();
-    if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none)
-        throw ImageError("The file " + path + " already exists; demo writes only a new file and left it as it was.");
+    refuseExistingFile(path, "demo");
     const auto bytes = buildDemoImage(kind);
+    if (args.flag("--dry-run")) {
+        out << "Dry run: would write the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size()
+            << " bytes); nothing was written.\n";
+        return 0;
+    }
     writeWholeFile(path, bytes);
     out << "Wrote the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size() << " bytes).\n";
     return 0;

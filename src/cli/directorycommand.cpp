@@ -2,6 +2,7 @@
 
 #include "imagesession.h"
 #include "core/jsonwriter.h"
+#include "romdata/areadamage.h"
 #include "romdata/bytes.h"
 
 namespace quorled::cli {
@@ -30,6 +31,9 @@ int runDirectory(const std::vector<std::string>& words, std::ostream& out)
 
     out << "Image: " << args.positional(0) << " (" << imageKindName(session.kind) << ", "
         << session.image.size() << " bytes)\n";
+    if (const auto note = manyDamagedAreasNote(args.positional(0),
+                                               damagedAreaCount(session.image, directory, session.kind)))
+        out << *note << "\n";
     out << "First area of each world:";
     for (int i = 1; i <= 8; ++i)
         out << " " << directory.worldFirstArea[static_cast<std::size_t>(i)];

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "areaimport.h"
+#include "imageoutput.h"
 #include "imagesession.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
@@ -16,12 +17,14 @@ namespace quorled::cli {
 // data that outgrew its room is first moved to the first free run that fits.
 int runImport(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--relocate"});
+    const CliArgs args(words, ImageOutput::withValued({"--reference"}), ImageOutput::withFlags({"--relocate"}));
     args.expectPositionals(3);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& fileName = args.positional(2);
     const JsonValue document = readJsonFile(fileName);
+    ImageOutput output(args, args.positional(0));
     ImageSession session = ImageSession::open(args.positional(0), args);
+    output.take(session.image);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     applyAreaJson(document, model, fileName);
     ViewPosition view;
@@ -31,17 +34,17 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
         RelocatingSave relocated = saveWithRelocation(session.image, session.directory, model, view);
         result = relocated.result;
         moves = relocated.moves;
-        throwIfRefused(result);
-        session.image.commit(); // the move and the save in one write
     } else {
         result = saveArea(session.image, session.directory, session.kind, model, view);
-        throwIfRefused(result);
     }
+    throwIfRefused(result);
+    output.write(session.image); // with --relocate the move and the save in one write
     for (const std::string& move : moves)
         out << "Moved " << move << "\n";
     out << "Area " << hex2(area) << " imported from " << fileName << ": ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    output.report(out);
     return 0;
 }
 

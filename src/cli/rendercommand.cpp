@@ -6,6 +6,7 @@
 #include "assets/imageconversion.h"
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
+#include "romdata/filestore.h"
 #include "view/graphics.h"
 #include "view/renderer.h"
 #include "view/viewstate.h"
@@ -41,10 +42,12 @@ int parseGroundView(const std::string& text)
 int runRender(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {"--reference", "--at", "--ground", "--select", "--zoom"},
-                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map"});
+                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map", "--dry-run"});
+    const bool dryRun = args.flag("--dry-run");
     args.expectPositionals(3);
     const int areaNumber = parseAreaNumber(args.positional(1));
     const std::string& outPath = args.positional(2);
+    refuseOutputOverImage(outPath, args.positional(0));
 
     ViewState view;
     view.groundView = parseGroundView(args.value("--ground").value_or("above"));
@@ -68,13 +71,19 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
 
     if (args.flag("--map")) {
         const Picture map = drawAreaMap(renderer, area, view, session.directory.worldFirstArea);
-        assets::savePng(map, outPath, zoom);
+        if (dryRun)
+            out << "Dry run, nothing was written: would write ";
+        else
+            assets::savePng(map, outPath, zoom);
         out << outPath << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
             << area.header.levelLength() + 1 << " pages\n";
         return 0;
     }
     renderer.drawArea(area, view, session.directory.worldFirstArea);
-    assets::savePng(renderer.picture(), outPath, zoom);
+    if (dryRun)
+        out << "Dry run, nothing was written: would write ";
+    else
+        assets::savePng(renderer.picture(), outPath, zoom);
     out << outPath << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
         << ", view at column " << view.viewColumn << ", row " << view.viewRow << "\n";
     return 0;

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "imageoutput.h"
 #include "imagesession.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
@@ -11,17 +12,21 @@ namespace quorled::cli {
 // Loads an area and writes it back unedited, as the editor's Save does.
 int runSave(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {});
+    const CliArgs args(words, ImageOutput::withValued({"--reference"}), ImageOutput::withFlags({}));
     args.expectPositionals(2);
     const int area = parseAreaNumber(args.positional(1));
+    ImageOutput output(args, args.positional(0));
     ImageSession session = ImageSession::open(args.positional(0), args);
+    output.take(session.image);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     ViewPosition view;
     const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
     throwIfRefused(result);
+    output.write(session.image);
     out << "Area " << hex2(area) << " saved: ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    output.report(out);
     return 0;
 }
 

@@ -1,12 +1,15 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "imageoutput.h"
+#include "imagesession.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
 #include "romdata/imagekind.h"
 #include "romdata/palettetables.h"
 #include "romdata/romimage.h"
 #include "savereport.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -41,7 +44,7 @@ std::string sharedEntry(bool enemy, int world, int palette)
 // the entry changed, the whole table written back.
 int runSetColour(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
+    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(6);
     const std::string& path = args.positional(0);
     const int world = numberArgument(args.positional(1), "world", 1, 7) - 1;
@@ -57,9 +60,11 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
 
     const ImageKind kind = imageKindFromFileName(path);
     if (kind != ImageKind::Ines)
-        throw ImageError("The image " + path + " is not an iNES image: palettes are edited in iNES images only, "
+        throw ImageError("The image " + shownName(path) + " is not an iNES image: palettes are edited in iNES images only, "
                          "so nothing was written.");
-    RomImage image = RomImage::openChecked(path, kind);
+    ImageOutput output(args, path);
+    RomImage image = openImageFile(path, kind, args);
+    output.take(image);
     PaletteTables tables = readPaletteTable(image);
     auto& row = enemy ? tables.enemyPalettes[static_cast<std::size_t>(4 * world + palette)]
                       : tables.levelPalettes[static_cast<std::size_t>(8 * world + palette)];
@@ -71,11 +76,12 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
     for (long offset = kPaletteTableStart; offset <= kPaletteTableEnd; ++offset)
         if (before[static_cast<std::size_t>(offset)] != image.read(offset))
             changed.push_back(offset);
-    image.commit();
+    output.write(image);
     out << "World " << world + 1 << " " << which << " palette " << palette << " slot " << slot << " set to "
         << hex2(colour) << ": ";
     printChangedOffsets(changed, out);
     out << "\n";
+    output.report(out);
     return 0;
 }
 

@@ -1,6 +1,8 @@
 #include "commands.h"
 
 #include "cliargs.h"
+#include "imageoutput.h"
+#include "imagesession.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
@@ -9,18 +11,19 @@
 #include "romdata/imageerror.h"
 #include "romdata/leveldump.h"
 #include "romdata/romimage.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
 namespace {
 
 // The space tools work on the iNES layout only.
-RomImage openInes(const std::string& path, const char* command)
+RomImage openInes(const std::string& path, const char* command, const CliArgs& args)
 {
     if (imageKindFromFileName(path) != ImageKind::Ines)
-        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + path +
+        throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + shownName(path) +
                          " hold other data.");
-    return RomImage::openChecked(path, ImageKind::Ines);
+    return openImageFile(path, ImageKind::Ines, args);
 }
 
 } // namespace
@@ -30,7 +33,7 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
-    const RomImage image = openInes(args.positional(0), "free");
+    const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
     const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
     const bool json = args.flag("--json");
@@ -55,7 +58,8 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
 // Moves an area's level or enemy data with the rules of the move dialogs.
 int runMove(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {}, {"--pointers-only", "--copy", "--copy-erase"});
+    const CliArgs args(words, ImageOutput::withValued({}),
+                       ImageOutput::withFlags({"--pointers-only", "--copy", "--copy-erase"}));
     args.expectPositionals(4);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& which = args.positional(2);
@@ -75,11 +79,13 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
         throw ImageError(moveRefusedTitle(request.what) + " " + moveRangeMessage());
     request.target = *target;
 
-    RomImage image = openInes(args.positional(0), "move");
+    ImageOutput output(args, args.positional(0));
+    RomImage image = openInes(args.positional(0), "move", args);
+    output.take(image);
     const MoveResult result = moveData(image, request);
     if (result.refusal)
         throw ImageError(result.refusal->title + " " + result.refusal->text);
-    image.commit();
+    output.write(image);
 
     out << "Area " << hex2(area) << " " << which << " data";
     if (request.option == MoveOption::PointersOnly) {
@@ -96,6 +102,7 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
     }
     for (const int mended : result.mendedAreas)
         out << "The enemy data of area " << hex2(mended) << " now ends with the byte FF, so it loads as before.\n";
+    output.report(out);
     return 0;
 }
 
@@ -104,7 +111,7 @@ int runDump(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {}, {});
     args.expectPositionals(2);
-    const RomImage image = openInes(args.positional(0), "dump");
+    const RomImage image = openInes(args.positional(0), "dump", args);
     try {
         writeLevelDump(image, args.positional(1));
     } catch (const ImageError& error) {
@@ -117,9 +124,11 @@ int runDump(const std::vector<std::string>& words, std::ostream& out)
 // Puts a level dump into an image.
 int runInsert(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
+    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(2);
-    RomImage image = openInes(args.positional(0), "insert");
+    ImageOutput output(args, args.positional(0));
+    RomImage image = openInes(args.positional(0), "insert", args);
+    output.take(image);
     std::vector<std::uint8_t> block;
     try {
         block = readLevelDump(args.positional(0), args.positional(1));
@@ -129,7 +138,7 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
     const RomImage before = image;
     insertLevelBlock(image, block);
     const std::vector<int> spoilt = areasNoLongerClean(before, image);
-    image.commit();
+    output.write(image);
     out << "Level data insertion done.\n";
     if (!spoilt.empty()) {
         out << "These areas no longer load cleanly:";
@@ -137,6 +146,7 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
             out << (i ? ", " : " ") << hex2(spoilt[i]);
         out << ".\n";
     }
+    output.report(out);
     return 0;
 }
 

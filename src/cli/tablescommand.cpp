@@ -3,8 +3,9 @@
 #include "cliargs.h"
 #include "core/gametables.h"
 #include "core/jsonwriter.h"
+#include "imageoutput.h"
 #include "romdata/bytes.h"
-#include "romdata/imagewriteguard.h"
+#include "imagesession.h"
 #include "romdata/romimage.h"
 
 #include <climits>
@@ -17,7 +18,7 @@ int runTables(const std::vector<std::string>& words, std::ostream& out)
     const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
     const ImageKind kind = imageKindFromFileName(args.positional(0));
-    const RomImage image = RomImage::openChecked(args.positional(0), kind);
+    const RomImage image = openImageFile(args.positional(0), kind, args);
     const std::vector<GameTable> tables = listGameTables(image, kind);
     if (args.flag("--json")) {
         out << "{\"tables\": [";
@@ -46,21 +47,23 @@ int runTables(const std::vector<std::string>& words, std::ostream& out)
 // Writes one row of a table with its dialog's rules.
 int runSet(const std::vector<std::string>& words, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
+    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(4);
     const std::string& path = args.positional(0);
     const std::string& table = args.positional(1);
     const int row = parseNumber(args.positional(2), "row", INT_MIN, INT_MAX);
     const int value = parseNumber(args.positional(3), "value", INT_MIN, INT_MAX);
     const ImageKind kind = imageKindFromFileName(path);
-    ImageWriteGuard::checkWritable(path);
-    RomImage image = RomImage::openChecked(path, kind);
+    ImageOutput output(args, path);
+    RomImage image = openImageFile(path, kind, args);
+    output.take(image);
     const RomImage original = image;
     const long offset = setGameTableRow(image, kind, table, row, value);
     const int before = original.read(offset);
-    image.commit();
+    output.write(image);
     out << table << " row " << row << " at " << hexAddress(offset) << ": " << hex2(before) << " -> " << hex2(value)
         << "\n";
+    output.report(out);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 #include "tabletexts.h"
+#include "romdata/shownname.h"
 
 namespace quorled {
 
@@ -18,7 +19,7 @@ void ByteTableForm::checkFits(const RomImage& image, long last, std::string_view
 {
     if (image.contains(last))
         return;
-    throw ImageError("The image " + image.path() + " has " + std::to_string(image.size()) + " bytes, too few for " +
+    throw ImageError("The image " + shownName(image.path()) + " has " + std::to_string(image.size()) + " bytes, too few for " +
                      std::string(what) + " (up to " + hexAddress(last) + "), so it can't be edited.");
 }
 

@@ -2,6 +2,7 @@
 
 #include "areaclipboard.h"
 #include "areaediting.h"
+#include "areastep.h"
 #include "coreedit.h"
 #include "editorcore.h"
 
@@ -21,11 +22,8 @@ std::optional<std::string> ClipboardCommands::cut(EditorCore& core)
     std::optional<std::string> text = copy(core);
     if (!text)
         return std::nullopt;
-    CoreEdit::step(core, core.editMode() == 0 ? "Cut object" : "Cut enemy",
-                   [](AreaModel& area, ViewState& view) -> std::optional<Notice> {
-                       AreaEditing::deleteSelected(area, view.editMode);
-                       return std::nullopt;
-                   });
+    AreaStep::run(core, core.editMode() == 0 ? "Cut object" : "Cut enemy",
+                  [](AreaModel& area, ViewState& view) { AreaEditing::deleteSelected(area, view.editMode); });
     return text;
 }
 
@@ -40,8 +38,12 @@ bool ClipboardCommands::paste(EditorCore& core, const std::string& text)
         CoreEdit::report(core, Notice{error.what(), "Can't paste!", NoticeIcon::Warning});
         return false;
     }
-    return CoreEdit::step(core, item.isEnemy ? "Paste enemy" : "Paste object",
-                          [&](AreaModel& area, ViewState& view) { return AreaClipboard::paste(item, area, view); });
+    std::optional<Notice> refusal;
+    AreaStep::run(core, item.isEnemy ? "Paste enemy" : "Paste object",
+                  [&](AreaModel& area, ViewState& view) { refusal = AreaClipboard::paste(item, area, view); });
+    if (refusal)
+        CoreEdit::report(core, *refusal);
+    return !refusal;
 }
 
 } // namespace quorled

@@ -5,19 +5,6 @@
 
 namespace quorled {
 
-bool CoreEdit::step(EditorCore& core, const std::string& name, const Edit& edit)
-{
-    if (!core.hasImage())
-        return false;
-    core.beginEdit(name);
-    const std::optional<Notice> refusal = edit(core.area(), core.view_);
-    core.endEdit();
-    core.redraw(Change::EditMode);
-    if (refusal)
-        core.report(*refusal);
-    return !refusal;
-}
-
 void CoreEdit::fail(EditorCore& core, const std::string& message)
 {
     core.message_ = message;

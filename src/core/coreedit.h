@@ -7,7 +7,6 @@
 #include "romdata/imagewriteguard.h"
 #include "view/viewstate.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,18 +14,12 @@ namespace quorled {
 
 class EditorCore;
 
-// How the capability classes outside the core (clipboard, "Save image
-// as...") change it, so that the core need not grow a method for each: an
-// edit of the area as one undo step, and going on with a new image file.
+// What the capability classes outside the core (clipboard, "Save image
+// as...") need of it beyond an undo step (AreaStep), so that the core need
+// not grow a method for each: its message and notice, its write rules, and
+// going on with a new image file.
 class CoreEdit {
 public:
-    using Edit = std::function<std::optional<Notice>(AreaModel&, ViewState&)>;
-
-    // Runs `edit` on the area and the view as one undo step called `name`
-    // and redraws. A refusal (the notice `edit` returns) is reported as the
-    // core's notice; `edit` must then have left the model as it was.
-    static bool step(EditorCore& core, const std::string& name, const Edit& edit);
-
     // Reports a failure as the core's message (Change::Message), and a
     // refusal as its notice (Change::Notice).
     static void fail(EditorCore& core, const std::string& message);

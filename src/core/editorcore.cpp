@@ -6,6 +6,7 @@
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/imageerror.h"
+#include "romdata/imagelock.h"
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 
@@ -121,10 +122,21 @@ bool EditorCore::writeImage(const std::function<void(RomImage&)>& edit)
     try {
         // A read-only image is refused before anything else is looked at.
         ImageWriteGuard::checkWritable(romFileName_);
+        // Another program's read-modify-write of the image finishes first.
+        const ImageLock lock(romFileName_);
         RomImage image = RomImage::openChecked(romFileName_, kind_);
+        // A file opened although it is no image of the game is for viewing only.
+        if (const auto foreign = foreignImageProblem(romFileName_, image.bytes(), kind_))
+            throw ImageError(*foreign + " It is open for viewing only, so nothing was written.");
         writeGuard_.prepareWrite(romFileName_);
-        edit(image);
-        image.commit();
+        try {
+            edit(image);
+            image.commit();
+        } catch (const ImageError&) {
+            writeGuard_.noteWritten(romFileName_);
+            throw;
+        }
+        writeGuard_.noteWritten(romFileName_);
     } catch (const ImageError& error) {
         message_ = error.what();
         notify(Change::Message);

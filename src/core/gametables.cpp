@@ -6,6 +6,7 @@
 #include "romdata/romimage.h"
 #include "romdata/romlayout.h"
 #include "tabletexts.h"
+#include "romdata/shownname.h"
 
 #include <algorithm>
 #include <array>
@@ -115,7 +116,7 @@ long setGameTableRow(RomImage& image, ImageKind kind, const std::string& table, 
     const auto found = std::find_if(tables.begin(), tables.end(), [&](const GameTable& t) { return t.name == table; });
     if (found == tables.end())
         throw ImageError("The table \"" + table + "\" cannot be edited in the " + imageKindName(kind) + " image " +
-                         image.path() + ".");
+                         shownName(image.path()) + ".");
     if (row < 0 || row >= static_cast<int>(found->rows.size()))
         throw ImageError("The table \"" + table + "\" has rows 0.." + std::to_string(found->rows.size() - 1) +
                          ", not " + std::to_string(row) + ".");

@@ -56,7 +56,7 @@ bool ImageSaveAs::run(EditorCore& core, const std::string& target)
         if (std::filesystem::exists(target))
             guard.prepareWrite(target);
         writeWholeFile(target, image.bytes());
-        guard.markWritten(target);
+        guard.noteWritten(target);
     } catch (const ImageError& error) {
         CoreEdit::fail(core, error.what());
         return false;

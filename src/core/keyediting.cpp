@@ -10,9 +10,6 @@ namespace quorled {
 
 namespace {
 
-constexpr int kLastViewColumn = 240;
-constexpr int kLastViewRow = 241;
-
 int wrapByte(int value) { return ((value % 256) + 256) % 256; }
 
 // Type step of the keypad's *, +, - and / keys; 0 for any other key.

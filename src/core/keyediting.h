@@ -36,6 +36,11 @@ inline constexpr int kShift = 1;
 inline constexpr int kCtrl = 2;
 inline constexpr int kAlt = 4;
 
+// The last scroll positions the keys reach: the view's left column in a
+// horizontal area and its top row in a vertical one.
+inline constexpr int kLastViewColumn = 240;
+inline constexpr int kLastViewRow = 241;
+
 // What the editing steps of one key press did.
 struct KeyEdit {
     bool redraw = false;      // the view must be drawn again

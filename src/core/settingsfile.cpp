@@ -2,6 +2,7 @@
 
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <algorithm>
 #include <cctype>
@@ -67,7 +68,7 @@ SettingsFile SettingsFile::fromText(const std::string& text)
 SettingsFile SettingsFile::load(const std::string& path)
 {
     try {
-        const std::vector<std::uint8_t> bytes = readWholeFile(path);
+        const std::vector<std::uint8_t> bytes = readWholeFile(path, {kTextFileLimit.bytes, "a settings file"});
         return fromText(std::string(bytes.begin(), bytes.end()));
     } catch (const ImageError&) {
         return SettingsFile{};
@@ -145,6 +146,8 @@ std::string SettingsFile::text() const
 
 void SettingsFile::save(const std::string& path) const
 {
+    if (isReadOnlyFile(path))
+        throw ImageError("The settings file " + shownName(path) + " is read-only, so the settings were not saved.");
     const std::string contents = text();
     writeWholeFile(path, std::vector<std::uint8_t>(contents.begin(), contents.end()));
 }

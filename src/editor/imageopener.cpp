@@ -2,6 +2,7 @@
 
 #include "core/editorcore.h"
 #include "dialogs/splashwindow.h"
+#include "openchecks.h"
 #include "platform/lineprompt.h"
 #include "platform/messages.h"
 
@@ -84,6 +85,12 @@ bool ImageOpener::run(const QString& givenPath)
             }
         }
 
+        if (!openchecks::confirmForeignFile(parent_, path.toStdString(), promptTitle())) {
+            suggestion = path;
+            path.clear();
+            continue;
+        }
+
         std::optional<std::string> failure;
         {
             std::unique_ptr<SplashWindow> splash;
@@ -97,8 +104,10 @@ bool ImageOpener::run(const QString& givenPath)
             }
             failure = core_.openImage(path.toStdString(), reference.toStdString());
         }
-        if (!failure)
+        if (!failure) {
+            openchecks::reportDamagedAreas(parent_, core_, promptTitle());
             return true;
+        }
 
         showMessage(parent_, QString::fromStdString(*failure), promptTitle(), MessageIcon::Warning);
         if (!reference.isEmpty()) {

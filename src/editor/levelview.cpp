@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -97,5 +98,18 @@ void LevelView::mouseMoveEvent(QMouseEvent* event)
 }
 
 void LevelView::mouseReleaseEvent(QMouseEvent* /*event*/) { emit mouseReleased(); }
+
+void LevelView::wheelEvent(QWheelEvent* event)
+{
+    QPoint angle = event->angleDelta();
+    if ((event->modifiers() & Qt::ShiftModifier) && angle.x() == 0)
+        angle = QPoint(angle.y(), 0); // Shift turns the wheel sideways
+    // Turning away from the user, or to the left, scrolls back.
+    const int down = -downWheel_.notches(angle.y());
+    const int across = -acrossWheel_.notches(angle.x());
+    event->accept();
+    if (down != 0 || across != 0)
+        emit wheelScrolled(down, across);
+}
 
 } // namespace quorled

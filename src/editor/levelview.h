@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/wheelscroll.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -33,16 +35,22 @@ signals:
     void mousePressed(int button, int shift, double x, double y);
     void mouseMoved(int button, int shift, double x, double y);
     void mouseReleased();
+    // Whole wheel notches: `down` toward the user, `across` to the right
+    // (a sideways wheel, or the wheel with Shift held).
+    void wheelScrolled(int down, int across);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QImage image_;
     int zoom_ = 2;
+    WheelScroll downWheel_;
+    WheelScroll acrossWheel_;
 };
 
 } // namespace quorled

@@ -10,8 +10,11 @@
 #include "spacecommands.h"
 #include "filecommands.h"
 #include "workbenchcommands.h"
+#include "stagearea.h"
+#include "workbench.h"
 
 #include "core/editorcore.h"
+#include "core/wheelscroll.h"
 #include "romdata/roomuse.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/addsdialog.h"
@@ -25,13 +28,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -72,25 +75,21 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
             [this](int button, int shift, double x, double y) { core_.mouseMove(button, shift, x, y); });
     connect(view_, &LevelView::mouseReleased, this, [this] { core_.mouseUp(); });
 
-    // The view sits on a dark stage that keeps it centred at every zoom.
-    auto* stage = new QFrame(this);
-    stage->setObjectName(QStringLiteral("stage"));
-    stage->setFrameShape(QFrame::StyledPanel);
-    stage->setAutoFillBackground(true);
-    QPalette dark = stage->palette();
-    dark.setColor(QPalette::Window, QColor(0x20, 0x22, 0x26));
-    stage->setPalette(dark);
-    auto* stageLayout = new QVBoxLayout(stage);
-    stageLayout->setContentsMargins(8, 8, 8, 8);
-    stageLayout->addWidget(view_, 0, Qt::AlignCenter);
+    connect(view_, &LevelView::wheelScrolled, this, [this](int down, int across) {
+        if (core_.hasImage() && WheelScroll::scroll(core_.area(), core_.view(), down, across))
+            core_.redraw();
+    });
+
+    scroll_ = makeStageArea(view_, this);
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(10);
-    layout->addWidget(stage, 1);
+    layout->addWidget(scroll_, 1);
     layout->addWidget(buildSidePanel(), 0);
     setCentralWidget(central);
+    workbench_ = new Workbench(core_, *this);
 
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName(QStringLiteral("fileLabel"));
@@ -98,7 +97,6 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     roomMeter_ = new QLabel(this);
     roomMeter_->setObjectName(QStringLiteral("roomMeter"));
     statusBar()->addPermanentWidget(roomMeter_);
-    statusBar()->setSizeGripEnabled(false);
 
     view_->setFocus();
     core_.setObserver([this](ChangeSet changes) { showChanges(changes); });
@@ -163,12 +161,15 @@ bool MainWindow::startUp(const QString& imagePath)
     ImageOpener opener(core_, isVisible() ? this : nullptr, splashPicture_);
     if (!opener.run(imagePath))
         return false;
+    const bool firstStart = !started_;
     started_ = true;
     workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
     view_->setZoom(core_.zoom());
     menu_->setZoomChecked(core_.zoom());
     showChanges(kEverything);
-    fitToContents();
+    // The window comes back where it was left; otherwise it fits the view.
+    if (!firstStart || !workbench_->restorePlacement(settingsPath_))
+        fitToContents();
     return true;
 }
 
@@ -202,6 +203,7 @@ void MainWindow::showChanges(ChangeSet changes)
     }
     if (changes.has(Change::Status))
         showStatus();
+    workbench_->follow(changes);
     if (changes.has(Change::Message))
         showMessage(this, QString::fromStdString(core_.message()), failureTitle_.value_or(tr("Quorl editor")),
                     MessageIcon::Warning);
@@ -324,9 +326,9 @@ void MainWindow::chooseZoom(int zoom)
 
 void MainWindow::fitToContents()
 {
-    // Let the layouts take in the view's new size, then shrink to it.
+    // Let the layouts take in the view's new size, then fit the window to it.
     centralWidget()->layout()->activate();
-    QTimer::singleShot(0, this, [this] { resize(minimumSizeHint().expandedTo(sizeHint())); });
+    QTimer::singleShot(0, this, [this] { fitWindowToStage(*this, *scroll_); });
 }
 
 void MainWindow::showAbout()
@@ -368,8 +370,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (started_) {
-        if (const auto failure = core_.shutDown())
-            showMessage(this, QString::fromStdString(*failure), tr("Quorl editor"), MessageIcon::Warning);
+        std::optional<QString> failure;
+        if (const auto settings = core_.shutDown())
+            failure = QString::fromStdString(*settings);
+        else
+            failure = workbench_->storePlacement(settingsPath_);
+        if (failure)
+            showMessage(this, *failure, tr("Quorl editor"), MessageIcon::Warning);
         started_ = false;
     }
     event->accept();

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace quorled {
 
@@ -19,6 +20,7 @@ class LevelView;
 class MainMenu;
 class ReadoutPanel;
 class WorkbenchCommands;
+class Workbench;
 
 // The main window `quorl`: the level view, the read-outs, the header panel,
 // the Save / Refresh / Reload buttons and the menu bar. It turns Qt events
@@ -42,6 +44,8 @@ public:
     WorkbenchCommands* workbenchCommands() const { return workbenchCommands_; }
     QPushButton* button(Command command) const;
     QLabel* roomMeter() const { return roomMeter_; }
+    QScrollArea* stage() const { return scroll_; }
+    Workbench* workbench() const { return workbench_; }
     // Before leaving a changed area: asks "Save changes to area NN?" (unless
     // the option is off). True when the user may go on: saved, discarded or
     // nothing to ask; false on Cancel or a save that was refused.
@@ -66,6 +70,8 @@ private:
     QString settingsPath_;
     QPixmap splashPicture_;
     LevelView* view_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    Workbench* workbench_ = nullptr;
     ReadoutPanel* readouts_ = nullptr;
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;

@@ -1,6 +1,7 @@
 #include "messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quorled {
 
@@ -16,6 +17,16 @@ void showMessage(QWidget* parent, const QString& text, const QString& title, Mes
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("message"));
     box.exec();
+}
+
+bool askToProceed(QWidget* parent, const QString& text, const QString& title, const QString& proceed)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("question"));
+    QPushButton* go = box.addButton(proceed, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == go;
 }
 
 } // namespace quorled

@@ -12,4 +12,8 @@ enum class MessageIcon { None, Information, Warning, Critical };
 void showMessage(QWidget* parent, const QString& text, const QString& title,
                  MessageIcon icon = MessageIcon::Information);
 
+// A modal warning with the buttons `proceed` and Cancel (the default); true
+// when `proceed` was clicked.
+bool askToProceed(QWidget* parent, const QString& text, const QString& title, const QString& proceed);
+
 } // namespace quorled

@@ -8,6 +8,7 @@
 #include "imageerror.h"
 #include "objectencoder.h"
 #include "romimage.h"
+#include "shownname.h"
 #include "romlayout.h"
 
 #include <algorithm>
@@ -115,7 +116,7 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKi
 
     const AreaModel found = loadArea(image, directory, kind, model.area);
     if (found.levelDataOffset != model.levelDataOffset || found.enemyDataOffset != model.enemyDataOffset)
-        throw ImageError("The data of " + areaLabel(model.area) + " was moved in " + image.path() +
+        throw ImageError("The data of " + areaLabel(model.area) + " was moved in " + shownName(image.path()) +
                          " after the area was loaded; load the area again before saving it.");
     if (!image.contains(model.levelDataOffset) || !image.contains(model.enemyDataOffset))
         return refuse("The level or enemy data pointer of " + areaLabel(model.area) + " (" +
@@ -186,7 +187,7 @@ SaveResult saveArea(RomImage& image, const AreaDirectory& directory, ImageKind k
     std::sort(result.changedOffsets.begin(), result.changedOffsets.end());
     result.changedOffsets.erase(std::unique(result.changedOffsets.begin(), result.changedOffsets.end()),
                                 result.changedOffsets.end());
-    if (!image.path().empty())
+    if (image.hasFile())
         image.commit();
     result.saved = true;
 

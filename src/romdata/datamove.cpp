@@ -5,6 +5,7 @@
 #include "imageerror.h"
 #include "romimage.h"
 #include "romlayout.h"
+#include "shownname.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,7 +21,7 @@ bool inPointerBlock(long offset) { return offset >= kEnemyPointerBlockStart && o
 void requireRegion(const RomImage& image)
 {
     if (image.size() <= kLevelRegionEnd + 1)
-        throw ImageError("The image " + image.path() + " is too short to hold the level-data region up to " +
+        throw ImageError("The image " + shownName(image.path()) + " is too short to hold the level-data region up to " +
                          hexAddress(kLevelRegionEnd) + ".");
 }
 

@@ -2,12 +2,17 @@
 
 #include "filefaults.h"
 #include "imageerror.h"
+#include "shownname.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,37 +71,149 @@ private:
     int fd_;
 };
 
-} // namespace
+// What a file that is not a plain file is, for the message.
+std::string notPlainFile(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "it is a FIFO (a pipe), not a plain file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a plain file";
+    if (S_ISSOCK(mode))
+        return "it is a socket, not a plain file";
+    return "it is not a plain file";
+}
 
-std::vector<std::uint8_t> readWholeFile(const std::string& path)
+std::string folderOf(const std::string& path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+std::string baseNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// The file a write of `path` replaces: `path` itself, or for a symbolic
+// link the file it leads to, which must exist.
+std::string writeTarget(const std::string& path)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        throw ImageError("Can't open " + path + ": " + reason(errno) + ".");
-    if (S_ISDIR(info.st_mode))
-        throw ImageError("Can't open " + path + ": it is a folder, not a file.");
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    if (error)
+        throw ImageError("Can't write " + shownName(path) + ": it is a symbolic link to a file that does not "
+                         "exist (" + error.message() + ").");
+    return target.string();
+}
+
+// A new temporary file beside `target`, made exclusively (an existing name,
+// a planted link included, is never opened) under a name nobody can guess.
+FileDescriptor createTemporary(const std::string& target, std::string& temporary)
+{
+    std::random_device entropy;
+    std::mt19937_64 random((static_cast<std::uint64_t>(entropy()) << 32) ^ entropy() ^
+                           static_cast<std::uint64_t>(::getpid()));
+    const std::string prefix = temporaryPrefix(target) + std::to_string(::getpid()) + "-";
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = prefix;
+        for (int i = 0; i < 10; ++i)
+            name += letters[random() % (sizeof letters - 1)];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            temporary = name;
+            return FileDescriptor(fd);
+        }
+        if (errno != EEXIST)
+            throw ImageError("Can't write " + shownName(target) + ": " + reason(errno) + ".");
+    }
+    throw ImageError("Can't write " + shownName(target) + ": no unused temporary name was found beside it.");
+}
+
+// Flushes the folder so that the rename itself survives a power cut.
+// Folders that cannot be flushed (some file systems refuse) are let be.
+void syncFolder(const std::string& folder, const std::string& target)
+{
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0)
+        return;
+    if (::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        throw ImageError("The new " + shownName(target) + " is in place, but its folder could not be flushed "
+                         "to disk: " + reason(errno) + ".");
+}
+
+// Removes the temporary files of earlier writes of `target` whose writer is
+// no longer running (killed in the middle), and the fixed-name leftover of
+// older versions. A temporary file of a writer still at work is kept.
+void removeLeftovers(const std::string& folder, const std::string& target)
+{
+    const std::string base = baseNameOf(target);
+    const std::string prefix = baseNameOf(temporaryPrefix(target));
+    const std::string oldName = base + ".quorled-new";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        bool stale = name == oldName;
+        if (!stale && name.compare(0, prefix.size(), prefix) == 0) {
+            const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+            stale = pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+        }
+        if (!stale)
+            continue;
+        const std::string path = folder + "/" + name;
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> readWholeFile(const std::string& path, ReadLimit limit)
+{
+    // Without blocking, so that a FIFO or a terminal is refused at once
+    // rather than waited on.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0)
-        throw ImageError("Can't open " + path + ": " + reason(errno) + ".");
-    // Read straight into a buffer of the file's size, one byte more so the
-    // end shows without growing it; files whose size is not known up front
-    // (or that grow meanwhile) double it as needed.
-    const std::size_t expected = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
-    std::vector<std::uint8_t> bytes(std::max<std::size_t>(expected + 1, 4096));
+        throw ImageError("Can't open " + shownName(path) + ": " + reason(errno) + ".");
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        throw ImageError("Can't open " + shownName(path) + ": " + reason(errno) + ".");
+    if (!S_ISREG(info.st_mode))
+        throw ImageError("Can't open " + shownName(path) + ": " + notPlainFile(info.st_mode) + ".");
+    const auto tooLong = [&] {
+        return ImageError("The file " + shownName(path) + " has more than " + std::to_string(limit.bytes) +
+                          " bytes, more than " + limit.what + " can have, so it was not read.");
+    };
+    if (static_cast<std::uintmax_t>(info.st_size) > limit.bytes)
+        throw tooLong();
+    // One byte more than the file's size, so that a file still growing
+    // shows; the read never goes past the limit.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t done = 0;
     for (;;) {
-        if (done == bytes.size())
-            bytes.resize(2 * bytes.size());
+        if (done == bytes.size()) {
+            if (bytes.size() > limit.bytes)
+                throw tooLong();
+            bytes.resize(std::min(2 * bytes.size(), limit.bytes + 1));
+        }
         ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            throw ImageError("Can't read " + path + ": " + reason(errno) + ".");
+            throw ImageError("Can't read " + shownName(path) + ": " + reason(errno) + ".");
         }
         if (got == 0)
             break;
         done += static_cast<std::size_t>(got);
     }
+    if (done > limit.bytes)
+        throw tooLong();
     bytes.resize(done);
     return bytes;
 }
@@ -110,26 +227,51 @@ bool isReadOnlyFile(const std::string& path)
     return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
 }
 
+bool sameFileOnDisk(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0)
+        return false;
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+void refuseOutputOverImage(const std::string& output, const std::string& image)
+{
+    if (sameFileOnDisk(output, image))
+        throw ImageError("The output " + shownName(output) + " is the image " + shownName(image) +
+                         " itself, so nothing was written.");
+}
+
+std::string temporaryPrefix(const std::string& targetName)
+{
+    // Short enough that the whole name stays within the 255 bytes a name may have.
+    const std::string folder = std::filesystem::path(targetName).parent_path().string();
+    const std::string base = baseNameOf(targetName).substr(0, 200);
+    return (folder.empty() ? std::string() : folder + "/") + base + ".quorled-new-";
+}
+
 void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
+    const std::string target = writeTarget(path);
     struct stat info {};
     mode_t mode = 0644;
-    if (::stat(path.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            throw ImageError("Can't write " + path + ": it is a folder, not a file.");
+    bool existed = false;
+    if (::stat(target.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode))
+            throw ImageError("Can't write " + shownName(path) + ": " + notPlainFile(info.st_mode) + ".");
         mode = info.st_mode & 07777;
-        if (isReadOnlyFile(path))
-            throw ImageError("The image " + path + " is read-only.");
+        existed = true;
+        if (isReadOnlyFile(target))
+            throw ImageError("The file " + shownName(path) + " is read-only.");
     }
-    std::string temporary = path + ".quorled-new";
-    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-    if (file.get() < 0)
-        throw ImageError("Can't write " + path + ": " + reason(errno) + ".");
-    auto fail = [&](const std::string& what) {
-        int error = errno;
-        ::close(file.release());
+    std::string temporary;
+    FileDescriptor file = createTemporary(target, temporary);
+    auto fail = [&](int error) {
+        if (file.get() >= 0)
+            ::close(file.release());
         ::unlink(temporary.c_str());
-        throw ImageError("Can't write " + path + ": " + what + reason(error) + ".");
+        throw ImageError("Can't write " + shownName(path) + ": " + reason(error) + ".");
     };
     std::size_t done = 0;
     int calls = 0;
@@ -138,24 +280,22 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
         if (put < 0) {
             if (errno == EINTR)
                 continue;
-            fail("");
+            fail(errno);
         }
         done += static_cast<std::size_t>(put);
     }
-    if (::fchmod(file.get(), mode) != 0)
-        fail("");
-    if (::fsync(file.get()) != 0)
-        fail("");
-    if (::close(file.release()) != 0) {
-        int error = errno;
-        ::unlink(temporary.c_str());
-        throw ImageError("Can't write " + path + ": " + reason(error) + ".");
-    }
-    if (renameFile(temporary.c_str(), path.c_str()) != 0) {
-        int error = errno;
-        ::unlink(temporary.c_str());
-        throw ImageError("Can't write " + path + ": " + reason(error) + ".");
-    }
+    // The new file keeps the old one's owner where this program may give it.
+    if (existed && ::fchown(file.get(), info.st_uid, info.st_gid) != 0 && errno != EPERM)
+        fail(errno);
+    if (::fchmod(file.get(), mode) != 0 || ::fsync(file.get()) != 0)
+        fail(errno);
+    if (::close(file.release()) != 0)
+        fail(errno);
+    if (renameFile(temporary.c_str(), target.c_str()) != 0)
+        fail(errno);
+    const std::string folder = folderOf(target);
+    syncFolder(folder, path);
+    removeLeftovers(folder, target);
 }
 
 } // namespace quorled

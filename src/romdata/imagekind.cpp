@@ -2,6 +2,7 @@
 
 #include "imageerror.h"
 #include "romlayout.h"
+#include "shownname.h"
 
 #include <algorithm>
 #include <cctype>
@@ -48,5 +49,33 @@ long minimumImageLength(ImageKind kind)
     }
     return needed;
 }
+
+bool hasImageSignature(const std::vector<std::uint8_t>& bytes, ImageKind kind)
+{
+    if (kind != ImageKind::Ines)
+        return true;
+    return bytes.size() >= 4 && bytes[0] == 'N' && bytes[1] == 'E' && bytes[2] == 'S' && bytes[3] == 0x1A;
+}
+
+std::optional<std::string> foreignImageProblem(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                                               ImageKind kind)
+{
+    if (hasImageSignature(bytes, kind))
+        return std::nullopt;
+    return "The file " + shownName(path) + " does not start with \"NES\" and the byte 1A as an iNES image does, "
+           "so it is probably no image of the game.";
+}
+
+long maximumImageLength(ImageKind kind)
+{
+    switch (kind) {
+    case ImageKind::Snes: return 8L << 20; // compilations of 4 MiB and a 512-byte copier header
+    case ImageKind::Fds: return 1L << 20;  // four disk sides of 65,500 bytes
+    case ImageKind::Ines: break;
+    }
+    return 1L << 20; // the game's image has 262,160 bytes
+}
+
+long maximumImageLength() { return maximumImageLength(ImageKind::Snes); }
 
 } // namespace quorled

@@ -2,30 +2,40 @@
 
 #include "filestore.h"
 #include "imageerror.h"
+#include "imagekind.h"
 #include "romimage.h"
+#include "shownname.h"
 
-#include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 
 namespace quorled {
 
+namespace {
+
+std::optional<std::pair<std::uint64_t, std::uint64_t>> identityOf(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return std::make_pair(static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino));
+}
+
+} // namespace
+
 void ImageWriteGuard::checkWritable(const std::string& path)
 {
     if (isReadOnlyFile(path))
-        throw ImageError("The image " + path + " is read-only.");
+        throw ImageError("The image " + shownName(path) + " is read-only.");
 }
 
 std::string ImageWriteGuard::backupPath(const std::string& path) { return path + ".bak"; }
 
-std::string ImageWriteGuard::key(const std::string& path)
+bool ImageWriteGuard::writtenInThisRun(const std::string& path) const
 {
-    // Two names of one file share their first write.
-    std::error_code error;
-    const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
-    return error ? path : canonical.string();
+    const auto identity = identityOf(path);
+    return identity && written_.count(*identity) != 0;
 }
-
-bool ImageWriteGuard::writtenInThisRun(const std::string& path) const { return written_.count(key(path)) != 0; }
 
 void ImageWriteGuard::prepareWrite(const std::string& path)
 {
@@ -35,27 +45,50 @@ void ImageWriteGuard::prepareWrite(const std::string& path)
     if (backupEnabled_) {
         const std::string backup = backupPath(path);
         try {
-            writeWholeFile(backup, readWholeFile(path));
+            refuseOutputOverImage(backup, path);
+            writeWholeFile(backup, readWholeFile(path, {static_cast<std::size_t>(maximumImageLength()),
+                                                        "an image of the game"}));
         } catch (const ImageError& error) {
-            throw ImageError("Nothing was written to the image " + path + ", because its backup " + backup +
-                             " could not be made: " + error.what());
+            throw ImageError("Nothing was written to the image " + shownName(path) + ", because its backup " +
+                             shownName(backup) + " could not be made: " + error.what());
         }
         // The copy is as private as the image it copies.
         struct stat info {};
         if (::stat(path.c_str(), &info) == 0)
             ::chmod(backup.c_str(), info.st_mode & 07777);
     }
-    written_.insert(key(path));
+    noteWritten(path);
+}
+
+void ImageWriteGuard::noteWritten(const std::string& path)
+{
+    if (const auto identity = identityOf(path))
+        written_.insert(*identity);
 }
 
 void ImageWriteGuard::commit(RomImage& image)
 {
     if (!image.modified())
         return;
-    if (image.path().empty())
+    if (!image.hasFile())
         image.commit(); // refuses: there is no file
     prepareWrite(image.path());
-    image.commit();
+    try {
+        image.commit();
+    } catch (const ImageError&) {
+        noteWritten(image.path());
+        throw;
+    }
+    noteWritten(image.path());
+}
+
+void ImageWriteGuard::commit(const std::string& path, const RomImage& changed)
+{
+    if (!changed.modified())
+        return;
+    RomImage target = RomImage::fromBytes(changed.bytes(), path);
+    target.write(0, changed.read(0)); // marks it changed
+    commit(target);
 }
 
 } // namespace quorled

@@ -1,17 +1,21 @@
 #pragma once
 
+#include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace quorled {
 
 class RomImage;
 
-// The rules every write of an image in a run of the editor follows: a
-// read-only image is refused with "The image FILE is read-only."; before the
-// first write to an image in the run, it is copied to NAME.bak beside it
-// (when backups are on); then the whole file is replaced atomically. When
-// any step fails nothing is written to the image.
+// The rules every write of an image in a run of the editor or of
+// quorled-cli follows: a read-only image is refused with "The image FILE is
+// read-only."; before the first write to an image in the run, it is copied
+// to NAME.bak beside it (when backups are on); then the whole file is
+// replaced atomically. When any step fails nothing is written to the image.
+// "The first write" is by file, not by name: "./NAME", "/abs/NAME" and a
+// link to it are one image, and stay one after each write replaced it.
 class ImageWriteGuard {
 public:
     bool backupEnabled() const { return backupEnabled_; }
@@ -28,21 +32,25 @@ public:
     // write counts even with backups off, so a backup made later in the run
     // never replaces an older one by an already edited image.
     void prepareWrite(const std::string& path);
-    // prepareWrite, then commits the image's changes (nothing when it has none).
+    // Call after a write of `path` prepared with prepareWrite, whether it
+    // went through or not: the file the name now leads to (a new one after
+    // a write) counts as written in this run.
+    void noteWritten(const std::string& path);
+    // prepareWrite, then commits the image's changes (nothing when it has
+    // none), then noteWritten.
     void commit(RomImage& image);
-
-    // Counts a file this run has just made as written, so that its first
-    // save makes no backup of it.
-    void markWritten(const std::string& path) { written_.insert(key(path)); }
+    // The same for an image changed in memory without a file of its own:
+    // its bytes replace the file `path` when it was changed.
+    void commit(const std::string& path, const RomImage& changed);
 
     // Whether the run has already written (or prepared to write) the file.
     bool writtenInThisRun(const std::string& path) const;
 
 private:
-    static std::string key(const std::string& path);
+    using FileIdentity = std::pair<std::uint64_t, std::uint64_t>; // device, inode
 
     bool backupEnabled_ = true;
-    std::set<std::string> written_;
+    std::set<FileIdentity> written_;
 };
 
 } // namespace quorled

@@ -6,6 +6,7 @@
 #include "imageerror.h"
 #include "romimage.h"
 #include "romlayout.h"
+#include "shownname.h"
 
 #include <sys/stat.h>
 
@@ -41,30 +42,21 @@ std::string proposedDumpName(const std::string& romFileName)
     return stem + ".qlv";
 }
 
-bool sameFileOnDisk(const std::string& a, const std::string& b)
-{
-    struct stat first {};
-    struct stat second {};
-    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0)
-        return false;
-    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 void writeLevelDump(const RomImage& image, const std::string& dumpPath)
 {
     if (sameFileOnDisk(image.path(), dumpPath))
         throw ImageError(sameFileMessage());
     if (image.size() < kLevelDumpStart + kLevelDumpSize)
-        throw ImageError("The image " + image.path() + " is too short to hold the level data.");
+        throw ImageError("The image " + shownName(image.path()) + " is too short to hold the level data.");
     struct stat info {};
     if (::stat(dumpPath.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode))
-            throw ImageError("Can't write " + dumpPath + ": it is not a plain file.");
+            throw ImageError("Can't write " + shownName(dumpPath) + ": it is not a plain file.");
         if (info.st_size != 0 && info.st_size != kLevelDumpSize)
-            throw ImageError("The file " + dumpPath + " has " + std::to_string(info.st_size) +
+            throw ImageError("The file " + shownName(dumpPath) + " has " + std::to_string(info.st_size) +
                              " bytes and a level dump has 16384: it is no level dump, so it was left alone.");
         if (isReadOnlyFile(dumpPath))
-            throw ImageError("The file " + dumpPath + " is read-only.");
+            throw ImageError("The file " + shownName(dumpPath) + " is read-only.");
     }
     const auto& bytes = image.bytes();
     writeWholeFile(dumpPath, std::vector<std::uint8_t>(bytes.begin() + kLevelDumpStart,
@@ -75,19 +67,19 @@ std::vector<std::uint8_t> readLevelDump(const std::string& romPath, const std::s
 {
     if (sameFileOnDisk(romPath, dumpPath))
         throw ImageError(sameFileMessage());
-    const std::string missing = "Dump file (" + dumpPath + ") is either empty or doesn't exist.";
+    const std::string missing = "Dump file (" + shownName(dumpPath) + ") is either empty or doesn't exist.";
     struct stat info {};
     if (::stat(dumpPath.c_str(), &info) != 0)
         throw ImageError(missing);
     if (!S_ISREG(info.st_mode))
-        throw ImageError("Dump file (" + dumpPath + ") is not a plain file.");
+        throw ImageError("Dump file (" + shownName(dumpPath) + ") is not a plain file.");
     if (info.st_size == 0)
         throw ImageError(missing);
-    std::vector<std::uint8_t> block = readWholeFile(dumpPath);
+    std::vector<std::uint8_t> block = readWholeFile(dumpPath, {static_cast<std::size_t>(kLevelDumpSize) + 1, "a level dump"});
     if (block.empty())
         throw ImageError(missing);
     if (static_cast<long>(block.size()) != kLevelDumpSize)
-        throw ImageError("Dump file (" + dumpPath + ") has " + std::to_string(block.size()) +
+        throw ImageError("Dump file (" + shownName(dumpPath) + ") has " + std::to_string(block.size()) +
                          " bytes; a level dump has exactly 16384. Nothing was inserted.");
     return block;
 }

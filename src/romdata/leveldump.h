@@ -21,10 +21,6 @@ std::string sameFileMessage();
 // fewer than four characters keeps them all ("quorl.nes" -> "quorl.qlv").
 std::string proposedDumpName(const std::string& romFileName);
 
-// Whether two names lead to the same file on disk (device and inode), as
-// "./quorl.nes" and "quorl.nes" do. A missing file is nobody's file.
-bool sameFileOnDisk(const std::string& a, const std::string& b);
-
 // Writes the block of `image` (as read from disk) to `dumpPath` as a whole
 // new file of 16384 bytes, put in place atomically. Throws ImageError and
 // writes nothing for the image itself, a folder or other non-file, a

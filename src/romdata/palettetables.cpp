@@ -3,6 +3,7 @@
 #include "bytes.h"
 #include "imageerror.h"
 #include "romimage.h"
+#include "shownname.h"
 
 #include <algorithm>
 #include <string>
@@ -42,7 +43,7 @@ void writePaletteTable(const PaletteTables& tables, RomImage& image)
     // Checked first, so that a short image is refused before any byte of the
     // table has changed.
     if (!image.contains(kPaletteTableEnd))
-        throw ImageError("The image " + image.path() + " is too short for the palette table at " +
+        throw ImageError("The image " + shownName(image.path()) + " is too short for the palette table at " +
                          hexAddress(kPaletteTableStart) + ".." + hexAddress(kPaletteTableEnd) +
                          ": it has " + std::to_string(image.size()) + " bytes, so no palette was written.");
 

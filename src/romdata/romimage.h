@@ -17,10 +17,18 @@ public:
     // Reads the file. Throws ImageError naming the file and the reason when it
     // is missing, a folder, unreadable or empty.
     static RomImage open(const std::string& path);
+    // Like open, refusing a file longer than maximumLength bytes.
+    static RomImage open(const std::string& path, long maximumLength);
     // Like open, and refuses a file too short for the tables of its kind.
     static RomImage openChecked(const std::string& path, ImageKind kind);
     // An image held in memory only (tests, the demo builder).
     static RomImage fromBytes(std::vector<std::uint8_t> bytes, std::string path = {});
+    // A copy of an image that keeps its name for messages but is never
+    // written: commit refuses, so whoever holds the copy decides where its
+    // bytes go.
+    static RomImage inMemoryCopy(const RomImage& image);
+    // Whether commit writes a file: the image has one and is no in-memory copy.
+    bool hasFile() const { return !path_.empty() && !inMemory_; }
 
     const std::string& path() const { return path_; }
     long size() const { return static_cast<long>(bytes_.size()); }
@@ -49,6 +57,7 @@ private:
     std::string path_;
     std::vector<std::uint8_t> bytes_;
     bool modified_ = false;
+    bool inMemory_ = false;
 };
 
 } // namespace quorled

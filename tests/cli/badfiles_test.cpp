@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
@@ -63,6 +65,11 @@ std::vector<BadFile> badFiles()
     files.push_back({"cut at 0x10000", "cut10000.nes", [cut] { return cut(0x10000); }});
     files.push_back({"cut at 0x14000", "cut14000.nes", [cut] { return cut(0x14000); }});
     files.push_back({"picture renamed", "picture.nes", [] { return kPng; }});
+    files.push_back({"a full-size image without the iNES mark", "nomark.nes", [full] {
+                         Bytes bytes = full;
+                         bytes[3] = 0x00;
+                         return bytes;
+                     }});
     files.push_back({"pointers past the end", "pointers.smc", [] {
                          // A compilation image ends soon after its tables; the
                          // area's pointers lead past its end.
@@ -144,10 +151,25 @@ protected:
         folder = fs::temp_directory_path() / ("quorled-badfiles-" + std::to_string(::getpid()));
         fs::remove_all(folder);
         fs::create_directories(folder / "images");
+        // Backups are off here (filesafety_test checks them), so that each
+        // command's own writes are all that changes the folder.
+        fs::create_directories(folder / "config");
+        const std::string settings = "[Options]\nBackup=0\n";
+        writeWholeFile((folder / "config" / "Quorled.ini").string(), Bytes(settings.begin(), settings.end()));
+        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
+            oldConfig = old;
+        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
         const std::string json = "{\"header\": [128, 0, 48, 0], \"objects\": [], \"enemies\": []}";
         writeWholeFile((folder / "area.json").string(), Bytes(json.begin(), json.end()));
     }
-    void TearDown() override { fs::remove_all(folder); }
+    void TearDown() override
+    {
+        if (oldConfig)
+            ::setenv("XDG_CONFIG_HOME", oldConfig->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(folder);
+    }
 
     // Every file of the image folder with its bytes.
     std::map<std::string, Bytes> snapshot() const
@@ -159,6 +181,7 @@ protected:
     }
 
     fs::path folder;
+    std::optional<std::string> oldConfig;
 };
 
 TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
@@ -258,7 +281,7 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             EXPECT_FALSE(fs::exists(folder / "out.qlv")) << what;
         }
     }
-    EXPECT_EQ(tried, 12 * 17);
+    EXPECT_EQ(tried, 13 * 17);
 }
 
 TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)
@@ -307,7 +330,8 @@ TEST_F(BadFilesTest, WritingCommandsUnderFileFaultsLeaveTheImageByteIdentical)
             EXPECT_EQ(code, 1) << arguments[0] << " " << fault.reason;
             EXPECT_EQ(err.str(), "quorled-cli: Can't write " + path + ": " + fault.reason + ".\n");
             EXPECT_EQ(readWholeFile(path), before) << arguments[0] << " " << fault.reason;
-            EXPECT_FALSE(fs::exists(path + ".quorled-new"));
+            for (const auto& entry : fs::directory_iterator(folder / "images"))
+                EXPECT_EQ(entry.path().filename(), "quorl.nes") << "left behind";
         }
         // Without faults the same call writes.
         std::ostringstream out;

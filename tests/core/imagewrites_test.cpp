@@ -4,6 +4,7 @@
 #include "romdata/filefaults.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/imagelock.h"
 #include "romdata/romimage.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,18 @@ protected:
     int saveAttempts = 0;
     int editsRun = 0;
 };
+
+TEST_F(CoreImageWrites, ASaveWaitsForAnotherWriterThenRefusesAndChangesNothing)
+{
+    start();
+    const ImageLock other(image);
+    EXPECT_FALSE(save());
+    EXPECT_EQ(core.message(), "The image " + image + " is being written by another program, so nothing was "
+                              "written. Try again when it has finished.");
+    EXPECT_EQ(editsRun, 0);
+    EXPECT_FALSE(backupExists());
+    EXPECT_EQ(readWholeFile(image), original);
+}
 
 TEST_F(CoreImageWrites, TheBackupItemIsCheckedByDefaultAndKeptInTheSettings)
 {

@@ -1,7 +1,12 @@
 #include "core/editorsettings.h"
 #include "core/settingsfile.h"
+#include "romdata/imageerror.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorled {
 namespace {
@@ -73,6 +78,23 @@ TEST(SettingsFile, WritingKeepsEverythingElse)
     // What was written reads back.
     const SettingsFile again = SettingsFile::fromText(file.text());
     EXPECT_EQ(again.read("options", "startarea"), "12");
+}
+
+TEST(SettingsFile, AReadOnlySettingsFileIsCalledTheSettingsFile)
+{
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("quorled-settings-ro-" + std::to_string(::getpid()) + ".ini")).string();
+    SettingsFile::fromText("[Options]\nZoom= 3\n").save(path);
+    ::chmod(path.c_str(), 0444);
+    try {
+        SettingsFile::fromText("[Options]\nZoom= 4\n").save(path);
+        ADD_FAILURE() << "a read-only settings file was written";
+    } catch (const ImageError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "The settings file " + path + " is read-only, so the settings were not saved.");
+    }
+    EXPECT_EQ(SettingsFile::load(path).read("Options", "Zoom"), "3");
+    std::filesystem::remove(path);
 }
 
 SettingsFile optionsFile(const std::string& lines) { return SettingsFile::fromText("[Options]\n" + lines); }

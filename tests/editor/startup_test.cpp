@@ -7,7 +7,9 @@
 
 #include "core/editorcore.h"
 #include "romdata/demo/demoimage.h"
+#include "romdata/romlayout.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QMessageBox>
@@ -47,6 +49,35 @@ public:
                 texts << box->text();
                 box->accept();
             }
+        });
+        timer_.start(5);
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
+
+// Answers the question of a file without the iNES mark ("Open for viewing"
+// when `open`, else Cancel), accepts every other box, and keeps each text.
+class QuestionAnswerer : public QObject {
+public:
+    explicit QuestionAnswerer(bool open)
+    {
+        connect(&timer_, &QTimer::timeout, this, [this, open] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            texts << box->text();
+            if (box->objectName() != QStringLiteral("question")) {
+                box->accept();
+                return;
+            }
+            for (QAbstractButton* button : box->buttons())
+                if ((box->buttonRole(button) == QMessageBox::AcceptRole) == open) {
+                    button->click();
+                    return;
+                }
         });
         timer_.start(5);
     }
@@ -148,6 +179,67 @@ private slots:
         QVERIFY(again.startUp(diskPath));
         QVERIFY(promptCalls.empty());
         again.close();
+    }
+
+    void aFileWithoutTheInesMarkOpensForViewingOnlyWhenTheUserInsists()
+    {
+        std::vector<std::uint8_t> bytes = buildDemoImage(ImageKind::Ines);
+        bytes[0] = 'X';
+        const QString foreign = dir_->filePath(QStringLiteral("foreign.nes"));
+        writeBytes(foreign, bytes);
+        const QString warning = QStringLiteral("The file ") + foreign +
+                                QStringLiteral(" does not start with \"NES\" and the byte 1A as an iNES image does, so "
+                                               "it is probably no image of the game.\nOpen it for viewing only? "
+                                               "Nothing will be written to it.");
+        {
+            QuestionAnswerer cancel(false);
+            QVERIFY(!window_->startUp(foreign));
+            QCOMPARE(cancel.texts, QStringList{warning});
+            QCOMPARE(promptCalls.size(), std::size_t(1));
+            QCOMPARE(promptCalls[0].defaultText, foreign);
+            QVERIFY(!core_->hasImage());
+        }
+        QuestionAnswerer open(true);
+        QVERIFY(window_->startUp(foreign));
+        QCOMPARE(QString::fromStdString(core_->romFileName()), foreign);
+        window_->mainMenu()->action(Command::lsave)->trigger();
+        QCOMPARE(open.texts.size(), 2);
+        QCOMPARE(open.texts[1], QStringLiteral("The file ") + foreign +
+                                    QStringLiteral(" does not start with \"NES\" and the byte 1A as an iNES image "
+                                                   "does, so it is probably no image of the game. It is open for "
+                                                   "viewing only, so nothing was written."));
+        QCOMPARE(QFile(foreign).size(), qint64(bytes.size()));
+        QFile file(foreign);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+        QVERIFY(!QFile::exists(foreign + QStringLiteral(".bak")));
+    }
+
+    void manyDamagedAreasAreCountedWhenTheImageOpens()
+    {
+        {
+            MessageCatcher messages;
+            QVERIFY(window_->startUp(inesPath_));
+            QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QStringLiteral("; "))));
+        }
+        // A compilation image cut after its tables, whose first 30 areas
+        // point past its end.
+        std::vector<std::uint8_t> bytes = buildDemoImage(ImageKind::Snes);
+        const RomLayout& layout = romLayout(ImageKind::Snes);
+        for (long area = 0; area < 30; ++area) {
+            bytes[static_cast<std::size_t>(layout.levelPointerLow + area)] = 0xFF;
+            bytes[static_cast<std::size_t>(layout.levelPointerHigh + area)] = 0xFF;
+        }
+        bytes.resize(static_cast<std::size_t>(minimumImageLength(ImageKind::Snes)));
+        const QString cut = dir_->filePath(QStringLiteral("cut.smc"));
+        writeBytes(cut, bytes);
+        MessageCatcher messages;
+        QVERIFY(window_->startUp(cut));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts[0].contains(QStringLiteral(" of the 210 areas of ") + cut +
+                                            QStringLiteral(" do not decode cleanly (more than 10)")),
+                 qPrintable(messages.texts[0]));
+        QVERIFY(messages.texts[0].startsWith(QStringLiteral("30 of the 210")));
     }
 
     void reloadWithCancelledPromptKeepsTheImageAndRereadsTheSettings()

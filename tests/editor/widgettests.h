@@ -13,5 +13,6 @@ int runUnsavedGuardTests(int argc, char** argv);
 int runSpaceDialogTests(int argc, char** argv);
 int runGameDialogTests(int argc, char** argv);
 int runWorkbenchCommandTests(int argc, char** argv);
+int runWorkbenchTests(int argc, char** argv);
 
 } // namespace quorled::widgettests

@@ -16,5 +16,6 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runSpaceDialogTests(argc, argv);
     failures += quorled::widgettests::runGameDialogTests(argc, argv);
     failures += quorled::widgettests::runWorkbenchCommandTests(argc, argv);
+    failures += quorled::widgettests::runWorkbenchTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -83,6 +83,27 @@ TEST_F(ImageWriteGuardTest, TheFirstWriteOfTheRunKeepsTheOriginalInTheBackup)
     EXPECT_EQ(contents(image + ".bak")[0], '\x33');
 }
 
+// "./NAME", then the absolute name, then a link and a hard link: one file,
+// so its backup keeps the original even though every write replaced it.
+TEST_F(ImageWriteGuardTest, EveryNameOfTheFileSharesTheFirstWrite)
+{
+    const fs::path home = fs::current_path();
+    fs::current_path(folder);
+    ImageWriteGuard guard;
+    EXPECT_EQ(commitByte(guard, "./quorl.nes", 0x22), "");
+    fs::current_path(home);
+    EXPECT_EQ(commitByte(guard, image, 0x33), "");
+    fs::create_symlink("quorl.nes", folder / "link.nes");
+    EXPECT_EQ(commitByte(guard, (folder / "link.nes").string(), 0x44), "");
+    fs::create_hard_link(image, folder / "hard.nes");
+    EXPECT_EQ(commitByte(guard, (folder / "hard.nes").string(), 0x55), "");
+    EXPECT_EQ(contents(image + ".bak"), std::string(5000, '\x11'));
+    EXPECT_FALSE(fs::exists(folder / "link.nes.bak"));
+    EXPECT_FALSE(fs::exists(folder / "hard.nes.bak"));
+    EXPECT_EQ(contents(image)[0], '\x44') << "the hard link was replaced by a file of its own";
+    EXPECT_TRUE(fs::is_symlink(folder / "link.nes"));
+}
+
 TEST_F(ImageWriteGuardTest, WithBackupsOffNoCopyIsMadeInThatRun)
 {
     ImageWriteGuard guard;

@@ -6,6 +6,8 @@ namespace quorled::test {
 
 TestImage::TestImage(ImageKind kind, long size) : kind_(kind), bytes_(static_cast<std::size_t>(size), 0xFF)
 {
+    if (kind == ImageKind::Ines)
+        put(0, {'N', 'E', 'S', 0x1A}); // the start of every iNES image
     setLevelsPerWorld({0, 3, 6, 9, 12, 15, 18, 20});
     if (!romLayout(kind).hasPointerTables)
         return;

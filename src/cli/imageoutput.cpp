@@ -1,0 +1,114 @@
+#include "imageoutput.h"
+
+#include "romdata/bytes.h"
+#include "romdata/filestore.h"
+#include "romdata/imageerror.h"
+#include "romdata/romimage.h"
+#include "romdata/shownname.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace quorled::cli {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ImageOutput::withValued(std::vector<std::string> valued)
+{
+    valued.push_back("-o");
+    return valued;
+}
+
+std::vector<std::string> ImageOutput::withFlags(std::vector<std::string> flags)
+{
+    flags.push_back("--dry-run");
+    return flags;
+}
+
+void refuseExistingFile(const std::string& path, const std::string& what)
+{
+    std::error_code error;
+    const auto type = fs::symlink_status(path, error).type();
+    if (type != fs::file_type::not_found && type != fs::file_type::none)
+        throw ImageError("The file " + shownName(path) + " already exists; " + what +
+                         " writes only a new file, so nothing was written.");
+}
+
+ImageOutput::ImageOutput(const CliArgs& args, const std::string& imagePath)
+    : imagePath_(imagePath), outPath_(args.value("-o")), dryRun_(args.flag("--dry-run"))
+{
+    if (!outPath_) {
+        if (!dryRun_)
+            writer_.emplace(imagePath_, args);
+        return;
+    }
+    if (outPath_->empty())
+        throw UsageError("-o needs a file name");
+    // By file identity: another name or a link for the image is the image.
+    std::error_code error;
+    if (fs::equivalent(*outPath_, imagePath_, error))
+        throw ImageError("The output file " + shownName(*outPath_) + " is the image " + shownName(imagePath_) +
+                         " itself; -o writes a new file and leaves the image alone, so nothing was written.");
+    refuseExistingFile(*outPath_, "-o");
+}
+
+void ImageOutput::take(RomImage& image)
+{
+    before_ = image.bytes();
+    image = RomImage::inMemoryCopy(image);
+}
+
+void ImageOutput::write(RomImage& image)
+{
+    after_ = image.bytes();
+    if (dryRun_)
+        return;
+    if (outPath_) {
+        refuseExistingFile(*outPath_, "-o");
+        writeWholeFile(*outPath_, image.bytes());
+        return;
+    }
+    writer_->commitCopy(image);
+}
+
+void ImageOutput::report(std::ostream& out) const
+{
+    if (dryRun_) {
+        out << "Dry run: " << changedRanges(before_, after_) << " would change";
+        if (outPath_)
+            out << " in a new file " << *outPath_;
+        out << "; nothing was written.\n";
+    } else if (outPath_) {
+        out << "Wrote " << *outPath_ << ": " << changedRanges(before_, after_) << " changed; " << imagePath_
+            << " was left as it was.\n";
+    }
+}
+
+std::string changedRanges(const std::vector<std::uint8_t>& before, const std::vector<std::uint8_t>& after)
+{
+    const std::size_t size = std::max(before.size(), after.size());
+    auto differs = [&](std::size_t i) {
+        return i >= before.size() || i >= after.size() || before[i] != after[i];
+    };
+    std::string ranges;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < size;) {
+        if (!differs(i)) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end + 1 < size && differs(end + 1))
+            ++end;
+        count += end - i + 1;
+        ranges += (ranges.empty() ? "" : ", ") + hexAddress(static_cast<long>(i));
+        if (end > i)
+            ranges += "-" + hexAddress(static_cast<long>(end));
+        i = end + 1;
+    }
+    if (count == 0)
+        return "no bytes";
+    return std::to_string(count) + (count == 1 ? " byte (" : " bytes (") + ranges + ")";
+}
+
+} // namespace quorled::cli

@@ -1,0 +1,253 @@
+// The docks, the wheel and the resizable window, driven as a user would.
+#include "widgettests.h"
+
+#include "demowindow.h"
+
+#include "core/editorcore.h"
+#include "core/settingsfile.h"
+#include "editor/levelview.h"
+#include "editor/mainmenu.h"
+#include "editor/mainwindow.h"
+#include "editor/propertiesdock.h"
+#include "editor/typegallerydock.h"
+#include "editor/workbench.h"
+#include "view/catalogue.h"
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+#include <QWheelEvent>
+
+using namespace quorled;
+using quorled::widgettests::DemoWindow;
+using Field = SelectionProperties::Field;
+
+namespace {
+
+QListWidgetItem* cellOfType(QListWidget* grid, int type)
+{
+    for (int row = 0; row < grid->count(); ++row)
+        if (grid->item(row)->data(Qt::UserRole).toInt() == type)
+            return grid->item(row);
+    return nullptr;
+}
+
+void clickCell(QListWidget* grid, QListWidgetItem* item)
+{
+    grid->scrollToItem(item);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
+}
+
+void turnWheel(QWidget* widget, QPoint angle, Qt::KeyboardModifiers modifiers = {})
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Types text into a field and presses Return.
+void typeInto(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+} // namespace
+
+class WorkbenchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(demo_.open(true)); }
+    void cleanup() { demo_.close(); }
+
+    void galleryClickSetsTheTypeAndUndoRestoresIt()
+    {
+        EditorCore& core = *demo_.core;
+        TypeGalleryDock* dock = demo_.window->workbench()->galleries();
+        QListWidget* grid = dock->grid(TypeKind::Object);
+        QCOMPARE(grid->count(), 256);
+        int s = 1;
+        while (s <= core.area().objCount() && core.area().object(s).special)
+            ++s;
+        QVERIFY(s <= core.area().objCount());
+        core.area().selectedObject = s;
+        core.redraw();
+        const int type = core.area().object(s).type;
+        QVERIFY(cellOfType(grid, type)->isSelected());
+        QVERIFY(!cellOfType(grid, type)->icon().isNull());
+        QCOMPARE(cellOfType(grid, type)->toolTip(),
+                 QString::fromStdString(Catalogue::instance().objectTypeName(core.area().header.objectSet(), type)));
+
+        const int wanted = (type + 0x11) % 256;
+        clickCell(grid, cellOfType(grid, wanted));
+        QCOMPARE(core.area().object(s).type, wanted);
+        QVERIFY(cellOfType(grid, wanted)->isSelected());
+        QVERIFY(demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
+        demo_.window->mainMenu()->action(Command::editUndo)->trigger();
+        QCOMPARE(core.area().object(s).type, type);
+        QVERIFY(cellOfType(grid, type)->isSelected());
+
+        // The enemy grid gives the selected enemy its type.
+        QListWidget* enemies = dock->grid(TypeKind::Enemy);
+        dock->tabs()->setCurrentIndex(1);
+        core.area().selectedEnemy = 1;
+        core.redraw();
+        const int enemyType = (core.area().enemy(1).type + 1) % 256;
+        clickCell(enemies, cellOfType(enemies, enemyType));
+        QCOMPARE(core.area().enemy(1).type, enemyType);
+        QCOMPARE(core.editMode(), 1);
+    }
+
+    void filterKeepsTheMatchingNames()
+    {
+        TypeGalleryDock* dock = demo_.window->workbench()->galleries();
+        QListWidget* grid = dock->grid(TypeKind::Enemy);
+        const QString name = QString::fromStdString(Catalogue::instance().enemyTypeName(1));
+        dock->filter(TypeKind::Enemy)->setText(name.toUpper());
+        QVERIFY(grid->count() >= 1 && grid->count() < 256);
+        for (int row = 0; row < grid->count(); ++row)
+            QVERIFY(grid->item(row)->toolTip().contains(name, Qt::CaseInsensitive));
+        QVERIFY(cellOfType(grid, 1));
+        dock->filter(TypeKind::Enemy)->setText(QStringLiteral("zzz no such name"));
+        QCOMPARE(grid->count(), 0);
+        dock->filter(TypeKind::Enemy)->clear();
+        QCOMPARE(grid->count(), 256);
+    }
+
+    void propertyEditsKeepTheLimits()
+    {
+        EditorCore& core = *demo_.core;
+        PropertiesDock* dock = demo_.window->workbench()->properties();
+        int s = 1;
+        while (s <= core.area().objCount() && core.area().object(s).special)
+            ++s;
+        core.area().selectedObject = s;
+        core.view().editMode = 0;
+        core.redraw();
+        const bool vertical = core.area().isVertical != 0;
+        QCOMPARE(dock->field(Field::Y)->text(), QString::fromStdString(SelectionProperties::text(core.area().object(s).y)));
+        QVERIFY(!dock->field(Field::FirstParameter)->isEnabled());
+
+        const std::size_t steps = core.document().undoSteps();
+        typeInto(dock->field(Field::Y), QStringLiteral("$3"));
+        QCOMPARE(core.area().object(s).y, 3);
+        QCOMPARE(core.document().undoSteps(), steps + 1);
+        QCOMPARE(dock->field(Field::Y)->text(), QStringLiteral("03"));
+        QVERIFY(dock->message()->text().isEmpty());
+
+        typeInto(dock->field(Field::Y), vertical ? QStringLiteral("100") : QStringLiteral("0F"));
+        QCOMPARE(core.area().object(s).y, 3);
+        QCOMPARE(dock->field(Field::Y)->text(), QStringLiteral("03"));
+        QVERIFY(dock->message()->text().contains(QStringLiteral("out of range")));
+
+        typeInto(dock->field(Field::Type), QStringLiteral("x!"));
+        QVERIFY(dock->message()->text().contains(QStringLiteral("not a hexadecimal number")));
+        QCOMPARE(dock->field(Field::Type)->text(), QString::fromStdString(SelectionProperties::text(core.area().object(s).type)));
+        QCOMPARE(core.document().undoSteps(), steps + 1);
+
+        typeInto(dock->field(Field::Type), QStringLiteral("2a"));
+        QCOMPARE(core.area().object(s).type, 0x2A);
+        QCOMPARE(core.document().undoName(), std::string("Change object"));
+        demo_.window->mainMenu()->action(Command::editUndo)->trigger();
+        QCOMPARE(dock->field(Field::Type)->text(), QString::fromStdString(SelectionProperties::text(core.area().object(s).type)));
+
+        // A refusal stays until another item is selected.
+        typeInto(dock->field(Field::X), QStringLiteral("?"));
+        QVERIFY(!dock->message()->text().isEmpty());
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Space);
+        QCOMPARE(core.editMode(), 1);
+        QVERIFY(dock->message()->text().isEmpty());
+        QCOMPARE(dock->field(Field::Type)->text(), QString::fromStdString(SelectionProperties::text(core.area().enemy(core.area().selectedEnemy).type)));
+        QVERIFY(!dock->field(Field::Layer)->isEnabled());
+    }
+
+    void wheelScrollsOneCellPerNotch()
+    {
+        EditorCore& core = *demo_.core;
+        LevelView* view = demo_.window->levelView();
+        const bool vertical = core.area().isVertical != 0;
+        int& position = vertical ? core.view().viewRow : core.view().viewColumn;
+        position = 4;
+        core.redraw();
+        turnWheel(view, QPoint(0, -120)); // toward the user: on
+        QCOMPARE(position, 5);
+        turnWheel(view, QPoint(0, 240));
+        QCOMPARE(position, 3);
+        turnWheel(view, QPoint(0, -60));
+        QCOMPARE(position, 3);
+        turnWheel(view, QPoint(0, -60));
+        QCOMPARE(position, 4);
+        turnWheel(view, QPoint(0, 120), Qt::ShiftModifier); // across, to the left
+        QCOMPARE(position, vertical ? 4 : 3);
+    }
+
+    void zoomResizesTheWindowBothWays()
+    {
+        MainWindow& window = *demo_.window;
+        QScrollArea* stage = window.stage();
+        const QRect room = window.screen()->availableGeometry();
+        // Within the screen's room, unless the window cannot be made smaller.
+        auto withinRoom = [&] {
+            const QSize least = window.minimumSizeHint();
+            return (window.frameGeometry().width() <= room.width() || window.width() <= least.width()) &&
+                   (window.frameGeometry().height() <= room.height() || window.height() <= least.height());
+        };
+        window.mainMenu()->zoomAction(1)->trigger();
+        QTest::qWait(50);
+        const QSize small = window.size();
+        QVERIFY(stage->viewport()->height() >= 240);
+        QVERIFY(withinRoom());
+        window.mainMenu()->zoomAction(3)->trigger();
+        QTRY_VERIFY(window.height() > small.height());
+        QVERIFY(withinRoom());
+        window.mainMenu()->zoomAction(4)->trigger();
+        QTest::qWait(50);
+        QVERIFY(withinRoom());
+        window.mainMenu()->zoomAction(1)->trigger();
+        QTRY_COMPARE(window.size(), small);
+    }
+
+    void geometryAndDocksAreKeptInTheSettingsFile()
+    {
+        MainWindow& window = *demo_.window;
+        window.resize(900, 700);
+        QDockWidget* properties = window.workbench()->properties();
+        properties->hide();
+        QTest::qWait(20);
+        const QString settings = demo_.dir->filePath(QStringLiteral("Quorled.ini"));
+        window.close();
+        const SettingsFile file = SettingsFile::load(settings.toStdString());
+        QCOMPARE(file.read("Window", "Width"), std::string("900"));
+        QCOMPARE(file.read("Window", "Height"), std::string("700"));
+        QVERIFY(!file.read("Window", "Docks1").empty());
+        QCOMPARE(file.read("Options", "StartArea"), std::string("10"));
+
+        // A new window on the same settings comes back the same.
+        demo_.window.reset();
+        demo_.window = std::make_unique<MainWindow>(*demo_.core, settings, QPixmap());
+        QVERIFY(demo_.window->startUp(demo_.imagePath));
+        demo_.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(demo_.window.get()));
+        QTRY_COMPARE(demo_.window->size(), QSize(900, 700));
+        QVERIFY(!demo_.window->workbench()->properties()->isVisible());
+        QVERIFY(demo_.window->workbench()->galleries()->isVisible());
+    }
+
+private:
+    DemoWindow demo_;
+};
+
+int quorled::widgettests::runWorkbenchTests(int argc, char** argv)
+{
+    WorkbenchTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "workbench_test.moc"
