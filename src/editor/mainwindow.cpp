@@ -9,6 +9,8 @@
 #include "desktopcommands.h"
 #include "readoutpanel.h"
 #include "spacecommands.h"
+#include "filecommands.h"
+#include "workbenchcommands.h"
 #include "stagearea.h"
 #include "workbench.h"
 
@@ -65,6 +67,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     menu_ = new MainMenu(menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
+    workbenchCommands_ = new WorkbenchCommands(core_, *this, settingsPath_);
 
     view_ = new LevelView(this);
     connect(view_, &LevelView::mousePressed, this,
@@ -161,6 +164,7 @@ bool MainWindow::startUp(const QString& imagePath)
         return false;
     const bool firstStart = !started_;
     started_ = true;
+    workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
     view_->setZoom(core_.zoom());
     menu_->setZoomChecked(core_.zoom());
     showChanges(kEverything);
@@ -221,6 +225,7 @@ void MainWindow::showChanges(ChangeSet changes)
             showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
         }
     }
+    workbenchCommands_->showChanges(changes);
 }
 
 void MainWindow::showStatus()
@@ -297,7 +302,7 @@ void MainWindow::runCommand(Command command)
             core_.commandEnabled(command) && !confirmLeavingArea())
             break;
         if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
-            !runDesktopCommand(*this, core_, command, settingsPath_))
+            !runDesktopCommand(*this, core_, command, settingsPath_) && !workbenchCommands_->run(command))
             core_.runCommand(command);
         break;
     }

@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace quorled::cli {
+namespace quorled {
 
 // A JSON string literal with the necessary escapes.
 std::string jsonString(const std::string& text);
 
-} // namespace quorled::cli
+} // namespace quorled

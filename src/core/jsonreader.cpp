@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace quorled::cli {
+namespace quorled {
 
 namespace {
 
@@ -247,4 +247,4 @@ const char* jsonTypeName(JsonValue::Type type)
     return "a value";
 }
 
-} // namespace quorled::cli
+} // namespace quorled

@@ -1,8 +1,8 @@
-#include "cli/jsonreader.h"
+#include "core/jsonreader.h"
 
 #include <gtest/gtest.h>
 
-namespace quorled::cli {
+namespace quorled {
 namespace {
 
 TEST(JsonReader, ReadsNestedValues)
@@ -58,4 +58,4 @@ TEST(JsonReader, DeepNestingIsRefusedNotOverflowed)
 }
 
 } // namespace
-} // namespace quorled::cli
+} // namespace quorled

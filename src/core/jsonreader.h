@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace quorled::cli {
+namespace quorled {
 
 // A JSON text that does not follow the grammar; the message names the line
 // and column.
@@ -42,4 +42,4 @@ JsonValue parseJson(const std::string& document);
 
 const char* jsonTypeName(JsonValue::Type type);
 
-} // namespace quorled::cli
+} // namespace quorled

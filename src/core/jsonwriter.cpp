@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace quorled::cli {
+namespace quorled {
 
 std::string jsonString(const std::string& text)
 {
@@ -27,4 +27,4 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
-} // namespace quorled::cli
+} // namespace quorled

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "notice.h"
+
+#include "romdata/areamodel.h"
+#include "romdata/arearoom.h"
+#include "romdata/imagewriteguard.h"
+#include "view/viewstate.h"
+
+#include <optional>
+#include <string>
+
+namespace quorled {
+
+class EditorCore;
+
+// What the capability classes outside the core (clipboard, "Save image
+// as...") need of it beyond an undo step (AreaStep), so that the core need
+// not grow a method for each: its message and notice, its write rules, and
+// going on with a new image file.
+class CoreEdit {
+public:
+    // Reports a failure as the core's message (Change::Message), and a
+    // refusal as its notice (Change::Notice).
+    static void fail(EditorCore& core, const std::string& message);
+    static void report(EditorCore& core, Notice notice);
+
+    // The rules of the core's image writes, for a write to another file.
+    static ImageWriteGuard& writeGuard(EditorCore& core);
+
+    // After the area was written into a new file: the editor goes on with
+    // that file. `saved` is the area as the new file holds it (its room
+    // there in `room`), `view` the view after the save; the edit history
+    // stays. The caller has made the write count as the file's first.
+    static void continueWithFile(EditorCore& core, const std::string& path, std::optional<AreaModel> saved,
+                                 std::optional<AreaRoom> room, const ViewState& view);
+};
+
+} // namespace quorled
