@@ -1,5 +1,7 @@
 #include "outputtarget.h"
 
+#include "romdata/filestore.h"
+
 #include <filesystem>
 
 namespace quorled {
@@ -13,7 +15,7 @@ std::optional<std::string> outputTargetRefusal(const std::string& target, const 
     const fs::file_status status = fs::status(target, error);
     if (!fs::exists(status))
         return std::nullopt;
-    if (!imagePath.empty() && fs::equivalent(target, imagePath, error) && !error)
+    if (!imagePath.empty() && sameFileOnDisk(target, imagePath))
         return "The file " + target + " is the open image itself; choose another name.";
     if (!fs::is_regular_file(status))
         return "The file " + target + " is not a regular file; nothing was written.";

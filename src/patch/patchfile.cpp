@@ -3,11 +3,12 @@
 #include "bps.h"
 #include "patcherror.h"
 #include "romdata/filestore.h"
+#include "romdata/imageerror.h"
 #include "romdata/romimage.h"
+#include "romdata/shownname.h"
 
 #include <algorithm>
 #include <cctype>
-#include <sys/stat.h>
 
 namespace quorled {
 
@@ -40,30 +41,30 @@ PatchBytes applyPatch(const PatchBytes& image, const PatchBytes& patch)
     throw PatchError("it is neither an IPS patch nor a BPS patch");
 }
 
-bool sameFile(const std::string& a, const std::string& b)
-{
-    struct stat first {};
-    struct stat second {};
-    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
-           first.st_ino == second.st_ino;
-}
-
 std::optional<std::string> outputProblem(const std::string& out, const std::vector<std::string>& inputs)
 {
+    // A folder, FIFO or device as `out` is refused by the file write itself.
     for (const std::string& input : inputs)
-        if (sameFile(out, input))
-            return "The output " + out + " is the same file as " + input + "; name a new file.";
-    struct stat info {};
-    if (::stat(out.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-        return "The output " + out + " exists and is no plain file; name a new file.";
+        if (sameFileOnDisk(out, input))
+            return "The output " + shownName(out) + " is the same file as " + shownName(input) + "; name a new file.";
     return std::nullopt;
 }
 
 namespace {
 
-PatchBytes readImage(const std::string& path)
+// A patch may hold a whole 16 MiB image and its checksums.
+constexpr ReadLimit kPatchFileLimit{(16u << 20) + 4096, "a patch"};
+
+// Patches are made between images of the game: a file without the iNES mark
+// is refused unless the user insists, as every command does.
+PatchBytes readImage(const std::string& path, bool force)
 {
-    return RomImage::openChecked(path, imageKindFromFileName(path)).bytes();
+    const ImageKind kind = imageKindFromFileName(path);
+    PatchBytes bytes = RomImage::openChecked(path, kind).bytes();
+    if (!force)
+        if (const auto foreign = foreignImageProblem(path, bytes, kind))
+            throw ImageError(*foreign + " Add --force to work on it all the same.");
+    return bytes;
 }
 
 void refuseOutput(const std::string& out, const std::vector<std::string>& inputs)
@@ -75,13 +76,13 @@ void refuseOutput(const std::string& out, const std::vector<std::string>& inputs
 } // namespace
 
 std::size_t writePatchFile(const std::string& originalPath, const std::string& editedPath,
-                           const std::string& patchPath)
+                           const std::string& patchPath, bool force)
 {
     const auto format = patchFormatFromFileName(patchPath);
     if (!format)
         throw ImageError("The patch's name " + patchPath + " must end in .ips or .bps, which decides its format.");
-    const PatchBytes before = readImage(originalPath);
-    const PatchBytes after = readImage(editedPath);
+    const PatchBytes before = readImage(originalPath, force);
+    const PatchBytes after = readImage(editedPath, force);
     refuseOutput(patchPath, {originalPath, editedPath});
     PatchBytes patch;
     try {
@@ -94,10 +95,10 @@ std::size_t writePatchFile(const std::string& originalPath, const std::string& e
 }
 
 std::size_t writePatchedImage(const std::string& imagePath, const std::string& patchPath,
-                              const std::string& outPath)
+                              const std::string& outPath, bool force)
 {
-    const PatchBytes image = readImage(imagePath);
-    const PatchBytes patch = readWholeFile(patchPath);
+    const PatchBytes image = readImage(imagePath, force);
+    const PatchBytes patch = readWholeFile(patchPath, kPatchFileLimit);
     refuseOutput(outPath, {imagePath, patchPath});
     PatchBytes result;
     try {

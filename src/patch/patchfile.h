@@ -25,21 +25,18 @@ PatchBytes applyPatch(const PatchBytes& image, const PatchBytes& patch);
 // existing thing that is no plain file. Nothing when it may.
 std::optional<std::string> outputProblem(const std::string& out, const std::vector<std::string>& inputs);
 
-// Reads two images of the game (a file too short for its kind is refused),
+// Reads two images of the game (a file too short for its kind, or without the
+// iNES mark unless `force`, is refused),
 // makes the patch of the format the patch's name asks for and writes it
 // through the atomic file write. Returns the patch's size. Throws ImageError
 // with a complete message; nothing is written then.
 std::size_t writePatchFile(const std::string& originalPath, const std::string& editedPath,
-                           const std::string& patchPath);
+                           const std::string& patchPath, bool force = false);
 
-// Reads an image and a patch, applies it and writes the result to `outPath`
+// Reads an image (as writePatchFile does) and a patch, applies it and writes the result to `outPath`
 // (a new file, or one replaced as a whole). Returns the result's size.
 // Throws ImageError with a complete message; nothing is written then.
 std::size_t writePatchedImage(const std::string& imagePath, const std::string& patchPath,
-                              const std::string& outPath);
-
-// Whether two paths name the same existing file (the same device and
-// inode), whatever links or spellings lead there.
-bool sameFile(const std::string& a, const std::string& b);
+                              const std::string& outPath, bool force = false);
 
 } // namespace quorled

@@ -1,5 +1,5 @@
 #include "cli/areaimport.h"
-#include "cli/jsonreader.h"
+#include "core/jsonreader.h"
 
 #include "romdata/areadirectory.h"
 #include "romdata/arealoader.h"
@@ -65,7 +65,7 @@ TEST(ImportFixpoint, EveryAcceptedImportSavesToAFixpoint)
         const std::string document = randomAreaDocument(random);
         AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
         try {
-            cli::applyAreaJson(cli::parseJson(document), model, "random.json");
+            applyAreaJson(parseJson(document), model, "random.json");
         } catch (const ImageError&) {
             continue; // a document the import refuses
         }

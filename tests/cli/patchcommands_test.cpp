@@ -103,8 +103,8 @@ TEST_F(PatchCommandsTest, RefusedCallsWriteNothing)
         {{"apply", original, path("hack.bps"), path("hack.bps")}, 1, "is the same file as"},
         {{"patch", original, other, path("hard.nes")}, 2, "must end in .ips or .bps"},
         {{"apply", other, path("hack.bps"), path("hard.nes")}, 1, "is the same file as " + other},
-        {{"apply", original, path("hack.bps"), path("folder.nes")}, 1, "is no plain file"},
-        {{"apply", original, path("hack.bps"), path("fifo.nes")}, 1, "is no plain file"},
+        {{"apply", original, path("hack.bps"), path("folder.nes")}, 1, "Can't write " + path("folder.nes")},
+        {{"apply", original, path("hack.bps"), path("fifo.nes")}, 1, "Can't write " + path("fifo.nes")},
         // The BPS patch knows its original; the IPS patch does not.
         {{"apply", other, path("hack.bps"), path("new.nes")}, 1,
          "Can't apply " + path("hack.bps") + " to " + other + ": it was made for another image"},
