@@ -13,6 +13,8 @@ void CoreEdit::fail(EditorCore& core, const std::string& message)
 
 void CoreEdit::report(EditorCore& core, Notice notice) { core.report(std::move(notice)); }
 
+AreaDocument& CoreEdit::document(EditorCore& core) { return core.document_; }
+
 ImageWriteGuard& CoreEdit::writeGuard(EditorCore& core) { return core.writeGuard_; }
 
 void CoreEdit::continueWithFile(EditorCore& core, const std::string& path, std::optional<AreaModel> saved,

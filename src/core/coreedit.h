@@ -12,18 +12,22 @@
 
 namespace quorled {
 
+class AreaDocument;
 class EditorCore;
 
-// What the capability classes outside the core (clipboard, "Save image
-// as...") need of it beyond an undo step (AreaStep), so that the core need
-// not grow a method for each: its message and notice, its write rules, and
-// going on with a new image file.
+// What the capability classes outside the core (the docks, the clipboard,
+// "Save image as...") need of it, so that the core need not grow a method
+// for each: its document (for undo steps, see AreaStep), its message and
+// notice, its write rules, and going on with a new image file.
 class CoreEdit {
 public:
     // Reports a failure as the core's message (Change::Message), and a
     // refusal as its notice (Change::Notice).
     static void fail(EditorCore& core, const std::string& message);
     static void report(EditorCore& core, Notice notice);
+
+    // The area document whose history the core's Undo and Redo walk.
+    static AreaDocument& document(EditorCore& core);
 
     // The rules of the core's image writes, for a write to another file.
     static ImageWriteGuard& writeGuard(EditorCore& core);
