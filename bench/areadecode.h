@@ -24,7 +24,7 @@ AreaDirectory decodeDirectory(const Reader& image, ImageKind kind)
 template <class Reader>
 AreaModel decodeArea(const Reader& image, const AreaDirectory& directory, ImageKind kind, int area)
 {
-    return decoding::decodeArea(image, directory, enemyDataEndFor(directory, kind, area), area);
+    return decoding::decodeArea(image, directory, decodeBoundsFor(directory, kind, area), area);
 }
 
 } // namespace quorled::bench

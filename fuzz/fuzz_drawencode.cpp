@@ -18,10 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const GraphicsModel graphics = assets::loadGraphics();
     if (size < 8)
         return 0;
-    fuzz::FuzzImage input = fuzz::makeFuzzImage(data, size);
-    const RomImage image = RomImage::fromBytes(std::move(input.bytes));
+    // One renderer for every input: its picture is not rebuilt each time.
+    static PaletteTables palettes;
+    static Renderer renderer(graphics, palettes);
+    const fuzz::FuzzRom input = fuzz::fuzzRomImage(data, size);
+    const RomImage& image = input.image;
     const AreaDirectory directory = buildAreaDirectory(image, input.kind);
-    const PaletteTables palettes = startupPalettes(image, input.kind);
+    palettes = startupPalettes(image, input.kind);
     const int area = data[size - 1] % (lastAreaIndex + 1);
     AreaModel model = loadArea(image, directory, input.kind, area);
 
@@ -35,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     view.showPointersAsObjects = data[size - 4] >> 5 & 1;
     model.selectedObject = static_cast<std::int8_t>(data[size - 5]);
     model.selectedEnemy = static_cast<std::int8_t>(data[size - 6]);
-    Renderer renderer(graphics, palettes);
     renderer.drawArea(model, view, directory.worldFirstArea);
 
     // Move the first object and enemy somewhere the input says, as a drag would.

@@ -3,8 +3,8 @@
 // can plan for.
 #include "fuzzimage.h"
 
-#include "cli/areaimport.h"
-#include "cli/jsonreader.h"
+#include "core/areajson.h"
+#include "core/jsonreader.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/imageerror.h"
@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string document(reinterpret_cast<const char*>(data), size);
     AreaModel model = loadArea(image, directory, ImageKind::Ines, 2);
     try {
-        cli::applyAreaJson(cli::parseJson(document), model, "fuzz.json");
+        applyAreaJson(parseJson(document), model, "fuzz.json");
         planSave(image, directory, ImageKind::Ines, model);
     } catch (const ImageError&) {
         // Refused, with a message: the answer to a bad document.
-    } catch (const cli::JsonError&) {
+    } catch (const JsonError&) {
         // Not JSON at all, with a message too.
     }
     return 0;

@@ -8,8 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace quorled;
-    fuzz::FuzzImage input = fuzz::makeFuzzImage(data, size);
-    const RomImage image = RomImage::fromBytes(std::move(input.bytes));
+    const fuzz::FuzzRom input = fuzz::fuzzRomImage(data, size);
+    const RomImage& image = input.image;
     const AreaDirectory directory = buildAreaDirectory(image, input.kind);
     // A few areas per input, chosen by it: damaged areas can be long, and
     // every area runs the same code.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "romdata/imagekind.h"
+#include "romdata/romimage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,5 +18,14 @@ struct FuzzImage {
 };
 
 FuzzImage makeFuzzImage(const std::uint8_t* data, std::size_t size);
+
+// The same image as a RomImage, without building a new one per input: the
+// demo image of the kind is kept and only the bytes the input lies over are
+// written (and put back on the next call). Valid until the next call.
+struct FuzzRom {
+    ImageKind kind;
+    const RomImage& image;
+};
+FuzzRom fuzzRomImage(const std::uint8_t* data, std::size_t size);
 
 } // namespace quorled::fuzz

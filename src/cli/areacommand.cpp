@@ -1,7 +1,7 @@
 #include "commands.h"
 
 #include "imagesession.h"
-#include "jsonwriter.h"
+#include "core/areajson.h"
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
 #include "romdata/levelformat.h"
@@ -10,29 +10,6 @@
 namespace quorled::cli {
 
 namespace {
-
-void writeJson(const AreaModel& model, ImageKind kind, const AreaDirectory& directory, std::ostream& out)
-{
-    const auto header = model.header.bytes();
-    out << "{\"area\": " << model.area << ", \"name\": " << jsonString(directory.areaName(model.area))
-        << ", \"kind\": " << jsonString(imageKindName(kind)) << ", \"levelDataOffset\": " << model.levelDataOffset
-        << ", \"enemyDataOffset\": " << model.enemyDataOffset << ", \"enemyDataEnd\": " << model.enemyDataEnd
-        << ", \"header\": [" << header[0] << ", " << header[1] << ", " << header[2] << ", " << header[3]
-        << "], \"isVertical\": " << model.isVertical << ", \"objects\": [";
-    for (std::size_t i = 0; i < model.objects.size(); ++i) {
-        const LevelObject& o = model.objects[i];
-        out << (i ? ", " : "") << "{\"type\": " << o.type << ", \"x\": " << o.x << ", \"y\": " << o.y
-            << ", \"special\": " << (o.special ? "true" : "false") << ", \"layer\": " << o.layer
-            << ", \"param\": [" << (o.special ? o.param[0] : 0) << ", " << (o.special ? o.param[1] : 0) << "]}";
-    }
-    out << "], \"enemies\": [";
-    for (std::size_t i = 0; i < model.enemies.size(); ++i) {
-        const Enemy& e = model.enemies[i];
-        out << (i ? ", " : "") << "{\"type\": " << e.type << ", \"x\": " << e.x << ", \"y\": " << e.y << "}";
-    }
-    out << "], \"enemyLastPage\": " << model.enemyLastPage << ", \"levelSpareFF\": " << model.levelSpareFF
-        << ", \"enemySpareBytes\": " << model.enemySpareBytes << "}\n";
-}
 
 void writeText(const AreaModel& model, const AreaDirectory& directory, std::ostream& out)
 {
@@ -83,7 +60,7 @@ int runArea(const std::vector<std::string>& words, std::ostream& out)
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     if (args.flag("--json"))
-        writeJson(model, session.kind, session.directory, out);
+        writeAreaJson(model, session.kind, session.directory, out);
     else
         writeText(model, session.directory, out);
     return 0;

@@ -33,6 +33,8 @@ const std::vector<Command>& commands()
         {"dump", "dump IMAGE FILE.qlv", runDump},
         {"insert", "insert IMAGE FILE.qlv [--dry-run] [-o OUT]", runInsert},
         {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR [--dry-run] [-o OUT]", runSetColour},
+        {"patch", "patch ORIGINAL EDITED OUT.ips|OUT.bps", runPatch},
+        {"apply", "apply IMAGE PATCH OUT", runApply},
     };
     return list;
 }

@@ -34,6 +34,8 @@ int runMove(const std::vector<std::string>& words, std::ostream& out);
 int runDump(const std::vector<std::string>& words, std::ostream& out);
 int runInsert(const std::vector<std::string>& words, std::ostream& out);
 int runSetColour(const std::vector<std::string>& words, std::ostream& out);
+int runPatch(const std::vector<std::string>& words, std::ostream& out);
+int runApply(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

@@ -1,7 +1,7 @@
 #include "commands.h"
 
 #include "imagesession.h"
-#include "jsonwriter.h"
+#include "core/jsonwriter.h"
 #include "romdata/areadamage.h"
 #include "romdata/bytes.h"
 

@@ -8,6 +8,7 @@
 #include "romdata/bytes.h"
 #include "romdata/relocatingsave.h"
 #include "romdata/romimage.h"
+#include "romdata/roomuse.h"
 #include "savereport.h"
 
 namespace quorled::cli {
@@ -26,6 +27,7 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     ImageSession session = ImageSession::open(args.positional(0), args);
     output.take(session.image);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    const auto room = findSaveRoom(session.image, session.directory, session.kind, model);
     applyAreaJson(document, model, fileName);
     ViewPosition view;
     std::vector<std::string> moves;
@@ -44,6 +46,7 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     out << "Area " << hex2(area) << " imported from " << fileName << ": ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    printSharedAreas(session.directory, area, room, result.changedOffsets, out);
     output.report(out);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
+#include "romdata/roomuse.h"
 #include "savereport.h"
 
 namespace quorled::cli {
@@ -19,6 +20,7 @@ int runSave(const std::vector<std::string>& words, std::ostream& out)
     ImageSession session = ImageSession::open(args.positional(0), args);
     output.take(session.image);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+    const auto room = findSaveRoom(session.image, session.directory, session.kind, model);
     ViewPosition view;
     const SaveResult result = saveArea(session.image, session.directory, session.kind, model, view);
     throwIfRefused(result);
@@ -26,6 +28,7 @@ int runSave(const std::vector<std::string>& words, std::ostream& out)
     out << "Area " << hex2(area) << " saved: ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
+    printSharedAreas(session.directory, area, room, result.changedOffsets, out);
     output.report(out);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
+#include "romdata/roomuse.h"
 
 namespace quorled::cli {
 
@@ -20,6 +21,16 @@ void printChangedOffsets(const std::vector<long>& offsets, std::ostream& out)
     out << offsets.size() << (offsets.size() == 1 ? " byte" : " bytes") << " changed:";
     for (std::size_t i = 0; i < offsets.size(); ++i)
         out << (i ? ", " : " ") << hexAddress(offsets[i]);
+}
+
+void printSharedAreas(const AreaDirectory& directory, int area, const std::optional<AreaRoom>& room,
+                      const std::vector<long>& changedOffsets, std::ostream& out)
+{
+    if (!room)
+        return;
+    const std::string note = sharedDataNote(areasChangedWith(directory, area, *room, changedOffsets));
+    if (!note.empty())
+        out << "Note: " << note << "\n";
 }
 
 } // namespace quorled::cli

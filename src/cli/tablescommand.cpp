@@ -2,8 +2,8 @@
 
 #include "cliargs.h"
 #include "core/gametables.h"
+#include "core/jsonwriter.h"
 #include "imageoutput.h"
-#include "jsonwriter.h"
 #include "romdata/bytes.h"
 #include "imagesession.h"
 #include "romdata/romimage.h"

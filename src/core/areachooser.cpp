@@ -2,6 +2,8 @@
 
 #include "romdata/areadirectory.h"
 
+#include <algorithm>
+
 namespace quorled {
 
 std::vector<std::string> AreaChooser::worldNames()
@@ -10,6 +12,17 @@ std::vector<std::string> AreaChooser::worldNames()
     for (int w = 1; w <= kWorlds; ++w)
         names.push_back("World " + std::to_string(w));
     return names;
+}
+
+std::optional<std::pair<int, int>> AreaChooser::placeOf(int area, const AreaDirectory& directory)
+{
+    for (int w = 1; w <= kWorlds; ++w) {
+        const int first = std::max(0, directory.worldFirstArea[static_cast<std::size_t>(w)]);
+        const int end = std::min(kAreaCount, directory.worldFirstArea[static_cast<std::size_t>(w) + 1]);
+        if (area >= first && area < end)
+            return std::make_pair(w, area - first);
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> AreaChooser::chooseWorld(int world, const AreaDirectory& directory)

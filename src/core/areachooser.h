@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorled {
@@ -16,6 +18,9 @@ public:
 
     // "World 1" .. "World 7".
     static std::vector<std::string> worldNames();
+    // The world (1..7) whose list holds `area`, and the area's 0-based
+    // entry in it; nullopt for an area no world's list holds.
+    static std::optional<std::pair<int, int>> placeOf(int area, const AreaDirectory& directory);
     // Chooses world 1..7 and returns the names of its areas, from its first
     // area up to the first area of the next world.
     std::vector<std::string> chooseWorld(int world, const AreaDirectory& directory);

@@ -3,6 +3,7 @@
 #include "headerform.h"
 #include "savedselection.h"
 
+#include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
@@ -114,20 +115,28 @@ void EditorCore::save(bool relocate)
     std::optional<AreaRoom> room;
     AreaDirectory directory = directory_;
     std::vector<std::string> moves;
+    std::string shared;
     const bool written = writeImage([&](RomImage& image) {
+        const AreaDirectory before = directory_;
+        const std::optional<AreaRoom> oldRoom =
+            findSaveRoom(image, before, kind_, loadArea(image, before, kind_, saved.area));
+        SaveResult result;
         if (relocate) {
             ViewPosition position{view.viewColumn, view.viewRow};
-            RelocatingSave result = saveWithRelocation(image, directory_, saved, position);
+            RelocatingSave relocated = saveWithRelocation(image, directory_, saved, position);
             view.viewColumn = position.viewColumn;
             view.viewRow = position.viewRow;
-            refusal = result.result.refusal;
-            directory = result.directory;
-            moves = result.moves;
+            result = relocated.result;
+            directory = relocated.directory;
+            moves = relocated.moves;
         } else {
-            refusal = quorled::saveArea(image, directory_, kind_, saved, view).refusal;
+            result = quorled::saveArea(image, directory_, kind_, saved, view);
         }
+        refusal = result.refusal;
         if (!refusal)
             room = findSaveRoom(image, directory, kind_, saved);
+        if (!refusal && oldRoom)
+            shared = sharedDataNote(areasChangedWith(before, saved.area, *oldRoom, result.changedOffsets));
     });
     if (!written)
         return;
@@ -144,6 +153,8 @@ void EditorCore::save(bool relocate)
               " bytes, enemy data " + std::to_string(use.enemyBytes) + " bytes";
     for (const std::string& move : moves)
         status_ += "; moved " + move;
+    if (!shared.empty())
+        status_ += "; " + shared;
     view_ = view;
     applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
     redraw();

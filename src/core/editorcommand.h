@@ -6,13 +6,14 @@ namespace quorled {
 // after the item. The window maps its actions to these one to one.
 enum class Command {
     // "&Levels"
-    sel1, LI, Ehdr, lreload, lrefresh, lsave, LvlDump, LvlInsert, lQuit,
+    sel1, LI, Ehdr, lreload, lrefresh, lsave, LvlDump, LvlInsert, exportPatch, testEmu, lQuit,
+    lopen, lsaveas, lmap, lexport,
     // "&Edit"
-    editUndo, editRedo,
+    editUndo, editRedo, editCut, editCopy, editPaste,
     // "&Options"
     GV0, GV1, GV2, PSV1, PSV0, om1, om0, pnt, spno, backup,
     sv0, sv1, sv2, sv3, sv4, sv5, sv6,
-    askDiscard,
+    askDiscard, emuCmd,
     // "O&bjects"
     delobj, DelAll, addO, addE, movL, movZ, seeF, TFSpace,
     // "O&ther"

@@ -1,5 +1,7 @@
 #include "editorcore.h"
 
+#include "romdata/filestore.h"
+
 namespace quorled {
 
 namespace {
@@ -71,6 +73,16 @@ bool EditorCore::commandBuilt(Command command)
     case Command::LvlInsert:
     case Command::ChLvlWrl:
     case Command::Chcolor:
+    case Command::exportPatch:
+    case Command::testEmu:
+    case Command::emuCmd:
+    case Command::lopen:
+    case Command::lsaveas:
+    case Command::lmap:
+    case Command::lexport:
+    case Command::editCut:
+    case Command::editCopy:
+    case Command::editPaste:
         return true;
     default:
         return false;
@@ -105,6 +117,15 @@ bool EditorCore::commandEnabled(Command command) const
 {
     if (command == Command::editUndo || command == Command::editRedo)
         return command == Command::editUndo ? document_.canUndo() : document_.canRedo();
+    // Cut and Copy need a selected object or enemy.
+    if (command == Command::editCut || command == Command::editCopy) {
+        const AreaModel& model = area();
+        const int selected = view_.editMode == 0 ? model.selectedObject : model.selectedEnemy;
+        return hasImage() && selected >= 1 && selected <= (view_.editMode == 0 ? model.objCount() : model.enemyCount());
+    }
+    // A read-only image is saved through "Save image as..." only.
+    if (command == Command::lsave && hasImage() && isReadOnlyFile(romFileName_))
+        return false;
     return commandBuilt(command) && commandAllowedForKind(command, kind_);
 }
 

@@ -1,5 +1,6 @@
 #include "editorcore.h"
 
+#include "imagecaption.h"
 #include "settingsfile.h"
 
 #include "romdata/arealoader.h"
@@ -93,7 +94,7 @@ std::optional<std::string> EditorCore::startUp(const std::string& imagePath, con
     status_.clear();
     currentArea_ = startArea;
     applyOptionsFromSettings();
-    caption_ = areaCaption(currentArea_, directory_);
+    caption_ = imageCaption(currentArea_, directory_, romFileName_);
     applyLevelPalette(graphics_, document_.model(), directory_.worldFirstArea, palettes_);
     draw();
     notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits | Change::Checks |
@@ -159,7 +160,7 @@ std::optional<std::string> EditorCore::loadCurrentArea()
     }
     view_.viewColumn = 0;
     view_.viewRow = 0;
-    caption_ = areaCaption(currentArea_, directory_);
+    caption_ = imageCaption(currentArea_, directory_, romFileName_);
     applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
     draw();
     return std::nullopt;
@@ -180,7 +181,7 @@ bool EditorCore::reloadTables(bool recolour)
         return false;
     }
     if (recolour) {
-        caption_ = areaCaption(currentArea_, directory_);
+        caption_ = imageCaption(currentArea_, directory_, romFileName_);
         applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
         redraw(Change::Caption);
     }

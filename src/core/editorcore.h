@@ -186,6 +186,7 @@ public:
     bool reloadTables(bool recolour);
 
 private:
+    friend class CoreEdit;
     std::optional<std::string> startUp(const std::string& imagePath, const std::string& referencePath);
     std::optional<std::string> loadCurrentArea();
     void applyOptionsFromSettings();

@@ -1,5 +1,6 @@
 #include "areasdialog.h"
 
+#include "core/areachooser.h"
 #include "core/editorcore.h"
 
 #include <QDialogButtonBox>
@@ -28,6 +29,13 @@ AreasDialog::AreasDialog(EditorCore& core, QWidget* parent)
     connect(list1_, &QListWidget::itemSelectionChanged, this, &AreasDialog::list1Click);
     connect(list2_, &QListWidget::itemSelectionChanged, this, &AreasDialog::list2Click);
     connect(list2_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    // The current area's world and the area itself are chosen to begin with.
+    if (const auto place = AreaChooser::placeOf(core_.currentArea(), core_.directory())) {
+        list1_->setCurrentRow(place->first - 1);
+        list2_->setCurrentRow(place->second);
+        list2_->scrollToItem(list2_->currentItem());
+    }
 
     auto* prompt = new QLabel(tr("Select area to edit :"), this);
     prompt->setObjectName(QStringLiteral("l1"));

@@ -10,8 +10,8 @@ class EditorCore;
 
 // The form `Areas` ("Select area"): the worlds in `List1`, the areas of the
 // chosen world in `List2`. OK loads the chosen area, Cancel (or closing)
-// reloads the current one. The choices live in the editor core, so they
-// persist from one opening to the next.
+// reloads the current one. It opens with the current area's world and the
+// area chosen; the choices live in the editor core.
 class AreasDialog : public QDialog {
     Q_OBJECT
 public:

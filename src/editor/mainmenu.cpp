@@ -48,7 +48,9 @@ QAction* MainMenu::add(QMenu* menu, Command command, const QString& caption, con
 void MainMenu::buildLevels(QMenuBar* bar)
 {
     QMenu* m = addMenu(bar, tr("&Levels"), QStringLiteral("Levels"));
+    m->setToolTipsVisible(true); // Save tells why it is off
     add(m, Command::sel1, tr("Select &area"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    add(m, Command::lmap, tr("Area &map"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     m->addSeparator();
     add(m, Command::LI, tr("&Level info"), QKeySequence(Qt::CTRL | Qt::Key_L));
     add(m, Command::Ehdr, tr("Edit &header"), QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -57,8 +59,16 @@ void MainMenu::buildLevels(QMenuBar* bar)
     add(m, Command::lrefresh, tr("&Refresh"), QKeySequence(Qt::CTRL | Qt::Key_R));
     add(m, Command::lsave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m->addSeparator();
+    add(m, Command::lopen, tr("Op&en image..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    recent_ = addSubmenu(m, tr("Open re&cent"), QStringLiteral("Recent"));
+    add(m, Command::lsaveas, tr("Sa&ve image as..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    add(m, Command::lexport, tr("E&xport view as PNG..."));
+    m->addSeparator();
     add(m, Command::LvlDump, tr("&Dump level data ..."), QKeySequence(Qt::CTRL | Qt::Key_M));
     add(m, Command::LvlInsert, tr("&Insert level data ..."), QKeySequence(Qt::CTRL | Qt::Key_B));
+    m->addSeparator();
+    add(m, Command::exportPatch, tr("Export &patch..."));
+    add(m, Command::testEmu, tr("&Test in emulator"), QKeySequence(Qt::Key_F9));
     m->addSeparator();
     add(m, Command::lQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
@@ -68,6 +78,11 @@ void MainMenu::buildEdit(QMenuBar* bar)
     QMenu* m = addMenu(bar, tr("&Edit"), QStringLiteral("Edit"));
     add(m, Command::editUndo, tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     add(m, Command::editRedo, tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m->addSeparator();
+    // Plain Ctrl+C and Ctrl+V open the palette and lives dialogs.
+    add(m, Command::editCut, tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X));
+    add(m, Command::editCopy, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    add(m, Command::editPaste, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
 }
 
 void MainMenu::buildOptions(QMenuBar* bar)
@@ -100,6 +115,7 @@ void MainMenu::buildOptions(QMenuBar* bar)
     m->addSeparator();
     add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
     add(m, Command::askDiscard, tr("Ask before discarding unsaved edits"))->setCheckable(true);
+    add(m, Command::emuCmd, tr("&Emulator command..."));
     m->addSeparator();
 
     QMenu* ini = addSubmenu(m, tr("&INI file"), QStringLiteral("Ini"));

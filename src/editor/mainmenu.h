@@ -27,6 +27,8 @@ public:
     const std::map<Command, QAction*>& actions() const { return actions_; }
     QAction* zoomAction(int zoom) const { return zoomActions_[static_cast<std::size_t>(zoom - 1)]; }
     void setZoomChecked(int zoom);
+    // "Open re&cent" of "&Levels", filled by the window.
+    QMenu* recentMenu() const { return recent_; }
 
 signals:
     void triggered(Command command);
@@ -43,6 +45,7 @@ private:
 
     std::map<Command, QAction*> actions_;
     std::array<QAction*, 4> zoomActions_{};
+    QMenu* recent_ = nullptr;
 };
 
 } // namespace quorled

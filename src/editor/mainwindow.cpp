@@ -6,8 +6,11 @@
 #include "levelview.h"
 #include "mainmenu.h"
 #include "assets/imageconversion.h"
+#include "desktopcommands.h"
 #include "readoutpanel.h"
 #include "spacecommands.h"
+#include "filecommands.h"
+#include "workbenchcommands.h"
 #include "stagearea.h"
 #include "workbench.h"
 
@@ -65,6 +68,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     menu_ = new MainMenu(menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
+    workbenchCommands_ = new WorkbenchCommands(core_, *this, settingsPath_);
 
     view_ = new LevelView(this);
     connect(view_, &LevelView::mousePressed, this,
@@ -165,6 +169,7 @@ bool MainWindow::startUp(const QString& imagePath)
         return false;
     const bool firstStart = !started_;
     started_ = true;
+    workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
     const QSize shown = QSize(LevelView::kPictureWidth, LevelView::kPictureHeight) * view_->zoom();
     showChanges(view_->picture().size() == shown ? kEverythingButPicture : kEverything);
     // The window comes back where it was left; otherwise it fits the view.
@@ -224,6 +229,7 @@ void MainWindow::showChanges(ChangeSet changes)
             showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
         }
     }
+    workbenchCommands_->showChanges(changes);
 }
 
 void MainWindow::showStatus()
@@ -299,7 +305,8 @@ void MainWindow::runCommand(Command command)
         if ((command == Command::movL || command == Command::movZ || command == Command::LvlInsert) &&
             core_.commandEnabled(command) && !confirmLeavingArea())
             break;
-        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_))
+        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
+            !runDesktopCommand(*this, core_, command, settingsPath_) && !workbenchCommands_->run(command))
             core_.runCommand(command);
         break;
     }

@@ -19,6 +19,7 @@ class HeaderPanel;
 class LevelView;
 class MainMenu;
 class ReadoutPanel;
+class WorkbenchCommands;
 class Workbench;
 
 // The main window `quorl`: the level view, the read-outs, the header panel,
@@ -40,6 +41,7 @@ public:
     ReadoutPanel* readoutPanel() const { return readouts_; }
     HeaderPanel* headerPanel() const { return header_; }
     MainMenu* mainMenu() const { return menu_; }
+    WorkbenchCommands* workbenchCommands() const { return workbenchCommands_; }
     QPushButton* button(Command command) const;
     QLabel* roomMeter() const { return roomMeter_; }
     QScrollArea* stage() const { return scroll_; }
@@ -73,6 +75,7 @@ private:
     ReadoutPanel* readouts_ = nullptr;
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;
+    WorkbenchCommands* workbenchCommands_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* refreshButton_ = nullptr;
     QPushButton* reloadButton_ = nullptr;

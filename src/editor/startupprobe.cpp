@@ -87,7 +87,7 @@ protected:
         watched->event(event);
         mark("level view painted");
         report();
-        // Leaves without closing the window, so no settings are written.
+        // Leaves without closing the window: nothing of the shut-down runs.
         QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
         deleteLater();
         return true;

@@ -9,6 +9,7 @@
 #include "areamodel.h"
 #include "bytes.h"
 #include "coordinates.h"
+#include "decodebounds.h"
 #include "levelformat.h"
 #include "romlayout.h"
 
@@ -38,6 +39,15 @@ void readDirectoryTables(const Bytes& image, const RomLayout& layout, AreaDirect
         }
     }
 }
+
+// A byte source seen through a region: nothing outside it exists.
+template <class Bytes>
+struct RegionBytes {
+    const Bytes& image;
+    DataRegion region;
+    int read(long offset) const { return region.contains(offset) ? image.read(offset) : 0xFF; }
+    bool contains(long offset) const { return region.contains(offset) && image.contains(offset); }
+};
 
 // Decodes the object stream that starts after the four header bytes.
 // Returns the offset of the end marker.
@@ -135,43 +145,55 @@ int countRun(const Bytes& image, long from, long step, int value)
 
 // The whole area load: offsets from the directory, header, objects, spare
 // level bytes, enemies, spare enemy bytes, drawing coordinates.
+// The streams are read through their regions, so damaged data (no end
+// marker, pointers elsewhere) costs at most one region's bytes.
 template <class Bytes>
-AreaModel decodeArea(const Bytes& image, const AreaDirectory& directory, long enemyDataEnd, int area)
+AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area)
 {
     AreaModel model;
     model.area = area;
     model.levelDataOffset = directory.areaLevelOffset[static_cast<std::size_t>(area)];
     model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
-    model.enemyDataEnd = enemyDataEnd;
+    model.enemyDataEnd = bounds.enemyDataEnd;
 
     const std::string label = "area " + hex2(area);
-    if (!image.contains(model.levelDataOffset))
-        model.damage.push_back(label + ": the level data pointer " + hexAddress(model.levelDataOffset) +
-                               " lies outside the file");
-    if (!image.contains(model.enemyDataOffset))
-        model.damage.push_back(label + ": the enemy data pointer " + hexAddress(model.enemyDataOffset) +
-                               " lies outside the file");
+    const auto checkPointer = [&](const char* what, long offset, const DataRegion& region) {
+        if (!file.contains(offset))
+            model.damage.push_back(label + ": the " + what + " pointer " + hexAddress(offset) +
+                                   " lies outside the file");
+        else if (!region.contains(offset))
+            model.damage.push_back(label + ": the " + what + " pointer " + hexAddress(offset) +
+                                   " lies outside the level-data region " + hexAddress(region.start) + ".." +
+                                   hexAddress(region.end - 1));
+    };
+    checkPointer("level data", model.levelDataOffset, bounds.level);
+    checkPointer("enemy data", model.enemyDataOffset, bounds.enemies);
+    const RegionBytes<Bytes> image{file, bounds.level};
+    const RegionBytes<Bytes> enemyBytes{file, bounds.enemies};
 
-    model.header = HeaderBits::fromBytes({image.read(model.levelDataOffset), image.read(model.levelDataOffset + 1),
-                                          image.read(model.levelDataOffset + 2),
-                                          image.read(model.levelDataOffset + 3)});
+    model.header = HeaderBits::fromBytes({file.read(model.levelDataOffset), file.read(model.levelDataOffset + 1),
+                                          file.read(model.levelDataOffset + 2), file.read(model.levelDataOffset + 3)});
     model.isVertical = 1 - model.header.bit(1);
     model.selectedObject = 1;
     model.selectedEnemy = 1;
 
+    const auto runsPast = [&](const char* what, long stop, const RegionBytes<Bytes>& bytes, long start) {
+        if (bytes.contains(stop) || !bytes.contains(start))
+            return;
+        model.damage.push_back(label + ": " + what + " runs past the end of the " +
+                               (file.contains(stop) ? "level-data region" : "file"));
+    };
     const long endMarker = decodeObjects(image, model);
     model.levelEndMarkerOffset = endMarker;
-    if (!image.contains(endMarker) && image.contains(model.levelDataOffset))
-        model.damage.push_back(label + ": level data runs past the end of the file");
-    model.levelSpareFF = countRun(image, endMarker + 1, 1, 0xFF);
+    runsPast("level data", endMarker, image, model.levelDataOffset);
+    model.levelSpareFF = countRun(file, endMarker + 1, 1, 0xFF);
 
-    const long stop = decodeEnemies(image, model);
+    const long stop = decodeEnemies(enemyBytes, model);
     model.enemyTerminatorOffset = stop;
-    if (!image.contains(stop) && image.contains(model.enemyDataOffset))
-        model.damage.push_back(label + ": enemy data runs past the end of the file");
+    runsPast("enemy data", stop, enemyBytes, model.enemyDataOffset);
     model.enemySpareBytes = 0;
-    if (image.contains(stop) && (image.read(stop) == 0xFF || image.read(stop + 1) == 0xFF))
-        model.enemySpareBytes = countRun(image, stop - 1, -1, 0x01) + countRun(image, stop + 1, 1, 0xFF);
+    if (enemyBytes.contains(stop) && (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
+        model.enemySpareBytes = countRun(file, stop - 1, -1, 0x01) + countRun(file, stop + 1, 1, 0xFF);
 
     normalizeObjectCoordinates(model);
     return model;

@@ -27,9 +27,32 @@ std::string areaCaption(int area, const AreaDirectory& directory)
     return "Quorl editor -- Area " + hex2(area) + " -- " + directory.areaName(area);
 }
 
+decoding::DecodeBounds decodeBoundsFor(const AreaDirectory& directory, ImageKind kind, int area)
+{
+    // The iNES level-data region; the other kinds carry the same stretch
+    // moved: a SNES compilation image by the difference of the pointer
+    // bases, a disk image by the world's level or enemy shift.
+    const auto moved = [](long shift) { return decoding::DataRegion{kLevelRegionStart + shift, kLevelRegionEnd + 1 + shift}; };
+    decoding::DecodeBounds bounds;
+    bounds.enemyDataEnd = enemyDataEndFor(directory, kind, area);
+    switch (kind) {
+    case ImageKind::Ines:
+        bounds.level = bounds.enemies = moved(0);
+        break;
+    case ImageKind::Snes:
+        bounds.level = bounds.enemies = moved(romLayout(kind).pointerBase - romLayout(ImageKind::Ines).pointerBase);
+        break;
+    case ImageKind::Fds:
+        bounds.level = moved(diskLevelShift(area));
+        bounds.enemies = moved(diskEnemyShift(area));
+        break;
+    }
+    return bounds;
+}
+
 AreaModel loadArea(const RomImage& image, const AreaDirectory& directory, ImageKind kind, int area)
 {
-    return decoding::decodeArea(image, directory, enemyDataEndFor(directory, kind, area), area);
+    return decoding::decodeArea(image, directory, decodeBoundsFor(directory, kind, area), area);
 }
 
 } // namespace quorled

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "areadirectory.h"
+#include "decodebounds.h"
 #include "areamodel.h"
 #include "imagekind.h"
 
@@ -12,8 +13,9 @@ class RomImage;
 
 // Decodes area `area` of the image into a fresh model: header, objects and
 // enemies in stream order, the spare room around both blocks, and the
-// normalised drawing coordinates. Damaged data never reads outside the file
-// (bytes past its end count as 0xFF) and is listed in AreaModel::damage.
+// normalised drawing coordinates. The streams are read inside the kind's
+// level-data region only (bytes outside it and past the end of the file
+// count as 0xFF); damaged data is listed in AreaModel::damage.
 AreaModel loadArea(const RomImage& image, const AreaDirectory& directory, ImageKind kind, int area);
 
 // "Quorl editor -- Area 0A -- 1-2, main part".
@@ -22,5 +24,8 @@ std::string areaCaption(int area, const AreaDirectory& directory);
 // Where the enemy data of an area ends at the latest: the next area's enemy
 // data, or when that is shared, the next larger enemy offset of any area.
 long enemyDataEndFor(const AreaDirectory& directory, ImageKind kind, int area);
+
+// The enemy data's bound and the regions the area's streams are read in.
+decoding::DecodeBounds decodeBoundsFor(const AreaDirectory& directory, ImageKind kind, int area);
 
 } // namespace quorled

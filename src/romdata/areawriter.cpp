@@ -1,5 +1,6 @@
 #include "areawriter.h"
 
+#include "areadecoding.h"
 #include "arealoader.h"
 #include "arearoom.h"
 #include "bytes.h"
@@ -12,6 +13,7 @@
 #include "romlayout.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 namespace quorled {
@@ -76,16 +78,41 @@ std::vector<Enemy> enemiesAsLoaded(const AreaModel& stream)
     return expected;
 }
 
+// The image as it would read with `writes` applied, without copying it: the
+// written bytes lie in a few short stretches (the level room, the marker and
+// the enemy room), kept in a map.
+class WrittenImage {
+public:
+    WrittenImage(const RomImage& image, const std::vector<ByteWrite>& writes) : image_(image)
+    {
+        for (const ByteWrite& write : writes) {
+            if (!image.contains(write.offset))
+                throw ImageError("A write to " + hexAddress(write.offset) + " lies outside the image " +
+                                 image.path() + ".");
+            written_[write.offset] = write.value;
+        }
+    }
+    bool contains(long offset) const { return image_.contains(offset); }
+    int read(long offset) const
+    {
+        const auto found = written_.find(offset);
+        return found != written_.end() ? found->second : image_.read(offset);
+    }
+
+private:
+    const RomImage& image_;
+    std::unordered_map<long, std::uint8_t> written_;
+};
+
 // Whether the area, loaded from the image with `writes` applied, has the
 // level bytes and the enemies that were saved.
 bool readsBackAsSaved(const RomImage& image, const AreaDirectory& directory, ImageKind kind,
                       const std::vector<ByteWrite>& writes, const std::vector<std::uint8_t>& level,
                       const AreaModel& stream)
 {
-    RomImage scratch = RomImage::fromBytes(image.bytes());
-    for (const ByteWrite& write : writes)
-        scratch.write(write.offset, write.value);
-    AreaModel loaded = loadArea(scratch, directory, kind, stream.area);
+    const WrittenImage scratch(image, writes);
+    AreaModel loaded =
+        decoding::decodeArea(scratch, directory, decodeBoundsFor(directory, kind, stream.area), stream.area);
     if (loaded.enemies != enemiesAsLoaded(stream))
         return false;
     // The header and the scrolling direction come from the written bytes.
@@ -133,7 +160,7 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKi
     if (static_cast<long>(level.size()) > room.levelBytes())
         return refuse(noRoomText("level data", "Move level data", model.area, level.size(), room.levelBytes(),
                                  room.levelStart));
-    const std::vector<std::uint8_t>& enemies = encoded.enemies;
+    const std::vector<std::uint8_t> enemies = encodeEnemyData(stream, room.enemyBytes());
     if (static_cast<long>(enemies.size()) > room.enemyBytes())
         return refuse(noRoomText("enemy data", "Move enemy data", model.area, enemies.size(), room.enemyBytes(),
                                  room.enemyStart));

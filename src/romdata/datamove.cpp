@@ -5,6 +5,7 @@
 #include "imageerror.h"
 #include "romimage.h"
 #include "romlayout.h"
+#include "roomuse.h"
 #include "shownname.h"
 
 #include <algorithm>
@@ -159,15 +160,9 @@ std::optional<std::string> eraseRefusal(const RomImage& image, int area, const M
         return std::string("they lie outside the level-data region");
     if (first <= kEnemyPointerBlockEnd && last >= kEnemyPointerBlockStart)
         return std::string("they reach into the enemy pointer data");
-    const AreaDirectory directory = inesDirectory(image);
-    for (int other = 0; other < kAreaCount; ++other) {
-        const auto i = static_cast<std::size_t>(other);
-        for (const long offset : {directory.areaLevelOffset[i], directory.areaEnemyOffset[i]}) {
-            const bool own = other == area && offset == source.offset;
-            if (!own && offset >= first && offset <= last + 1)
-                return "area " + hex2(other) + " uses them too";
-        }
-    }
+    for (const DataStart& other : dataStartingIn(inesDirectory(image), first, last + 1))
+        if (other.area != area || other.offset != source.offset)
+            return "area " + hex2(other.area) + " uses them too";
     return std::nullopt;
 }
 

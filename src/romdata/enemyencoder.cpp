@@ -1,5 +1,6 @@
 #include "enemyencoder.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorled {
@@ -51,7 +52,7 @@ std::array<int, kLastEnemyPage + 1> countEnemyPages(const AreaModel& model)
     return counts;
 }
 
-std::vector<std::uint8_t> encodeEnemyData(const AreaModel& model)
+std::vector<std::uint8_t> encodeEnemyData(const AreaModel& model, long room)
 {
     const auto counts = countEnemyPages(model);
     std::vector<std::uint8_t> out;
@@ -72,12 +73,16 @@ std::vector<std::uint8_t> encodeEnemyData(const AreaModel& model)
         }
     } while (i < model.enemies.size());
 
-    // The closing page, then empty pages up to where the loaded block ended.
+    // The closing page, then empty pages and a final 0xFF up to where the
+    // loaded block ended, so that a load finds as many pages as before (the
+    // block is `total` bytes long, its terminator included). The padding is
+    // filler: where it does not fit the room it is cut short.
     const long total = model.enemyLastPage + 2 + 2L * model.enemyCount();
     const long p = static_cast<long>(out.size());
     out.push_back(0x01);
-    if (p < total - 3) {
-        out.resize(static_cast<std::size_t>(total - 2), 0x01);
+    const long end = std::min(total, room);
+    if (p < total - 3 && end > p + 1) {
+        out.resize(static_cast<std::size_t>(end - 1), 0x01);
         out.push_back(0xFF);
     }
     return out;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,8 +34,9 @@ std::array<int, kLastEnemyPage + 1> countEnemyPages(const AreaModel& model);
 // The enemy block of a sorted model that passes checkEnemyPages, from its
 // first count byte to its closing bytes. The closing byte 0x01 is followed by
 // more empty pages and a final 0xFF as far as the block reached when loaded
-// (enemyLastPage + 2 + 2 * enemyCount bytes, one byte less than that).
-std::vector<std::uint8_t> encodeEnemyData(const AreaModel& model);
+// (enemyLastPage + 2 + 2 * enemyCount bytes), so that the block loads with
+// the same number of pages again; the padding stops at `room` bytes.
+std::vector<std::uint8_t> encodeEnemyData(const AreaModel& model, long room = std::numeric_limits<long>::max());
 
 // Re-splits enemy coordinates for the model's scrolling direction: pages
 // move from one axis to the other, 15 rows a page.

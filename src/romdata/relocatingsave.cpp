@@ -3,6 +3,7 @@
 #include "arealoader.h"
 #include "bytes.h"
 #include "datamove.h"
+#include "enemyencoder.h"
 #include "romimage.h"
 #include "roomuse.h"
 
@@ -50,7 +51,8 @@ RelocatingSave saveWithRelocation(RomImage& image, const AreaDirectory& director
             if (!room)
                 return true; // the save's own refusal tells why
             return what == MoveData::Level ? static_cast<long>(encoded.level.size()) <= room->levelBytes()
-                                           : static_cast<long>(encoded.enemies.size()) <= room->enemyBytes();
+                                           : static_cast<long>(encodeEnemyData(encoded.stream, room->enemyBytes()).size()) <=
+                                                 room->enemyBytes();
         };
         // The level data's end marker follows the copied block as its free
         // byte; the enemy block is copied whole.

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorled {
 
@@ -39,5 +40,26 @@ RoomUse measureRoomUse(const AreaModel& model, const AreaRoom& room);
 
 // "Level data 87 of 92 bytes, enemy data 31 of 31 bytes", or the problem.
 std::string roomMeterText(const RoomUse& use);
+
+// One area's level data or enemy data pointer.
+struct DataStart {
+    int area = 0;
+    long offset = 0;
+    bool enemy = false;
+};
+
+// Every area's level and enemy data that starts in first..last (file
+// offsets, inclusive), by area, level data before enemy data.
+std::vector<DataStart> dataStartingIn(const AreaDirectory& directory, long first, long last);
+
+// The areas other than `area` that a save of it changed too: those whose
+// level or enemy data starts inside the area's `room` (as it was before the
+// save) at or before a byte the save changed. Ascending, each once.
+std::vector<int> areasChangedWith(const AreaDirectory& directory, int area, const AreaRoom& room,
+                                  const std::vector<long>& changedOffsets);
+
+// "areas 06, 07, 08 and 09 use the same data and changed with it", "area 07
+// uses ...", or empty when `areas` is.
+std::string sharedDataNote(const std::vector<int>& areas);
 
 } // namespace quorled

@@ -141,6 +141,13 @@ std::vector<CommandCall> commandCalls()
         {"set-colour", [](const std::string& image, const fs::path&) {
              return std::vector<std::string>{"set-colour", image, "1", "level", "0", "0", "0x21"};
          }},
+        // The bad file is the original of a patch, and the image a patch is applied to.
+        {"patch", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"patch", image, (folder / "good.nes").string(), (folder / "out.ips").string()};
+         }},
+        {"apply", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"apply", image, (folder / "good.ips").string(), (folder / "out.nes").string()};
+         }},
     };
 }
 
@@ -161,6 +168,9 @@ protected:
         ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
         const std::string json = "{\"header\": [128, 0, 48, 0], \"objects\": [], \"enemies\": []}";
         writeWholeFile((folder / "area.json").string(), Bytes(json.begin(), json.end()));
+        writeWholeFile((folder / "good.nes").string(), soundImage().bytes());
+        const std::string patch = std::string("PATCH") + '\0' + '\0' + '\x20' + '\0' + '\x01' + 'Q' + "EOF";
+        writeWholeFile((folder / "good.ips").string(), Bytes(patch.begin(), patch.end()));
     }
     void TearDown() override
     {
@@ -264,7 +274,8 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
                     EXPECT_NE(out.str().find("Damaged: area 0A: "), std::string::npos) << what << ": " << out.str();
                 }
                 EXPECT_EQ(snapshot(), before) << what;
-                fs::remove(folder / "out.png");
+                for (const char* output : {"out.png", "out.ips", "out.nes"})
+                    fs::remove(folder / output);
                 continue;
             }
             EXPECT_EQ(code, 1) << what << ": " << out.str();
@@ -279,9 +290,11 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             EXPECT_EQ(snapshot(), before) << what;
             EXPECT_FALSE(fs::exists(folder / "out.png")) << what;
             EXPECT_FALSE(fs::exists(folder / "out.qlv")) << what;
+            EXPECT_FALSE(fs::exists(folder / "out.ips")) << what;
+            EXPECT_FALSE(fs::exists(folder / "out.nes")) << what;
         }
     }
-    EXPECT_EQ(tried, 13 * 17);
+    EXPECT_EQ(tried, 13 * 19);
 }
 
 TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -64,6 +65,47 @@ TEST_F(SaveCommandsTest, SaveWithoutEditsRewritesOnlyTheTerminator)
     std::vector<std::uint8_t> expected = original;
     expected[0x12807] = 0x01;
     EXPECT_EQ(readWholeFile(imagePath), expected);
+}
+
+TEST_F(SaveCommandsTest, SavesIntoSharedDataNameTheOtherAreas)
+{
+    const std::string demo = (dir / "demo.nes").string();
+    writeWholeFile(demo, buildDemoImage(ImageKind::Ines));
+    ASSERT_EQ(run({"area", demo, "5", "--json"}), 0) << err.str();
+    std::string json = out.str();
+    const std::size_t enemies = json.find("\"enemies\": [");
+    ASSERT_NE(enemies, std::string::npos);
+    json = json.substr(0, enemies) + "\"enemies\": []" + json.substr(json.find(']', enemies) + 1);
+    const std::string file = writeFile("five.json", json);
+    const std::string note = "Note: areas 06, 07, 08 and 09 use the same data and changed with it\n";
+    ASSERT_EQ(run({"import", demo, "5", file}), 0) << err.str();
+    EXPECT_NE(out.str().find(note), std::string::npos) << out.str();
+    // Nothing changes on the next save, so nothing changed with it either.
+    ASSERT_EQ(run({"save", demo, "5"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "Area 05 saved: no bytes changed\n");
+    ASSERT_EQ(run({"import", demo, "2", file}), 0) << err.str();
+    EXPECT_EQ(out.str().find("Note:"), std::string::npos) << out.str();
+}
+
+TEST_F(SaveCommandsTest, VerifyOfNonsenseFilesIsQuick)
+{
+    // All zeros and random bytes of an image's length (taken as an image only
+    // with --force, having no iNES mark): every stream stops at
+    // the level-data region, so the check takes milliseconds, not seconds.
+    std::vector<std::uint8_t> random(0x40010);
+    std::uint32_t state = 16;
+    for (std::uint8_t& b : random)
+        b = static_cast<std::uint8_t>((state = state * 1664525u + 1013904223u) >> 24);
+    for (const auto& bytes : {std::vector<std::uint8_t>(0x40010, 0x00), random}) {
+        const std::string path = (dir / "nonsense.nes").string();
+        writeWholeFile(path, bytes);
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_EQ(run({"verify", path, "--force"}), 0) << err.str();
+        const auto took = std::chrono::steady_clock::now() - start;
+        // Generous for a loaded machine under the sanitizers; it was 13 s.
+        EXPECT_LT(took, std::chrono::seconds(3));
+        EXPECT_NE(out.str().find("of 210 areas would change"), std::string::npos);
+    }
 }
 
 TEST_F(SaveCommandsTest, ExportImportRoundTripAndAnEdit)

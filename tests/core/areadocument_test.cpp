@@ -112,6 +112,23 @@ TEST_F(AreaDocumentTest, SelectionAloneMakesNoStepAndHistoryIsBounded)
     EXPECT_TRUE(document.differs());
 }
 
+TEST(SharedAreaSave, TheStatusNamesTheAreasThatChangedWithIt)
+{
+    // Areas 5 to 9 of the demo image's first world share their data.
+    CoreFolder folder;
+    folder.writeImage("quorl.nes", buildDemoImage(ImageKind::Ines));
+    folder.writeFile("Quorled.ini", "[Options]\nStartArea= 5\n");
+    EditorCore core{syntheticCarriedPictures()};
+    core.readSettings(folder.settingsPath());
+    ASSERT_EQ(core.openImage(folder.path("quorl.nes")), std::nullopt);
+    core.area().object(1).type ^= 1;
+    core.redraw();
+    core.runCommand(Command::lsave);
+    EXPECT_NE(core.status().find("; areas 06, 07, 08 and 09 use the same data and changed with it"),
+              std::string::npos)
+        << core.status();
+}
+
 TEST_F(AreaDocumentTest, SaveKeepsHistoryFollowsSelectionAndSaysWhatItWrote)
 {
     // Moving object 1 below object 2 makes the save's sort exchange them.

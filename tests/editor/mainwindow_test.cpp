@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QFileInfo>
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -153,17 +154,21 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
              QStringList({QStringLiteral("&Types"), QStringLiteral("&Properties")}));
 
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
-             QStringList({"Select &area\tCtrl+A", "-", "&Level info\tCtrl+L", "Edit &header\tCtrl+H", "-",
-                          "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
-                          "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-", "&Quit\tCtrl+Q"}));
+             QStringList({"Select &area\tCtrl+A", "Area &map\tCtrl+Shift+M", "-", "&Level info\tCtrl+L",
+                          "Edit &header\tCtrl+H", "-", "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
+                          "Op&en image...\tCtrl+Shift+O", "Open re&cent >", "Sa&ve image as...\tCtrl+Shift+S",
+                          "E&xport view as PNG...", "-", "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-",
+                          "Export &patch...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));
     const QMenu* options = topMenu(*window_, QStringLiteral("&Options"));
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
                           "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects", "-",
-                          "Keep a &backup of the image", "Ask before discarding unsaved edits", "-",
+                          "Keep a &backup of the image", "Ask before discarding unsaved edits",
+                          "&Emulator command...", "-",
                           "&INI file >"}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
-             QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z"}));
+             QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "-", "Cu&t\tCtrl+Shift+X",
+                          "&Copy\tCtrl+Shift+C", "&Paste\tCtrl+Shift+V"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Ground view"))),
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Page separator view"))), QStringList({"&On", "O&ff"}));
@@ -209,7 +214,8 @@ void MainWindowTest::everyItemIsOnForAnInesImage()
                       Command::DelAll, Command::addO, Command::addE, Command::seeF, Command::SSplash,
                       Command::AboutE, Command::ChChp, Command::ChWpn, Command::ChEnm2, Command::ChEnm3,
                       Command::ChPwrUp, Command::nlive, Command::ChTcdt, Command::movL, Command::movZ,
-                      Command::TFSpace, Command::LvlDump, Command::LvlInsert, Command::ChLvlWrl, Command::Chcolor})
+                      Command::TFSpace, Command::LvlDump, Command::LvlInsert, Command::ChLvlWrl, Command::Chcolor,
+                      Command::exportPatch, Command::testEmu, Command::emuCmd})
         QVERIFY2(window_->mainMenu()->action(c)->isEnabled(), qPrintable(window_->mainMenu()->action(c)->text()));
     for (Command c : {Command::lsave, Command::lrefresh, Command::lreload})
         QVERIFY(window_->button(c)->isEnabled());
@@ -352,16 +358,17 @@ void MainWindowTest::areasDialogLoadsTheChosenArea()
     QVERIFY(start("[Options]\nStartArea= 10\n"));
     const auto& first = core_->directory().worldFirstArea;
     int listed = -1;
-    bool emptyAtOpening = false;
+    bool currentAtOpening = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<AreasDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Select area"));
         QCOMPARE(dialog->worldList()->count(), 7);
         QCOMPARE(dialog->worldList()->item(6)->text(), QStringLiteral("World 7"));
-        // Focus alone chooses no world.
-        dialog->worldList()->setFocus();
-        emptyAtOpening = dialog->areaList()->count() == 0;
+        // It opens on the current area: world 1, its eleventh area.
+        currentAtOpening = dialog->worldList()->currentRow() == 0 && dialog->areaList()->currentRow() == 10 &&
+                           dialog->areaList()->currentItem()->isSelected() &&
+                           dialog->areaList()->count() == first[2] - first[1];
         QTest::mouseClick(dialog->worldList()->viewport(), Qt::LeftButton, {},
                           dialog->worldList()->visualItemRect(dialog->worldList()->item(6)).center());
         listed = dialog->areaList()->count();
@@ -369,7 +376,7 @@ void MainWindowTest::areasDialogLoadsTheChosenArea()
         dialog->accept();
     });
     window_->mainMenu()->action(Command::sel1)->trigger();
-    QVERIFY(emptyAtOpening);
+    QVERIFY(currentAtOpening);
     QCOMPARE(listed, first[8] - first[7]);
     QCOMPARE(core_->currentArea(), first[7] + 2);
     const QString hex = QString::number(first[7] + 2, 16).toUpper().rightJustified(2, u'0');
@@ -409,7 +416,9 @@ void MainWindowTest::shutDownWritesTheExactSettingsText()
                                 "3IniSaveSettings=-1\n"
                                 "4IniSaveSettings=-1\n"
                                 "5IniSaveSettings=-1\n"
-                                "6IniSaveSettings= 0\n";
+                                "6IniSaveSettings= 0\n"
+                                "[Recent]\n"
+                                "File1=" + QFileInfo(imagePath_).absoluteFilePath().toUtf8() + "\n";
     // The window's placement follows in a section of its own.
     const QByteArray written = readFile(settingsPath_);
     QCOMPARE(written.left(expected.size()), expected);

@@ -12,6 +12,8 @@ int runTableDialogTests(int argc, char** argv);
 int runUnsavedGuardTests(int argc, char** argv);
 int runSpaceDialogTests(int argc, char** argv);
 int runGameDialogTests(int argc, char** argv);
+int runWorkbenchCommandTests(int argc, char** argv);
 int runWorkbenchTests(int argc, char** argv);
+int runDesktopTests(int argc, char** argv);
 
 } // namespace quorled::widgettests

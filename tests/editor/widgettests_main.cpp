@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runUnsavedGuardTests(argc, argv);
     failures += quorled::widgettests::runSpaceDialogTests(argc, argv);
     failures += quorled::widgettests::runGameDialogTests(argc, argv);
+    failures += quorled::widgettests::runWorkbenchCommandTests(argc, argv);
     failures += quorled::widgettests::runWorkbenchTests(argc, argv);
+    failures += quorled::widgettests::runDesktopTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorled {
 namespace {
 
@@ -215,6 +217,58 @@ TEST(DamagedAreas, EnemyPagesThatNeverEnd)
     EXPECT_EQ(model.damage, std::vector<std::string>{"area 0A: enemy data runs past the end of the file"});
     EXPECT_EQ(model.enemyCount(), 0x100 / 3);
     EXPECT_EQ(model.enemySpareBytes, 0);
+}
+
+TEST(DamagedAreas, StreamsStopAtTheEndOfTheLevelDataRegion)
+{
+    // Data without an end in a full-length image: the streams stop at the
+    // region's last byte, $1400F, instead of reading on to the end of the
+    // file; pointers elsewhere in the file read nothing.
+    struct Case {
+        long level;
+        long enemy;
+        int filler;
+        std::string damage;
+        int objects;
+        int enemies;
+    };
+    const Case cases[] = {
+        {0x13F00, 0x12B00, 0x00, "level data runs past the end of the level-data region", 134, 0},
+        {0x13F01, 0x12B00, 0x10, "level data runs past the end of the level-data region", 134, 0},
+        // Pages of one enemy each from $13F00: the last count byte at $1400E.
+        {0x12A00, 0x13F00, 0x03, "enemy data runs past the end of the level-data region", 1, 91},
+        {0x8100, 0x12B00, 0x00, "the level data pointer $8100 lies outside the level-data region $101C9..$1400F",
+         1, 0},
+        {0x12A00, 0x17000, 0x03, "the enemy data pointer $17000 lies outside the level-data region $101C9..$1400F",
+         1, 0},
+    };
+    for (const Case& c : cases) {
+        TestImage rom;
+        std::fill(rom.bytes().begin() + 0x8010, rom.bytes().end(), static_cast<std::uint8_t>(c.filler));
+        rom.put(0x12A00, {0x80, 0, 0, 0, 0x00, 0x10, 0xFF});
+        rom.put(0x12B00, {0xFF});
+        rom.setLevelPointer(10, c.level);
+        rom.setEnemyPointer(10, c.enemy);
+        const RomImage image = rom.image();
+        const AreaModel model = loadArea(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines, 10);
+        EXPECT_EQ(model.damage, std::vector<std::string>{"area 0A: " + c.damage});
+        EXPECT_EQ(model.objCount(), c.objects) << c.damage;
+        EXPECT_EQ(model.enemyCount(), c.enemies) << c.damage;
+    }
+}
+
+TEST(DamagedAreas, AnAllZeroImageDecodesLittle)
+{
+    // Every pointer is $8010, outside the region: one object per area, no
+    // enemies, each area marked damaged (it once decoded 114,686 objects).
+    const RomImage image = RomImage::fromBytes(std::vector<std::uint8_t>(0x40010, 0x00));
+    const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
+    for (int area = 0; area < kAreaCount; ++area) {
+        const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
+        EXPECT_EQ(model.objCount(), 1);
+        EXPECT_EQ(model.enemyCount(), 0);
+        EXPECT_FALSE(model.damage.empty());
+    }
 }
 
 TEST(AreaCaption, ShowsTwoHexDigitsAndTheName)

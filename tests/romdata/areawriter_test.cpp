@@ -77,27 +77,46 @@ TEST(SaveArea, KindTwoSortsAfterItsPageAndBeforeTheNext)
 
 TEST(SaveArea, EnemyPagesCloseAsLoaded)
 {
-    // No enemies and four empty pages (enemyLastPage 3): 01 01, 0x01 up to
-    // +2, 0xFF at +3; the old terminator stays.
-    SavedArea area({kHorizontal, 0, 0, 0, 0x00, 0x10, 0xFF, 0x00}, {0x01, 0x01, 0x01, 0x01, 0xFF, 0x00});
-    ASSERT_EQ(area.model.enemyLastPage, 3);
-    ASSERT_TRUE(area.save().saved);
-    EXPECT_EQ(area.bytesAt(kEnemy, 6), (Bytes{0x01, 0x01, 0x01, 0xFF, 0xFF, 0x00}));
-    EXPECT_EQ(area.model.enemyLastPage, 2);
+    // Empty pages after the last enemy are written back as far as the block
+    // reached, so a load finds as many pages as before and the next save
+    // changes nothing; the bytes after the block stay.
+    struct Case {
+        Bytes enemies;
+        int pages;
+        Bytes written;
+    };
+    const Case cases[] = {
+        {{0x01, 0x01, 0x01, 0x01, 0xFF, 0x00}, 3, {0x01, 0x01, 0x01, 0x01, 0xFF, 0x00}},
+        {{0x03, 0x3C, 0x45, 0x01, 0x01, 0x01, 0xFF, 0x00}, 3, {0x03, 0x3C, 0x45, 0x01, 0x01, 0x01, 0xFF, 0x00}},
+        {{0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0xFF}, 6, {0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01, 0xFF}},
+    };
+    for (const Case& c : cases) {
+        SavedArea area({kHorizontal, 0, 0, 0, 0x00, 0x10, 0xFF, 0x00}, c.enemies);
+        ASSERT_EQ(area.model.enemyLastPage, c.pages);
+        for (int save = 0; save < 3; ++save) {
+            const SaveResult result = area.save();
+            ASSERT_TRUE(result.saved);
+            EXPECT_EQ(area.bytesAt(kEnemy, static_cast<int>(c.written.size())), c.written);
+            EXPECT_EQ(area.model.enemyLastPage, c.pages);
+        }
+    }
 }
 
-TEST(SaveArea, ThreeEmptyTrailingPagesLoseOneEverySave)
+TEST(SaveArea, RemovedEnemiesLeaveTheirPagesForGood)
 {
+    // Taking every enemy out of a block with four pages: the pages stay as
+    // empty pages and a second save finds nothing to change.
     SavedArea area({kHorizontal, 0, 0, 0, 0x00, 0x10, 0xFF, 0x00},
-                   {0x03, 0x3C, 0x45, 0x01, 0x01, 0x01, 0xFF, 0x00});
+                   {0x03, 0x3C, 0x45, 0x01, 0x03, 0x10, 0x2A, 0x01, 0xFF, 0x00});
     ASSERT_EQ(area.model.enemyLastPage, 3);
+    area.model.enemies.clear();
     ASSERT_TRUE(area.save().saved);
-    EXPECT_EQ(area.model.enemyLastPage, 2);
-    ASSERT_TRUE(area.save().saved);
-    // One or two trailing empty pages survive.
-    EXPECT_EQ(area.model.enemyLastPage, 2);
-    ASSERT_EQ(area.model.enemyCount(), 1);
-    EXPECT_EQ(area.model.enemy(1), (Enemy{0x3C, 4, 5}));
+    EXPECT_EQ(area.model.enemyLastPage, 3);
+    EXPECT_EQ(area.bytesAt(kEnemy, 6), (Bytes{0x01, 0x01, 0x01, 0x01, 0xFF, 0x10}));
+    const SaveResult again = area.save();
+    ASSERT_TRUE(again.saved);
+    EXPECT_TRUE(again.changedOffsets.empty());
+    EXPECT_EQ(area.model.enemyLastPage, 3);
 }
 
 TEST(SaveArea, KeepsViewAndSelection)

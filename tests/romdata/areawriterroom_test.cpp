@@ -63,6 +63,35 @@ TEST(SaveRoom, LevelDataMayGrowIntoItsFreeBytesOnly)
     EXPECT_NE(expectRefused(bounded).find("room for only 8 bytes"), std::string::npos);
 }
 
+TEST(SaveRoom, FreeBytesUpToThePointerBlockWithoutItsMarker)
+{
+    // Level data whose free bytes run up to the enemy pointer block, in an
+    // image whose marker byte there is 0xFF as well: the block is not room.
+    for (const int objects : {5, 6, 7}) {
+        SavedArea area({}, {0x01, 0xFF, 0x00});
+        const long level = 0x12500;
+        area.rom.setLevelPointer(test::kArea, level);
+        area.rom.put(level, {kHorizontal, 0, 0, 0, 0x00, 0x10, 0xFF});
+        area.rom.put(0x12510, {0xFF, 0xFF, 0xFF});
+        area.image = area.rom.image();
+        area.directory = buildAreaDirectory(area.image, ImageKind::Ines);
+        area.model = loadArea(area.image, area.directory, ImageKind::Ines, test::kArea);
+        ASSERT_TRUE(area.model.damage.empty());
+        area.model.objects.resize(static_cast<std::size_t>(objects), area.model.object(1));
+        const long needed = 4 + 2L * objects + 1;
+        if (needed <= 16) {
+            ASSERT_TRUE(area.save().saved);
+            EXPECT_EQ(area.bytesAt(0x12510, 2), (Bytes{0xA5, 0xFF}));
+            continue;
+        }
+        const std::string text = expectRefused(area);
+        EXPECT_NE(text.find("The level data of area 03 needs " + std::to_string(needed) +
+                            " bytes, but there is room for only 16 bytes at $12500"),
+                  std::string::npos)
+            << text;
+    }
+}
+
 TEST(SaveRoom, EnemyMovedOntoANewPageWithoutRoomIsRefused)
 {
     SavedArea area({kHorizontal, 0, 0, 0, 0x00, 0x10, 0xFF, 0x00}, {0x03, 0x3C, 0x45, 0xFF, 0x00});

@@ -1,0 +1,68 @@
+#include "imagesaveas.h"
+
+#include "coreedit.h"
+#include "editorcore.h"
+#include "outputtarget.h"
+#include "savedselection.h"
+
+#include "romdata/filestore.h"
+#include "romdata/imageerror.h"
+#include "romdata/romimage.h"
+#include "romdata/roomuse.h"
+#include "view/areasaving.h"
+
+#include <filesystem>
+
+namespace quorled {
+
+bool ImageSaveAs::run(EditorCore& core, const std::string& target)
+{
+    if (!core.hasImage())
+        return false;
+    if (const auto refusal = outputTargetRefusal(target, core.romFileName())) {
+        CoreEdit::fail(core, *refusal);
+        return false;
+    }
+    const ImageKind kind = core.imageKind();
+    if (imageKindFromFileName(target) != kind) {
+        CoreEdit::fail(core, "The file " + target + " would open as a " +
+                                 imageKindName(imageKindFromFileName(target)) + " image, not as the " +
+                                 imageKindName(kind) + " image it copies; give it the extension of the image.");
+        return false;
+    }
+
+    std::optional<AreaModel> saved;
+    std::optional<AreaRoom> room;
+    ViewState view = core.view();
+    try {
+        // A copy without a file name: the save works in memory only and
+        // the open image is never written.
+        RomImage image = RomImage::fromBytes(RomImage::openChecked(core.romFileName(), kind).bytes());
+        if (core.document().differs()) {
+            saved = core.area();
+            const SavedSelection selection = selectionAfterSave(*saved);
+            const SaveResult result = saveArea(image, core.directory(), kind, *saved, view);
+            if (result.refusal) {
+                CoreEdit::report(core, Notice{result.refusal->text, result.refusal->title, NoticeIcon::Warning});
+                return false;
+            }
+            room = findSaveRoom(image, core.directory(), kind, *saved);
+            saved->selectedObject = selection.object;
+            saved->selectedEnemy = selection.enemy;
+        }
+        // A file that is replaced is backed up as an image is before its
+        // first write; a new one counts as written.
+        ImageWriteGuard& guard = CoreEdit::writeGuard(core);
+        if (std::filesystem::exists(target))
+            guard.prepareWrite(target);
+        writeWholeFile(target, image.bytes());
+        guard.noteWritten(target);
+    } catch (const ImageError& error) {
+        CoreEdit::fail(core, error.what());
+        return false;
+    }
+    CoreEdit::continueWithFile(core, target, std::move(saved), room, view);
+    return true;
+}
+
+} // namespace quorled

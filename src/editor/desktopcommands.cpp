@@ -1,0 +1,128 @@
+#include "desktopcommands.h"
+
+#include "mainwindow.h"
+
+#include "core/editorcore.h"
+#include "core/playtest.h"
+#include "patch/patchfile.h"
+#include "platform/lineprompt.h"
+#include "platform/messages.h"
+#include "romdata/imageerror.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+
+namespace quorled {
+
+namespace {
+
+// Before a command that reads the image file: a changed area is saved.
+// With the unsaved-edit question on, the user may also keep the edits
+// unsaved (the file is used as it is) or cancel; false then. With it off
+// the area is saved without asking, as nothing is left behind.
+bool saveFirst(MainWindow& window, EditorCore& core)
+{
+    if (!core.settings().askBeforeDiscarding && core.document().differs()) {
+        core.runCommand(Command::lsave);
+        return !core.document().differs();
+    }
+    return window.confirmLeavingArea();
+}
+
+PlayTest playTest(const QString& settingsPath)
+{
+    return PlayTest(settingsPath.toStdString(), qEnvironmentVariable("PATH").toStdString());
+}
+
+void testInEmulator(MainWindow& window, EditorCore& core, const QString& settingsPath)
+{
+    const QString title = QString::fromStdString(PlayTest::title());
+    if (!saveFirst(window, core))
+        return;
+    const PlayTest play = playTest(settingsPath);
+    const QString command = QString::fromStdString(play.command());
+    std::vector<std::string> words;
+    for (const QString& word : QProcess::splitCommand(command))
+        words.push_back(word.toStdString());
+    const QString image = QFileInfo(QString::fromStdString(core.romFileName())).absoluteFilePath();
+    try {
+        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString());
+        QStringList arguments;
+        for (const std::string& argument : launch.arguments)
+            arguments << QString::fromStdString(argument);
+        if (!QProcess::startDetached(QString::fromStdString(launch.program), arguments))
+            showMessage(&window, QString::fromStdString(PlayTest::notStartedMessage(launch.program)), title,
+                        MessageIcon::Warning);
+    } catch (const ImageError& error) {
+        showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
+    }
+}
+
+void chooseEmulator(MainWindow& window, const QString& settingsPath)
+{
+    const PlayTest play = playTest(settingsPath);
+    const QString title = QObject::tr("Emulator command");
+    LinePrompt prompt(title,
+                      QObject::tr("The command that starts the emulator; the image's name is added at its end. "
+                                  "Leave it empty to use the first emulator found on the PATH."),
+                      QString::fromStdString(play.storedCommand().empty() ? play.command() : play.storedCommand()),
+                      QObject::tr("All files (*)"), &window);
+    if (prompt.exec() != QDialog::Accepted)
+        return;
+    try {
+        play.storeCommand(prompt.text().trimmed().toStdString());
+    } catch (const ImageError& error) {
+        showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
+    }
+}
+
+void exportPatch(MainWindow& window, EditorCore& core)
+{
+    const QString title = QObject::tr("Export patch");
+    if (!saveFirst(window, core))
+        return;
+    const QString original = LinePrompt::ask(
+        &window, title, QObject::tr("The original image the patch starts from:"), QString(),
+        QObject::tr("Images (*.nes *.smc *.sfc *.fig *.fds);;All files (*)"));
+    if (original.isEmpty())
+        return;
+    const QFileInfo image(QString::fromStdString(core.romFileName()));
+    const QString proposed = image.absoluteDir().filePath(image.completeBaseName() + QStringLiteral(".bps"));
+    const QString patch = LinePrompt::ask(&window, title,
+                                          QObject::tr("The patch to write; its name decides the format:"),
+                                          proposed, QObject::tr("BPS patches (*.bps);;IPS patches (*.ips)"));
+    if (patch.isEmpty())
+        return;
+    try {
+        const std::size_t size = writePatchFile(original.toStdString(), core.romFileName(), patch.toStdString());
+        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size), title);
+    } catch (const ImageError& error) {
+        showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
+    }
+}
+
+} // namespace
+
+bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, const QString& settingsPath)
+{
+    switch (command) {
+    case Command::testEmu:
+        if (core.hasImage())
+            testInEmulator(window, core, settingsPath);
+        return true;
+    case Command::emuCmd:
+        chooseEmulator(window, settingsPath);
+        return true;
+    case Command::exportPatch:
+        if (core.hasImage())
+            exportPatch(window, core);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace quorled

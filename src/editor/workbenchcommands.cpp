@@ -1,0 +1,84 @@
+#include "workbenchcommands.h"
+
+#include "areamapwindow.h"
+#include "filecommands.h"
+#include "mainmenu.h"
+#include "mainwindow.h"
+
+#include "core/clipboardcommands.h"
+#include "core/editorcore.h"
+#include "romdata/filestore.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+
+namespace quorled {
+
+WorkbenchCommands::WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath)
+    : QObject(&window), core_(core), window_(window),
+      files_(new FileCommands(core, window, window.mainMenu()->recentMenu(), settingsPath))
+{
+}
+
+bool WorkbenchCommands::run(Command command)
+{
+    switch (command) {
+    case Command::editCut:
+    case Command::editCopy:
+    case Command::editPaste:
+        runClipboard(command);
+        return true;
+    case Command::lmap:
+        showMap();
+        return true;
+    default:
+        return files_->run(command);
+    }
+}
+
+void WorkbenchCommands::runClipboard(Command command)
+{
+    // The system clipboard: items go between areas and between editors.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (command == Command::editPaste) {
+        // A refusal comes as the core's notice.
+        ClipboardCommands::paste(core_, clipboard->text().toStdString());
+        return;
+    }
+    const auto text = command == Command::editCut ? ClipboardCommands::cut(core_) : ClipboardCommands::copy(core_);
+    if (text)
+        clipboard->setText(QString::fromStdString(*text));
+}
+
+void WorkbenchCommands::showMap()
+{
+    if (!map_)
+        map_ = new AreaMapWindow(core_, &window_);
+    map_->refresh(true);
+    map_->show();
+    map_->raise();
+    map_->activateWindow();
+}
+
+void WorkbenchCommands::showChanges(ChangeSet changes)
+{
+    if (map_ && map_->isVisible() && (changes.has(Change::Picture) || changes.has(Change::Caption)))
+        map_->refresh(changes.has(Change::Caption));
+    if (changes.has(Change::Commands) || changes.has(Change::Caption))
+        explainSave();
+}
+
+void WorkbenchCommands::explainSave()
+{
+    const bool readOnly = core_.hasImage() && isReadOnlyFile(core_.romFileName());
+    const QString tip = readOnly ? tr("The image is read-only, so Save is off; \"Save image as...\" writes the "
+                                      "image with this area's edits to a new file and goes on with it.")
+                                 : QString();
+    window_.button(Command::lsave)->setToolTip(tip);
+    window_.mainMenu()->action(Command::lsave)->setToolTip(tip.isEmpty() ? tr("Save") : tip);
+}
+
+} // namespace quorled

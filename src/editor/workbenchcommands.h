@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/change.h"
+#include "core/editorcommand.h"
+
+#include <QObject>
+#include <QString>
+
+namespace quorled {
+
+class AreaMapWindow;
+class EditorCore;
+class FileCommands;
+class MainWindow;
+
+// The main window's commands beyond the original ones: the clipboard, the
+// area map window and the image files (open, recent, save as, export). The
+// window hands them their commands and every change the core reports.
+class WorkbenchCommands : public QObject {
+    Q_OBJECT
+public:
+    WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath);
+
+    // Runs a workbench command; false for any other.
+    bool run(Command command);
+    // Keeps the map in step and tells why Save is off for a read-only image.
+    void showChanges(ChangeSet changes);
+
+    FileCommands& files() const { return *files_; }
+    // The map window once it was opened, else nullptr.
+    AreaMapWindow* mapWindow() const { return map_; }
+
+private:
+    void runClipboard(Command command);
+    void showMap();
+    void explainSave();
+
+    EditorCore& core_;
+    MainWindow& window_;
+    FileCommands* files_;
+    AreaMapWindow* map_ = nullptr;
+};
+
+} // namespace quorled

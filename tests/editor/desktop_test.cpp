@@ -1,0 +1,228 @@
+#include "widgettests.h"
+
+#include "demowindow.h"
+#include "testfiles.h"
+
+#include "core/editorcore.h"
+#include "core/playtest.h"
+#include "editor/levelview.h"
+#include "editor/mainmenu.h"
+#include "editor/mainwindow.h"
+#include "patch/patchfile.h"
+#include "platform/lineprompt.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+
+using namespace quorled;
+using quorled::widgettests::DemoWindow;
+using quorled::widgettests::readFile;
+
+namespace {
+
+// Answers the modal windows as they come: question boxes with `answer`,
+// other boxes with OK (keeping their texts), and each line prompt with the
+// next of `lines` (Cancel when none is left).
+class Driver : public QObject {
+public:
+    Driver(QMessageBox::StandardButton answer, QStringList lines) : lines_(lines.begin(), lines.end())
+    {
+        connect(&timer_, &QTimer::timeout, this, [this, answer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                boxes << box->text();
+                if (QAbstractButton* button = box->button(answer))
+                    button->click();
+                else
+                    box->accept();
+            } else if (auto* prompt = qobject_cast<LinePrompt*>(modal)) {
+                prompts << prompt->lineEdit()->text();
+                if (lines_.empty()) {
+                    prompt->reject();
+                    return;
+                }
+                prompt->lineEdit()->setText(lines_.front());
+                lines_.pop_front();
+                prompt->accept();
+            }
+        });
+        timer_.start(5);
+    }
+    QStringList boxes;
+    QStringList prompts; // the text each prompt proposed
+
+private:
+    std::deque<QString> lines_;
+    QTimer timer_;
+};
+
+std::vector<std::uint8_t> bytes(const QByteArray& data) { return {data.begin(), data.end()}; }
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QVERIFY(demo_.open(true));
+        settings_ = demo_.dir->filePath(QStringLiteral("Quorled.ini"));
+        // A stand-in emulator in a folder with a blank in its name: it keeps
+        // its arguments and a copy of the image it was given.
+        QVERIFY(QDir(demo_.dir->path()).mkpath(QStringLiteral("stand in")));
+        standIn_ = demo_.dir->filePath(QStringLiteral("stand in/emu.sh"));
+        argsFile_ = demo_.dir->filePath(QStringLiteral("args.txt"));
+        seenFile_ = demo_.dir->filePath(QStringLiteral("seen.nes"));
+        QFile script(standIn_);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nfor last; do :; done\ncp \"$last\" '%1.part' && mv '%1.part' '%1'\n"
+                                    "printf '%s\\n' \"$@\" > '%2.part' && mv '%2.part' '%2'\n")
+                         .arg(seenFile_, argsFile_).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
+    void cleanup() { demo_.close(); }
+
+    void playTestSavesFirstThenStartsTheEmulatorWithTheImage_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ask");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("save") << int(QMessageBox::Save) << true << true << true;
+        QTest::newRow("keep unsaved") << int(QMessageBox::Discard) << true << true << false;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << true << false << false;
+        QTest::newRow("question off") << int(QMessageBox::Cancel) << false << true << true;
+    }
+
+    void playTestSavesFirstThenStartsTheEmulatorWithTheImage()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, ask);
+        QFETCH(bool, starts);
+        QFETCH(bool, saved);
+        PlayTest(settings_.toStdString(), {}).storeCommand(QStringLiteral("\"%1\" --fullscreen").arg(standIn_).toStdString());
+        if (!ask)
+            demo_.window->mainMenu()->action(Command::askDiscard)->trigger();
+        const QByteArray before = readFile(demo_.imagePath);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        QVERIFY(demo_.core->document().differs());
+
+        Driver driver(QMessageBox::StandardButton(answer), {});
+        QAction* test = demo_.window->mainMenu()->action(Command::testEmu);
+        QCOMPARE(test->shortcut(), QKeySequence(Qt::Key_F9));
+        test->trigger();
+        QCOMPARE(driver.boxes, ask ? QStringList{QStringLiteral("Save changes to area 0A?")} : QStringList{});
+        QCOMPARE(readFile(demo_.imagePath) != before, saved);
+        if (!starts) {
+            QTest::qWait(300);
+            QVERIFY(!QFile::exists(argsFile_));
+            QVERIFY(demo_.core->document().differs());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(argsFile_), 5000);
+        QCOMPARE(QString::fromUtf8(readFile(argsFile_)), QStringLiteral("--fullscreen\n%1\n").arg(demo_.imagePath));
+        // The emulator saw the file as it was after the save.
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(seenFile_), readFile(demo_.imagePath), 5000);
+    }
+
+    void missingOrBrokenEmulatorsAreReported_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none found") << QString() << QString::fromStdString(PlayTest::noEmulatorMessage());
+        QTest::newRow("not there") << QStringLiteral("/nonexistent/emu -f")
+                                   << QString::fromStdString(PlayTest::notStartedMessage("/nonexistent/emu"));
+        QTest::newRow("an empty program") << QStringLiteral("\"\"")
+                                          << QString::fromStdString(PlayTest::noEmulatorMessage());
+    }
+
+    void missingOrBrokenEmulatorsAreReported()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, message);
+        PlayTest(settings_.toStdString(), {}).storeCommand(command.toStdString());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", demo_.dir->path().toUtf8());
+        Driver driver(QMessageBox::Ok, {});
+        demo_.window->mainMenu()->action(Command::testEmu)->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(driver.boxes, QStringList{message});
+    }
+
+    void emulatorCommandIsKeptInTheSettingsFile()
+    {
+        Driver driver(QMessageBox::Ok, {QStringLiteral("  fceux --no-gui  "), QString()});
+        QAction* choose = demo_.window->mainMenu()->action(Command::emuCmd);
+        choose->trigger();
+        QCOMPARE(PlayTest(settings_.toStdString(), {}).storedCommand(), std::string("fceux --no-gui"));
+        // Proposed next time; an empty answer clears it.
+        choose->trigger();
+        QCOMPARE(driver.prompts.last(), QStringLiteral("fceux --no-gui"));
+        QCOMPARE(PlayTest(settings_.toStdString(), {}).storedCommand(), std::string());
+        QVERIFY(driver.boxes.isEmpty());
+    }
+
+    void exportedPatchTurnsTheOriginalIntoTheSavedImage_data()
+    {
+        QTest::addColumn<QString>("patchName");
+        QTest::newRow("bps") << QStringLiteral("hack.bps");
+        QTest::newRow("ips") << QStringLiteral("hack.ips");
+    }
+
+    void exportedPatchTurnsTheOriginalIntoTheSavedImage()
+    {
+        QFETCH(QString, patchName);
+        const QString original = demo_.dir->filePath(QStringLiteral("original.nes"));
+        QVERIFY(QFile::copy(demo_.imagePath, original));
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        const QString patch = demo_.dir->filePath(patchName);
+        Driver driver(QMessageBox::Save, {original, patch});
+        demo_.window->mainMenu()->action(Command::exportPatch)->trigger();
+        QCOMPARE(driver.boxes.size(), 2);
+        QCOMPARE(driver.boxes.first(), QStringLiteral("Save changes to area 0A?"));
+        QVERIFY2(driver.boxes.last().startsWith(QStringLiteral("Wrote the patch ") + patch), qPrintable(driver.boxes.last()));
+        QCOMPARE(driver.prompts.last(), demo_.dir->filePath(QStringLiteral("demo.bps")));
+        const auto saved = bytes(readFile(demo_.imagePath));
+        QVERIFY(saved != bytes(readFile(original)));
+        QVERIFY(applyPatch(bytes(readFile(original)), bytes(readFile(patch))) == saved);
+    }
+
+    void exportRefusesTheImageItselfAsThePatch()
+    {
+        const QByteArray before = readFile(demo_.imagePath);
+        const QString original = demo_.dir->filePath(QStringLiteral("original.nes"));
+        QVERIFY(QFile::copy(demo_.imagePath, original));
+        QVERIFY(QFile::link(demo_.imagePath, demo_.dir->filePath(QStringLiteral("link.ips"))));
+        Driver driver(QMessageBox::Ok, {original, demo_.dir->filePath(QStringLiteral("link.ips"))});
+        demo_.window->mainMenu()->action(Command::exportPatch)->trigger();
+        QCOMPARE(driver.boxes.size(), 1);
+        QVERIFY2(driver.boxes.first().contains(QStringLiteral("is the same file as")), qPrintable(driver.boxes.first()));
+        QCOMPARE(readFile(demo_.imagePath), before);
+    }
+
+private:
+    DemoWindow demo_;
+    QString settings_;
+    QString standIn_;
+    QString argsFile_;
+    QString seenFile_;
+};
+
+int quorled::widgettests::runDesktopTests(int argc, char** argv)
+{
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "desktop_test.moc"
