@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <optional>
 
 namespace quorled {
 
@@ -71,14 +73,104 @@ bool sameContent(const RomImage& before, const RomImage& after, int area)
     return a.header == b.header && a.objects == b.objects && a.enemies == b.enemies;
 }
 
-std::vector<int> changedAreas(const std::vector<AreaModel>& before, const RomImage& after, int movedArea)
+// The last offset at which the two images differ, or -1 when they do not.
+// Compared a stretch at a time from the end, as most moves change bytes
+// low in the file.
+long lastDifference(const RomImage& before, const RomImage& after)
+{
+    const std::vector<std::uint8_t>& a = before.bytes();
+    const std::vector<std::uint8_t>& b = after.bytes();
+    if (a.size() != b.size())
+        return static_cast<long>(std::max(a.size(), b.size()));
+    constexpr std::size_t stretch = 512;
+    std::size_t end = a.size();
+    while (end > 0) {
+        const std::size_t start = end > stretch ? end - stretch : 0;
+        if (std::memcmp(a.data() + start, b.data() + start, end - start) != 0) {
+            for (std::size_t o = end; o-- > start;)
+                if (a[o] != b[o])
+                    return static_cast<long>(o);
+        }
+        end = start;
+    }
+    return -1;
+}
+
+// Whether the bytes first..last (inclusive, clipped to the file) differ.
+bool differIn(const RomImage& before, const RomImage& after, long first, long last)
+{
+    if (before.size() != after.size())
+        return true;
+    first = std::max(first, 0L);
+    last = std::min(last, before.size() - 1);
+    if (first > last)
+        return false;
+    return std::memcmp(before.bytes().data() + first, after.bytes().data() + first,
+                       static_cast<std::size_t>(last - first + 1)) != 0;
+}
+
+// What an area's load depends on besides the bytes it reads: its two
+// pointers and the bound of its enemy data.
+struct LoadKey {
+    long level = 0;
+    long enemy = 0;
+    long enemyEnd = 0;
+    bool operator==(const LoadKey&) const = default;
+};
+
+LoadKey loadKey(const AreaDirectory& directory, int area)
+{
+    const auto i = static_cast<std::size_t>(area);
+    return {directory.areaLevelOffset[i], directory.areaEnemyOffset[i],
+            enemyDataEndFor(directory, ImageKind::Ines, area)};
+}
+
+// The areas as the image was before a move, loaded only when asked for.
+class BeforeLoads {
+public:
+    explicit BeforeLoads(const RomImage& image)
+        : image_(image), directory_(inesDirectory(image)), models_(kAreaCount)
+    {
+    }
+    const AreaDirectory& directory() const { return directory_; }
+    const AreaModel& model(int area)
+    {
+        std::optional<AreaModel>& slot = models_[static_cast<std::size_t>(area)];
+        if (!slot)
+            slot = loadArea(image_, directory_, ImageKind::Ines, area);
+        return *slot;
+    }
+
+private:
+    const RomImage& image_;
+    AreaDirectory directory_;
+    std::vector<std::optional<AreaModel>> models_;
+};
+
+// The areas other than `movedArea` that load differently from `after`. An
+// area is decoded only when what it depends on may have changed: its
+// pointers or bound, or a byte in what it read (the level data up to its end
+// marker, the enemy data up to the byte after the one that ended it). The
+// streams are read forwards from their pointers, so an area whose data both
+// start after the last changed byte cannot have changed.
+std::vector<int> changedAreas(BeforeLoads& before, const RomImage& beforeImage, const RomImage& after,
+                              int movedArea)
 {
     const AreaDirectory directory = inesDirectory(after);
+    const long last = lastDifference(beforeImage, after);
     std::vector<int> changed;
     for (int area = 0; area < kAreaCount; ++area) {
         if (area == movedArea)
             continue;
-        if (!sameLoad(before[static_cast<std::size_t>(area)], loadArea(after, directory, ImageKind::Ines, area)))
+        const LoadKey key = loadKey(before.directory(), area);
+        const bool sameKey = key == loadKey(directory, area);
+        if (sameKey && key.level > last && key.enemy > last)
+            continue;
+        const AreaModel& old = before.model(area);
+        if (sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
+            !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1))
+            continue;
+        if (!sameLoad(old, loadArea(after, directory, ImageKind::Ines, area)))
             changed.push_back(area);
     }
     return changed;
@@ -179,20 +271,15 @@ std::vector<ByteWrite> dataPointerWrites(MoveData what, int area, long target)
 
 LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int movedArea)
 {
-    const AreaDirectory directory = inesDirectory(before);
-    std::vector<AreaModel> loaded;
-    loaded.reserve(kAreaCount);
-    for (int area = 0; area < kAreaCount; ++area)
-        loaded.push_back(loadArea(before, directory, ImageKind::Ines, area));
-
+    BeforeLoads loaded(before);
     LoadingMend mend;
-    mend.changed = changedAreas(loaded, after, movedArea);
+    mend.changed = changedAreas(loaded, before, after, movedArea);
     if (mend.changed.empty())
         return mend;
     for (const int area : mend.changed) {
         // Only a block that ended on its bound can be mended: its closing
         // count byte 1 becomes 0xFF, which ends it there under any bound.
-        const long closing = loaded[static_cast<std::size_t>(area)].enemyTerminatorOffset;
+        const long closing = loaded.model(area).enemyTerminatorOffset;
         if (closing < kLevelRegionStart || closing > kLevelRegionEnd || inPointerBlock(closing))
             continue;
         if (before.read(closing) == 0x01 && after.read(closing) == 0x01) {
@@ -200,7 +287,7 @@ LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int m
             mend.mended.push_back(area);
         }
     }
-    mend.changed = changedAreas(loaded, after, movedArea);
+    mend.changed = changedAreas(loaded, before, after, movedArea);
     return mend;
 }
 
@@ -248,22 +335,30 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
 
 namespace {
 
-// For each offset, how many 0xFF bytes start there (inside the file).
-std::vector<long> freeRunsFrom(const RomImage& image)
-{
-    std::vector<long> runs(static_cast<std::size_t>(kLevelRegionEnd + 2), 0);
-    for (long o = kLevelRegionEnd; o >= kMoveTargetFirst - 1; --o)
-        runs[static_cast<std::size_t>(o)] =
-            image.contains(o) && image.read(o) == 0xFF ? runs[static_cast<std::size_t>(o + 1)] + 1 : 0;
-    return runs;
-}
+// For each offset from kMoveTargetFirst - 1 to the region's end, how many
+// 0xFF bytes start there (inside the file).
+class FreeRuns {
+public:
+    explicit FreeRuns(const RomImage& image) : runs_(static_cast<std::size_t>(kLevelRegionEnd + 2 - kFirst), 0)
+    {
+        const std::uint8_t* bytes = image.bytes().data();
+        for (long o = std::min(kLevelRegionEnd, image.size() - 1); o >= kFirst; --o)
+            runs_[index(o)] = bytes[o] == 0xFF ? runs_[index(o + 1)] + 1 : 0;
+    }
+    long at(long offset) const { return runs_[index(offset)]; }
+
+private:
+    static constexpr long kFirst = kMoveTargetFirst - 1;
+    static std::size_t index(long offset) { return static_cast<std::size_t>(offset - kFirst); }
+    std::vector<std::int32_t> runs_;
+};
 
 // The largest size a copy to `target` can have, or -1 when none fits.
-long roomAt(const std::vector<long>& runs, long target)
+long roomAt(const FreeRuns& runs, long target)
 {
     if (target < kMoveTargetFirst || target > kMoveTargetLast || inPointerBlock(target))
         return -1;
-    long room = runs[static_cast<std::size_t>(target - 1)] - 2; // N - 1 and N + size are free too
+    long room = runs.at(target - 1) - 2; // N - 1 and N + size are free too
     room = std::min(room, kLevelRegionEnd - 1 - target);
     if (target < kEnemyPointerBlockStart)
         room = std::min(room, kEnemyPointerBlockStart - 2 - target);
@@ -276,7 +371,7 @@ std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long si
 {
     if (size < 1 || image.size() <= kLevelRegionEnd + 1)
         return std::nullopt;
-    const std::vector<long> runs = freeRunsFrom(image);
+    const FreeRuns runs(image);
     for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target) {
         if (roomAt(runs, target) >= size) {
             // The same answer as the dialogs' checks, by construction.
@@ -292,7 +387,7 @@ long largestMoveSize(const RomImage& image, MoveData what)
     (void)what; // both blocks have the same limits
     if (image.size() <= kLevelRegionEnd + 1)
         return 0;
-    const std::vector<long> runs = freeRunsFrom(image);
+    const FreeRuns runs(image);
     long largest = 0;
     for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target)
         largest = std::max(largest, roomAt(runs, target));
