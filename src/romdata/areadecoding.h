@@ -143,12 +143,18 @@ int countRun(const Bytes& image, long from, long step, int value)
     return count;
 }
 
+// Whether a load counts the spare bytes after the streams. A check that
+// only compares what areas hold leaves them at 0: counting can run through
+// a long stretch of free bytes.
+enum class SpareBytes { Count, Skip };
+
 // The whole area load: offsets from the directory, header, objects, spare
 // level bytes, enemies, spare enemy bytes, drawing coordinates.
 // The streams are read through their regions, so damaged data (no end
 // marker, pointers elsewhere) costs at most one region's bytes.
 template <class Bytes>
-AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area)
+AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area,
+                     SpareBytes spare = SpareBytes::Count)
 {
     AreaModel model;
     model.area = area;
@@ -186,13 +192,15 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     const long endMarker = decodeObjects(image, model);
     model.levelEndMarkerOffset = endMarker;
     runsPast("level data", endMarker, image, model.levelDataOffset);
-    model.levelSpareFF = countRun(file, endMarker + 1, 1, 0xFF);
+    if (spare == SpareBytes::Count)
+        model.levelSpareFF = countRun(file, endMarker + 1, 1, 0xFF);
 
     const long stop = decodeEnemies(enemyBytes, model);
     model.enemyTerminatorOffset = stop;
     runsPast("enemy data", stop, enemyBytes, model.enemyDataOffset);
     model.enemySpareBytes = 0;
-    if (enemyBytes.contains(stop) && (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
+    if (spare == SpareBytes::Count && enemyBytes.contains(stop) &&
+        (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
         model.enemySpareBytes = countRun(file, stop - 1, -1, 0x01) + countRun(file, stop + 1, 1, 0xFF);
 
     normalizeObjectCoordinates(model);

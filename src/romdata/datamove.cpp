@@ -1,5 +1,6 @@
 #include "datamove.h"
 
+#include "areadecoding.h"
 #include "arealoader.h"
 #include "bytes.h"
 #include "imageerror.h"
@@ -9,6 +10,7 @@
 #include "shownname.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstring>
 #include <optional>
@@ -29,6 +31,13 @@ void requireRegion(const RomImage& image)
 }
 
 AreaDirectory inesDirectory(const RomImage& image) { return buildAreaDirectory(image, ImageKind::Ines); }
+
+// An area loaded for comparing what it holds and where its blocks end.
+AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int area)
+{
+    return decoding::decodeArea(image, directory, decodeBoundsFor(directory, ImageKind::Ines, area), area,
+                                decoding::SpareBytes::Skip);
+}
 
 // Steps of the checks that need no image bytes: range, pointer block, and
 // for a copy the two limits of the block's end.
@@ -68,8 +77,8 @@ bool sameLoad(const AreaModel& a, const AreaModel& b)
 // page, which changes nothing the area holds.)
 bool sameContent(const RomImage& before, const RomImage& after, int area)
 {
-    const AreaModel a = loadArea(before, inesDirectory(before), ImageKind::Ines, area);
-    const AreaModel b = loadArea(after, inesDirectory(after), ImageKind::Ines, area);
+    const AreaModel a = loadStreams(before, inesDirectory(before), area);
+    const AreaModel b = loadStreams(after, inesDirectory(after), area);
     return a.header == b.header && a.objects == b.objects && a.enemies == b.enemies;
 }
 
@@ -118,11 +127,33 @@ struct LoadKey {
     bool operator==(const LoadKey&) const = default;
 };
 
-LoadKey loadKey(const AreaDirectory& directory, int area)
+// The bound of every area's enemy data, as enemyDataEndFor gives it, found
+// with one sorted list of the pointers instead of a search per area.
+std::vector<long> enemyDataEnds(const AreaDirectory& directory)
+{
+    const auto& offsets = directory.areaEnemyOffset;
+    std::vector<long> sorted(offsets.begin(), offsets.begin() + lastAreaIndex + 1);
+    std::sort(sorted.begin(), sorted.end());
+    const long limit = romLayout(ImageKind::Ines).enemySearchLimit;
+    std::vector<long> ends(static_cast<std::size_t>(kAreaCount));
+    for (int area = 0; area < kAreaCount; ++area) {
+        const long own = offsets[static_cast<std::size_t>(area)];
+        const long next = offsets[static_cast<std::size_t>(area + 1)];
+        const auto later = std::upper_bound(sorted.begin(), sorted.end(), own);
+        long end = limit;
+        if (next != own)
+            end = next;
+        else if (later != sorted.end() && *later < limit)
+            end = *later;
+        ends[static_cast<std::size_t>(area)] = end;
+    }
+    return ends;
+}
+
+LoadKey loadKey(const AreaDirectory& directory, const std::vector<long>& enemyEnds, int area)
 {
     const auto i = static_cast<std::size_t>(area);
-    return {directory.areaLevelOffset[i], directory.areaEnemyOffset[i],
-            enemyDataEndFor(directory, ImageKind::Ines, area)};
+    return {directory.areaLevelOffset[i], directory.areaEnemyOffset[i], enemyEnds[i]};
 }
 
 // The areas as the image was before a move, loaded only when asked for.
@@ -137,7 +168,7 @@ public:
     {
         std::optional<AreaModel>& slot = models_[static_cast<std::size_t>(area)];
         if (!slot)
-            slot = loadArea(image_, directory_, ImageKind::Ines, area);
+            slot = loadStreams(image_, directory_, area);
         return *slot;
     }
 
@@ -157,20 +188,22 @@ std::vector<int> changedAreas(BeforeLoads& before, const RomImage& beforeImage, 
                               int movedArea)
 {
     const AreaDirectory directory = inesDirectory(after);
+    const std::vector<long> endsBefore = enemyDataEnds(before.directory());
+    const std::vector<long> endsAfter = enemyDataEnds(directory);
     const long last = lastDifference(beforeImage, after);
     std::vector<int> changed;
     for (int area = 0; area < kAreaCount; ++area) {
         if (area == movedArea)
             continue;
-        const LoadKey key = loadKey(before.directory(), area);
-        const bool sameKey = key == loadKey(directory, area);
+        const LoadKey key = loadKey(before.directory(), endsBefore, area);
+        const bool sameKey = key == loadKey(directory, endsAfter, area);
         if (sameKey && key.level > last && key.enemy > last)
             continue;
         const AreaModel& old = before.model(area);
         if (sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
             !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1))
             continue;
-        if (!sameLoad(old, loadArea(after, directory, ImageKind::Ines, area)))
+        if (!sameLoad(old, loadStreams(after, directory, area)))
             changed.push_back(area);
     }
     return changed;
@@ -214,7 +247,7 @@ std::optional<long> parseMoveAddress(const std::string& text)
 MoveSource measureMoveSource(const RomImage& image, int area, MoveData what)
 {
     const AreaDirectory directory = inesDirectory(image);
-    const AreaModel stored = loadArea(image, directory, ImageKind::Ines, area);
+    const AreaModel stored = loadStreams(image, directory, area);
     MoveSource source;
     if (what == MoveData::Level) {
         source.offset = stored.levelDataOffset;
@@ -335,34 +368,50 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
 
 namespace {
 
-// For each offset from kMoveTargetFirst - 1 to the region's end, how many
-// 0xFF bytes start there (inside the file).
-class FreeRuns {
-public:
-    explicit FreeRuns(const RomImage& image) : runs_(static_cast<std::size_t>(kLevelRegionEnd + 2 - kFirst), 0)
-    {
-        const std::uint8_t* bytes = image.bytes().data();
-        for (long o = std::min(kLevelRegionEnd, image.size() - 1); o >= kFirst; --o)
-            runs_[index(o)] = bytes[o] == 0xFF ? runs_[index(o + 1)] + 1 : 0;
+// Calls visit(first, last) for each run of 0xFF bytes (inside the file)
+// from kMoveTargetFirst - 1 to the region's end, in order, until visit
+// returns true.
+template <class Visit>
+void forEachFreeRun(const RomImage& image, Visit visit)
+{
+    const std::uint8_t* bytes = image.bytes().data();
+    const long end = std::min(kLevelRegionEnd, image.size() - 1);
+    long o = kMoveTargetFirst - 1;
+    while (o <= end) {
+        if (bytes[o] != 0xFF) {
+            ++o;
+            continue;
+        }
+        const long first = o;
+        while (o + 1 <= end && bytes[o + 1] == 0xFF)
+            ++o;
+        if (visit(first, o))
+            return;
+        ++o;
     }
-    long at(long offset) const { return runs_[index(offset)]; }
+}
 
-private:
-    static constexpr long kFirst = kMoveTargetFirst - 1;
-    static std::size_t index(long offset) { return static_cast<std::size_t>(offset - kFirst); }
-    std::vector<std::int32_t> runs_;
-};
-
-// The largest size a copy to `target` can have, or -1 when none fits.
-long roomAt(const FreeRuns& runs, long target)
+// The largest size a copy to `target` can have when the free bytes from
+// target - 1 run to `runLast`, or -1 when none fits.
+long roomAt(long target, long runLast)
 {
     if (target < kMoveTargetFirst || target > kMoveTargetLast || inPointerBlock(target))
         return -1;
-    long room = runs.at(target - 1) - 2; // N - 1 and N + size are free too
+    long room = runLast - target; // N - 1 and N + size are free too
     room = std::min(room, kLevelRegionEnd - 1 - target);
     if (target < kEnemyPointerBlockStart)
         room = std::min(room, kEnemyPointerBlockStart - 2 - target);
     return room;
+}
+
+// Where copies into a run first..last may start: the room shrinks with
+// every step inside the stretch below the enemy pointer block and inside
+// the stretch above it, so each stretch's first target has its most room.
+std::array<long, 2> firstTargets(long first, long last)
+{
+    const long low = first + 1;
+    const long high = std::max(low, kEnemyPointerBlockEnd + 1);
+    return {low < kEnemyPointerBlockStart ? low : -1, high <= last ? high : -1};
 }
 
 } // namespace
@@ -371,15 +420,21 @@ std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long si
 {
     if (size < 1 || image.size() <= kLevelRegionEnd + 1)
         return std::nullopt;
-    const FreeRuns runs(image);
-    for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target) {
-        if (roomAt(runs, target) >= size) {
+    std::optional<long> found;
+    forEachFreeRun(image, [&](long first, long last) {
+        for (const long start : firstTargets(first, last)) {
+            if (start < 0)
+                continue;
             // The same answer as the dialogs' checks, by construction.
-            if (!checkMoveTarget(image, what, target, size, MoveOption::Copy))
-                return target;
+            for (long target = start; target <= last && roomAt(target, last) >= size; ++target)
+                if (!checkMoveTarget(image, what, target, size, MoveOption::Copy)) {
+                    found = target;
+                    return true;
+                }
         }
-    }
-    return std::nullopt;
+        return false;
+    });
+    return found;
 }
 
 long largestMoveSize(const RomImage& image, MoveData what)
@@ -387,10 +442,13 @@ long largestMoveSize(const RomImage& image, MoveData what)
     (void)what; // both blocks have the same limits
     if (image.size() <= kLevelRegionEnd + 1)
         return 0;
-    const FreeRuns runs(image);
     long largest = 0;
-    for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target)
-        largest = std::max(largest, roomAt(runs, target));
+    forEachFreeRun(image, [&](long first, long last) {
+        for (const long start : firstTargets(first, last))
+            if (start >= 0)
+                largest = std::max(largest, roomAt(start, last));
+        return false;
+    });
     return largest;
 }
 
