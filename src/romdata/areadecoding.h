@@ -162,13 +162,14 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
     model.enemyDataEnd = bounds.enemyDataEnd;
 
-    const std::string label = "area " + hex2(area);
+    // Built only for a damage note: most areas have none.
+    const auto label = [area] { return "area " + hex2(area); };
     const auto checkPointer = [&](const char* what, long offset, const DataRegion& region) {
         if (!file.contains(offset))
-            model.damage.push_back(label + ": the " + what + " pointer " + hexAddress(offset) +
+            model.damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
                                    " lies outside the file");
         else if (!region.contains(offset))
-            model.damage.push_back(label + ": the " + what + " pointer " + hexAddress(offset) +
+            model.damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
                                    " lies outside the level-data region " + hexAddress(region.start) + ".." +
                                    hexAddress(region.end - 1));
     };
@@ -186,7 +187,7 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     const auto runsPast = [&](const char* what, long stop, const RegionBytes<Bytes>& bytes, long start) {
         if (bytes.contains(stop) || !bytes.contains(start))
             return;
-        model.damage.push_back(label + ": " + what + " runs past the end of the " +
+        model.damage.push_back(label() + ": " + what + " runs past the end of the " +
                                (file.contains(stop) ? "level-data region" : "file"));
     };
     const long endMarker = decodeObjects(image, model);

@@ -38,6 +38,11 @@ AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int
     return decoding::decodeArea(image, directory, decodeBoundsFor(directory, ImageKind::Ines, area), area,
                                 decoding::SpareBytes::Skip);
 }
+AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int area, long enemyDataEnd)
+{
+    return decoding::decodeArea(image, directory, decodeBoundsFor(ImageKind::Ines, area, enemyDataEnd), area,
+                                decoding::SpareBytes::Skip);
+}
 
 // Steps of the checks that need no image bytes: range, pointer block, and
 // for a copy the two limits of the block's end.
@@ -160,21 +165,23 @@ LoadKey loadKey(const AreaDirectory& directory, const std::vector<long>& enemyEn
 class BeforeLoads {
 public:
     explicit BeforeLoads(const RomImage& image)
-        : image_(image), directory_(inesDirectory(image)), models_(kAreaCount)
+        : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_)), models_(kAreaCount)
     {
     }
     const AreaDirectory& directory() const { return directory_; }
+    const std::vector<long>& enemyEnds() const { return enemyEnds_; }
     const AreaModel& model(int area)
     {
         std::optional<AreaModel>& slot = models_[static_cast<std::size_t>(area)];
         if (!slot)
-            slot = loadStreams(image_, directory_, area);
+            slot = loadStreams(image_, directory_, area, enemyEnds_[static_cast<std::size_t>(area)]);
         return *slot;
     }
 
 private:
     const RomImage& image_;
     AreaDirectory directory_;
+    std::vector<long> enemyEnds_;
     std::vector<std::optional<AreaModel>> models_;
 };
 
@@ -188,22 +195,21 @@ std::vector<int> changedAreas(BeforeLoads& before, const RomImage& beforeImage, 
                               int movedArea)
 {
     const AreaDirectory directory = inesDirectory(after);
-    const std::vector<long> endsBefore = enemyDataEnds(before.directory());
-    const std::vector<long> endsAfter = enemyDataEnds(directory);
+    const std::vector<long> ends = enemyDataEnds(directory);
     const long last = lastDifference(beforeImage, after);
     std::vector<int> changed;
     for (int area = 0; area < kAreaCount; ++area) {
         if (area == movedArea)
             continue;
-        const LoadKey key = loadKey(before.directory(), endsBefore, area);
-        const bool sameKey = key == loadKey(directory, endsAfter, area);
+        const LoadKey key = loadKey(before.directory(), before.enemyEnds(), area);
+        const bool sameKey = key == loadKey(directory, ends, area);
         if (sameKey && key.level > last && key.enemy > last)
             continue;
         const AreaModel& old = before.model(area);
         if (sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
             !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1))
             continue;
-        if (!sameLoad(old, loadStreams(after, directory, area)))
+        if (!sameLoad(old, loadStreams(after, directory, area, ends[static_cast<std::size_t>(area)])))
             changed.push_back(area);
     }
     return changed;
