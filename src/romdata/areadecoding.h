@@ -143,12 +143,18 @@ int countRun(const Bytes& image, long from, long step, int value)
     return count;
 }
 
+// Whether a load counts the spare bytes after the streams. A check that
+// only compares what areas hold leaves them at 0: counting can run through
+// a long stretch of free bytes.
+enum class SpareBytes { Count, Skip };
+
 // The whole area load: offsets from the directory, header, objects, spare
 // level bytes, enemies, spare enemy bytes, drawing coordinates.
 // The streams are read through their regions, so damaged data (no end
 // marker, pointers elsewhere) costs at most one region's bytes.
 template <class Bytes>
-AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area)
+AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area,
+                     SpareBytes spare = SpareBytes::Count)
 {
     AreaModel model;
     model.area = area;
@@ -156,13 +162,14 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
     model.enemyDataEnd = bounds.enemyDataEnd;
 
-    const std::string label = "area " + hex2(area);
+    // Built only for a damage note: most areas have none.
+    const auto label = [area] { return "area " + hex2(area); };
     const auto checkPointer = [&](const char* what, long offset, const DataRegion& region) {
         if (!file.contains(offset))
-            model.damage.push_back(label + ": the " + what + " pointer " + hexAddress(offset) +
+            model.damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
                                    " lies outside the file");
         else if (!region.contains(offset))
-            model.damage.push_back(label + ": the " + what + " pointer " + hexAddress(offset) +
+            model.damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
                                    " lies outside the level-data region " + hexAddress(region.start) + ".." +
                                    hexAddress(region.end - 1));
     };
@@ -180,19 +187,21 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     const auto runsPast = [&](const char* what, long stop, const RegionBytes<Bytes>& bytes, long start) {
         if (bytes.contains(stop) || !bytes.contains(start))
             return;
-        model.damage.push_back(label + ": " + what + " runs past the end of the " +
+        model.damage.push_back(label() + ": " + what + " runs past the end of the " +
                                (file.contains(stop) ? "level-data region" : "file"));
     };
     const long endMarker = decodeObjects(image, model);
     model.levelEndMarkerOffset = endMarker;
     runsPast("level data", endMarker, image, model.levelDataOffset);
-    model.levelSpareFF = countRun(file, endMarker + 1, 1, 0xFF);
+    if (spare == SpareBytes::Count)
+        model.levelSpareFF = countRun(file, endMarker + 1, 1, 0xFF);
 
     const long stop = decodeEnemies(enemyBytes, model);
     model.enemyTerminatorOffset = stop;
     runsPast("enemy data", stop, enemyBytes, model.enemyDataOffset);
     model.enemySpareBytes = 0;
-    if (enemyBytes.contains(stop) && (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
+    if (spare == SpareBytes::Count && enemyBytes.contains(stop) &&
+        (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
         model.enemySpareBytes = countRun(file, stop - 1, -1, 0x01) + countRun(file, stop + 1, 1, 0xFF);
 
     normalizeObjectCoordinates(model);

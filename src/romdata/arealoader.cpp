@@ -29,12 +29,17 @@ std::string areaCaption(int area, const AreaDirectory& directory)
 
 decoding::DecodeBounds decodeBoundsFor(const AreaDirectory& directory, ImageKind kind, int area)
 {
+    return decodeBoundsFor(kind, area, enemyDataEndFor(directory, kind, area));
+}
+
+decoding::DecodeBounds decodeBoundsFor(ImageKind kind, int area, long enemyDataEnd)
+{
     // The iNES level-data region; the other kinds carry the same stretch
     // moved: a SNES compilation image by the difference of the pointer
     // bases, a disk image by the world's level or enemy shift.
     const auto moved = [](long shift) { return decoding::DataRegion{kLevelRegionStart + shift, kLevelRegionEnd + 1 + shift}; };
     decoding::DecodeBounds bounds;
-    bounds.enemyDataEnd = enemyDataEndFor(directory, kind, area);
+    bounds.enemyDataEnd = enemyDataEnd;
     switch (kind) {
     case ImageKind::Ines:
         bounds.level = bounds.enemies = moved(0);

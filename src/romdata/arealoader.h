@@ -27,5 +27,7 @@ long enemyDataEndFor(const AreaDirectory& directory, ImageKind kind, int area);
 
 // The enemy data's bound and the regions the area's streams are read in.
 decoding::DecodeBounds decodeBoundsFor(const AreaDirectory& directory, ImageKind kind, int area);
+// The same with the enemy data's bound already known.
+decoding::DecodeBounds decodeBoundsFor(ImageKind kind, int area, long enemyDataEnd);
 
 } // namespace quorled

@@ -1,5 +1,6 @@
 #include "datamove.h"
 
+#include "areadecoding.h"
 #include "arealoader.h"
 #include "bytes.h"
 #include "imageerror.h"
@@ -9,7 +10,10 @@
 #include "shownname.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstring>
+#include <optional>
 
 namespace quorled {
 
@@ -27,6 +31,18 @@ void requireRegion(const RomImage& image)
 }
 
 AreaDirectory inesDirectory(const RomImage& image) { return buildAreaDirectory(image, ImageKind::Ines); }
+
+// An area loaded for comparing what it holds and where its blocks end.
+AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int area)
+{
+    return decoding::decodeArea(image, directory, decodeBoundsFor(directory, ImageKind::Ines, area), area,
+                                decoding::SpareBytes::Skip);
+}
+AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int area, long enemyDataEnd)
+{
+    return decoding::decodeArea(image, directory, decodeBoundsFor(ImageKind::Ines, area, enemyDataEnd), area,
+                                decoding::SpareBytes::Skip);
+}
 
 // Steps of the checks that need no image bytes: range, pointer block, and
 // for a copy the two limits of the block's end.
@@ -66,19 +82,134 @@ bool sameLoad(const AreaModel& a, const AreaModel& b)
 // page, which changes nothing the area holds.)
 bool sameContent(const RomImage& before, const RomImage& after, int area)
 {
-    const AreaModel a = loadArea(before, inesDirectory(before), ImageKind::Ines, area);
-    const AreaModel b = loadArea(after, inesDirectory(after), ImageKind::Ines, area);
+    const AreaModel a = loadStreams(before, inesDirectory(before), area);
+    const AreaModel b = loadStreams(after, inesDirectory(after), area);
     return a.header == b.header && a.objects == b.objects && a.enemies == b.enemies;
 }
 
-std::vector<int> changedAreas(const std::vector<AreaModel>& before, const RomImage& after, int movedArea)
+// The last offset at which the two images differ, or -1 when they do not.
+// Compared a stretch at a time from the end, as most moves change bytes
+// low in the file.
+long lastDifference(const RomImage& before, const RomImage& after)
+{
+    const std::vector<std::uint8_t>& a = before.bytes();
+    const std::vector<std::uint8_t>& b = after.bytes();
+    if (a.size() != b.size())
+        return static_cast<long>(std::max(a.size(), b.size()));
+    constexpr std::size_t stretch = 512;
+    std::size_t end = a.size();
+    while (end > 0) {
+        const std::size_t start = end > stretch ? end - stretch : 0;
+        if (std::memcmp(a.data() + start, b.data() + start, end - start) != 0) {
+            for (std::size_t o = end; o-- > start;)
+                if (a[o] != b[o])
+                    return static_cast<long>(o);
+        }
+        end = start;
+    }
+    return -1;
+}
+
+// Whether the bytes first..last (inclusive, clipped to the file) differ.
+bool differIn(const RomImage& before, const RomImage& after, long first, long last)
+{
+    if (before.size() != after.size())
+        return true;
+    first = std::max(first, 0L);
+    last = std::min(last, before.size() - 1);
+    if (first > last)
+        return false;
+    return std::memcmp(before.bytes().data() + first, after.bytes().data() + first,
+                       static_cast<std::size_t>(last - first + 1)) != 0;
+}
+
+// What an area's load depends on besides the bytes it reads: its two
+// pointers and the bound of its enemy data.
+struct LoadKey {
+    long level = 0;
+    long enemy = 0;
+    long enemyEnd = 0;
+    bool operator==(const LoadKey&) const = default;
+};
+
+// The bound of every area's enemy data, as enemyDataEndFor gives it, found
+// with one sorted list of the pointers instead of a search per area.
+std::vector<long> enemyDataEnds(const AreaDirectory& directory)
+{
+    const auto& offsets = directory.areaEnemyOffset;
+    std::vector<long> sorted(offsets.begin(), offsets.begin() + lastAreaIndex + 1);
+    std::sort(sorted.begin(), sorted.end());
+    const long limit = romLayout(ImageKind::Ines).enemySearchLimit;
+    std::vector<long> ends(static_cast<std::size_t>(kAreaCount));
+    for (int area = 0; area < kAreaCount; ++area) {
+        const long own = offsets[static_cast<std::size_t>(area)];
+        const long next = offsets[static_cast<std::size_t>(area + 1)];
+        const auto later = std::upper_bound(sorted.begin(), sorted.end(), own);
+        long end = limit;
+        if (next != own)
+            end = next;
+        else if (later != sorted.end() && *later < limit)
+            end = *later;
+        ends[static_cast<std::size_t>(area)] = end;
+    }
+    return ends;
+}
+
+LoadKey loadKey(const AreaDirectory& directory, const std::vector<long>& enemyEnds, int area)
+{
+    const auto i = static_cast<std::size_t>(area);
+    return {directory.areaLevelOffset[i], directory.areaEnemyOffset[i], enemyEnds[i]};
+}
+
+// The areas as the image was before a move, loaded only when asked for.
+class BeforeLoads {
+public:
+    explicit BeforeLoads(const RomImage& image)
+        : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_)), models_(kAreaCount)
+    {
+    }
+    const AreaDirectory& directory() const { return directory_; }
+    const std::vector<long>& enemyEnds() const { return enemyEnds_; }
+    const AreaModel& model(int area)
+    {
+        std::optional<AreaModel>& slot = models_[static_cast<std::size_t>(area)];
+        if (!slot)
+            slot = loadStreams(image_, directory_, area, enemyEnds_[static_cast<std::size_t>(area)]);
+        return *slot;
+    }
+
+private:
+    const RomImage& image_;
+    AreaDirectory directory_;
+    std::vector<long> enemyEnds_;
+    std::vector<std::optional<AreaModel>> models_;
+};
+
+// The areas other than `movedArea` that load differently from `after`. An
+// area is decoded only when what it depends on may have changed: its
+// pointers or bound, or a byte in what it read (the level data up to its end
+// marker, the enemy data up to the byte after the one that ended it). The
+// streams are read forwards from their pointers, so an area whose data both
+// start after the last changed byte cannot have changed.
+std::vector<int> changedAreas(BeforeLoads& before, const RomImage& beforeImage, const RomImage& after,
+                              int movedArea)
 {
     const AreaDirectory directory = inesDirectory(after);
+    const std::vector<long> ends = enemyDataEnds(directory);
+    const long last = lastDifference(beforeImage, after);
     std::vector<int> changed;
     for (int area = 0; area < kAreaCount; ++area) {
         if (area == movedArea)
             continue;
-        if (!sameLoad(before[static_cast<std::size_t>(area)], loadArea(after, directory, ImageKind::Ines, area)))
+        const LoadKey key = loadKey(before.directory(), before.enemyEnds(), area);
+        const bool sameKey = key == loadKey(directory, ends, area);
+        if (sameKey && key.level > last && key.enemy > last)
+            continue;
+        const AreaModel& old = before.model(area);
+        if (sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
+            !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1))
+            continue;
+        if (!sameLoad(old, loadStreams(after, directory, area, ends[static_cast<std::size_t>(area)])))
             changed.push_back(area);
     }
     return changed;
@@ -122,7 +253,7 @@ std::optional<long> parseMoveAddress(const std::string& text)
 MoveSource measureMoveSource(const RomImage& image, int area, MoveData what)
 {
     const AreaDirectory directory = inesDirectory(image);
-    const AreaModel stored = loadArea(image, directory, ImageKind::Ines, area);
+    const AreaModel stored = loadStreams(image, directory, area);
     MoveSource source;
     if (what == MoveData::Level) {
         source.offset = stored.levelDataOffset;
@@ -179,20 +310,15 @@ std::vector<ByteWrite> dataPointerWrites(MoveData what, int area, long target)
 
 LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int movedArea)
 {
-    const AreaDirectory directory = inesDirectory(before);
-    std::vector<AreaModel> loaded;
-    loaded.reserve(kAreaCount);
-    for (int area = 0; area < kAreaCount; ++area)
-        loaded.push_back(loadArea(before, directory, ImageKind::Ines, area));
-
+    BeforeLoads loaded(before);
     LoadingMend mend;
-    mend.changed = changedAreas(loaded, after, movedArea);
+    mend.changed = changedAreas(loaded, before, after, movedArea);
     if (mend.changed.empty())
         return mend;
     for (const int area : mend.changed) {
         // Only a block that ended on its bound can be mended: its closing
         // count byte 1 becomes 0xFF, which ends it there under any bound.
-        const long closing = loaded[static_cast<std::size_t>(area)].enemyTerminatorOffset;
+        const long closing = loaded.model(area).enemyTerminatorOffset;
         if (closing < kLevelRegionStart || closing > kLevelRegionEnd || inPointerBlock(closing))
             continue;
         if (before.read(closing) == 0x01 && after.read(closing) == 0x01) {
@@ -200,7 +326,7 @@ LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int m
             mend.mended.push_back(area);
         }
     }
-    mend.changed = changedAreas(loaded, after, movedArea);
+    mend.changed = changedAreas(loaded, before, after, movedArea);
     return mend;
 }
 
@@ -248,26 +374,50 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
 
 namespace {
 
-// For each offset, how many 0xFF bytes start there (inside the file).
-std::vector<long> freeRunsFrom(const RomImage& image)
+// Calls visit(first, last) for each run of 0xFF bytes (inside the file)
+// from kMoveTargetFirst - 1 to the region's end, in order, until visit
+// returns true.
+template <class Visit>
+void forEachFreeRun(const RomImage& image, Visit visit)
 {
-    std::vector<long> runs(static_cast<std::size_t>(kLevelRegionEnd + 2), 0);
-    for (long o = kLevelRegionEnd; o >= kMoveTargetFirst - 1; --o)
-        runs[static_cast<std::size_t>(o)] =
-            image.contains(o) && image.read(o) == 0xFF ? runs[static_cast<std::size_t>(o + 1)] + 1 : 0;
-    return runs;
+    const std::uint8_t* bytes = image.bytes().data();
+    const long end = std::min(kLevelRegionEnd, image.size() - 1);
+    long o = kMoveTargetFirst - 1;
+    while (o <= end) {
+        if (bytes[o] != 0xFF) {
+            ++o;
+            continue;
+        }
+        const long first = o;
+        while (o + 1 <= end && bytes[o + 1] == 0xFF)
+            ++o;
+        if (visit(first, o))
+            return;
+        ++o;
+    }
 }
 
-// The largest size a copy to `target` can have, or -1 when none fits.
-long roomAt(const std::vector<long>& runs, long target)
+// The largest size a copy to `target` can have when the free bytes from
+// target - 1 run to `runLast`, or -1 when none fits.
+long roomAt(long target, long runLast)
 {
     if (target < kMoveTargetFirst || target > kMoveTargetLast || inPointerBlock(target))
         return -1;
-    long room = runs[static_cast<std::size_t>(target - 1)] - 2; // N - 1 and N + size are free too
+    long room = runLast - target; // N - 1 and N + size are free too
     room = std::min(room, kLevelRegionEnd - 1 - target);
     if (target < kEnemyPointerBlockStart)
         room = std::min(room, kEnemyPointerBlockStart - 2 - target);
     return room;
+}
+
+// Where copies into a run first..last may start: the room shrinks with
+// every step inside the stretch below the enemy pointer block and inside
+// the stretch above it, so each stretch's first target has its most room.
+std::array<long, 2> firstTargets(long first, long last)
+{
+    const long low = first + 1;
+    const long high = std::max(low, kEnemyPointerBlockEnd + 1);
+    return {low < kEnemyPointerBlockStart ? low : -1, high <= last ? high : -1};
 }
 
 } // namespace
@@ -276,15 +426,21 @@ std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long si
 {
     if (size < 1 || image.size() <= kLevelRegionEnd + 1)
         return std::nullopt;
-    const std::vector<long> runs = freeRunsFrom(image);
-    for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target) {
-        if (roomAt(runs, target) >= size) {
+    std::optional<long> found;
+    forEachFreeRun(image, [&](long first, long last) {
+        for (const long start : firstTargets(first, last)) {
+            if (start < 0)
+                continue;
             // The same answer as the dialogs' checks, by construction.
-            if (!checkMoveTarget(image, what, target, size, MoveOption::Copy))
-                return target;
+            for (long target = start; target <= last && roomAt(target, last) >= size; ++target)
+                if (!checkMoveTarget(image, what, target, size, MoveOption::Copy)) {
+                    found = target;
+                    return true;
+                }
         }
-    }
-    return std::nullopt;
+        return false;
+    });
+    return found;
 }
 
 long largestMoveSize(const RomImage& image, MoveData what)
@@ -292,10 +448,13 @@ long largestMoveSize(const RomImage& image, MoveData what)
     (void)what; // both blocks have the same limits
     if (image.size() <= kLevelRegionEnd + 1)
         return 0;
-    const std::vector<long> runs = freeRunsFrom(image);
     long largest = 0;
-    for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target)
-        largest = std::max(largest, roomAt(runs, target));
+    forEachFreeRun(image, [&](long first, long last) {
+        for (const long start : firstTargets(first, last))
+            if (start >= 0)
+                largest = std::max(largest, roomAt(start, last));
+        return false;
+    });
     return largest;
 }
 

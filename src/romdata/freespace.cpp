@@ -10,12 +10,15 @@ namespace quorled {
 FreeSpaceCount countFreeSpace(const RomImage& image)
 {
     FreeSpaceCount count;
+    const std::uint8_t* bytes = image.bytes().data();
+    const long size = image.size();
+    // Past the end of the file bytes read as 0xFF.
+    const auto freeAt = [&](long o) { return o >= size || bytes[o] == 0xFF; };
     for (long o = kLevelRegionStart; o <= kLevelRegionEnd; ++o) {
-        if (o >= kEnemyPointerBlockStart && o <= kEnemyPointerBlockEnd)
-            continue;
+        if (o == kEnemyPointerBlockStart)
+            o = kEnemyPointerBlockEnd + 1;
         ++count.total;
-        // Past the end of the file bytes read as 0xFF.
-        if (image.read(o) == 0xFF && image.read(o + 1) == 0xFF)
+        if (freeAt(o) && freeAt(o + 1))
             ++count.free;
     }
     return count;

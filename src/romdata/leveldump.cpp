@@ -88,8 +88,7 @@ void insertLevelBlock(RomImage& image, const std::vector<std::uint8_t>& block)
 {
     if (static_cast<long>(block.size()) != kLevelDumpSize || image.size() < kLevelDumpStart + kLevelDumpSize)
         throw ImageError("A level dump has exactly 16384 bytes and goes into an image that holds them.");
-    for (long k = 0; k < kLevelDumpSize; ++k)
-        image.write(kLevelDumpStart + k, block[static_cast<std::size_t>(k)]);
+    image.writeBlock(kLevelDumpStart, block);
 }
 
 std::vector<int> areasNoLongerClean(const RomImage& before, const RomImage& after)

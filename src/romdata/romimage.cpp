@@ -6,6 +6,7 @@
 #include "imagewriteguard.h"
 #include "shownname.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorled {
@@ -54,6 +55,18 @@ void RomImage::write(long offset, int value)
         throw ImageError("A write to " + hexAddress(offset) + " lies outside the image " + shownName(path_) + " (" +
                          std::to_string(size()) + " bytes).");
     bytes_[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value & 0xFF);
+    modified_ = true;
+}
+
+void RomImage::writeBlock(long offset, const std::vector<std::uint8_t>& block)
+{
+    if (block.empty())
+        return;
+    const long last = offset + static_cast<long>(block.size()) - 1;
+    if (!contains(offset) || !contains(last))
+        throw ImageError("A write to " + hexAddress(offset) + ".." + hexAddress(last) + " lies outside the image " +
+                         shownName(path_) + " (" + std::to_string(size()) + " bytes).");
+    std::copy(block.begin(), block.end(), bytes_.begin() + offset);
     modified_ = true;
 }
 

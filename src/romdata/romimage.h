@@ -44,6 +44,9 @@ public:
     // Stores the low eight bits of value. Throws ImageError for an offset
     // outside the file: the editor never grows an image.
     void write(long offset, int value);
+    // Stores `block` from `offset` on, as one write per byte would. Throws
+    // ImageError, writing nothing, when the block does not lie in the file.
+    void writeBlock(long offset, const std::vector<std::uint8_t>& block);
 
     bool modified() const { return modified_; }
     // Writes the changed file in place (whole file, then rename). Does nothing

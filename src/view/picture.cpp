@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace quorled {
 
@@ -24,7 +25,19 @@ void Picture::setPixel(int x, int y, std::uint32_t colour)
         pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = colour;
 }
 
-void Picture::clear(std::uint32_t colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void Picture::clear(std::uint32_t colour)
+{
+    // Fills one row, then copies what is filled in ever larger blocks: a
+    // few block copies instead of one store per pixel of a large view.
+    const std::size_t total = pixels_.size();
+    const std::size_t first = std::min<std::size_t>(total, static_cast<std::size_t>(std::max(width_, 1)));
+    std::fill(pixels_.begin(), pixels_.begin() + static_cast<std::ptrdiff_t>(first), colour);
+    for (std::size_t done = first; done < total;) {
+        const std::size_t n = std::min(done, total - done);
+        std::memcpy(pixels_.data() + done, pixels_.data(), n * sizeof(std::uint32_t));
+        done += n;
+    }
+}
 
 void Picture::fillBox(int x1, int y1, int x2, int y2, std::uint32_t colour)
 {

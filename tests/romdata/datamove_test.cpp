@@ -253,5 +253,50 @@ TEST_F(DataMoveTest, FindsTheFirstFittingTargetAndTheLargestRun)
                                      MoveOption::Copy));
 }
 
+TEST_F(DataMoveTest, FreeSpaceSearchAgreesWithTheTargetChecksAroundTheLimits)
+{
+    // Runs at the region's start, across the enemy pointer block and at the
+    // region's end: the search must give what trying every target gives.
+    struct Layout {
+        std::vector<std::pair<long, long>> runs; // first, last (inclusive)
+    };
+    const Layout layouts[] = {
+        {{{0x101C8, 0x101E0}}},
+        {{{0x12400, 0x12720}}},
+        {{{0x124F0, 0x1250F}, {0x12700, 0x12790}}},
+        {{{0x13FF0, 0x1400F}, {0x10900, 0x10903}}},
+        {{{0x12508, 0x12800}, {0x13000, 0x13100}}},
+    };
+    for (const Layout& layout : layouts) {
+        TestImage full = img;
+        for (long o = 0x101C8; o <= 0x1400F; ++o)
+            if (o < 0x12510 || o > 0x12707)
+                full.put(o, {0x00});
+        for (const auto& [first, last] : layout.runs)
+            full.put(first, std::vector<int>(static_cast<std::size_t>(last - first + 1), 0xFF));
+        const RomImage image = full.image();
+        long largest = 0;
+        std::vector<long> firstFor(0x400, -1); // by size
+        for (long target = kMoveTargetFirst; target <= kMoveTargetLast; ++target) {
+            long size = 1;
+            while (size < static_cast<long>(firstFor.size()) &&
+                   !checkMoveTarget(image, MoveData::Level, target, size, MoveOption::Copy)) {
+                if (firstFor[static_cast<std::size_t>(size)] < 0)
+                    firstFor[static_cast<std::size_t>(size)] = target;
+                ++size;
+            }
+            largest = std::max(largest, size - 1);
+        }
+        SCOPED_TRACE(layout.runs.front().first);
+        EXPECT_EQ(largestMoveSize(image, MoveData::Level), largest);
+        for (long size = 1; size < static_cast<long>(firstFor.size()); ++size) {
+            const long expected = firstFor[static_cast<std::size_t>(size)];
+            EXPECT_EQ(findMoveTarget(image, MoveData::Level, size),
+                      expected < 0 ? std::nullopt : std::optional<long>(expected))
+                << "size " << size;
+        }
+    }
+}
+
 } // namespace
 } // namespace quorled

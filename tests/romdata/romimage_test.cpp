@@ -84,7 +84,16 @@ TEST_F(RomImageFiles, WritesOutsideTheFileAreRefused)
     RomImage image = RomImage::open(file("a.nes", 8));
     EXPECT_THROW(image.write(8, 0), ImageError);
     EXPECT_THROW(image.write(-1, 0), ImageError);
+    // A block reaching past either end writes none of its bytes.
+    const std::vector<std::uint8_t> before = image.bytes();
+    EXPECT_THROW(image.writeBlock(6, {1, 2, 3}), ImageError);
+    EXPECT_THROW(image.writeBlock(-1, {1, 2}), ImageError);
+    EXPECT_EQ(image.bytes(), before);
     EXPECT_FALSE(image.modified());
+    image.writeBlock(5, {0xA1, 0xA2, 0xA3});
+    EXPECT_TRUE(image.modified());
+    EXPECT_EQ(std::vector<std::uint8_t>(image.bytes().begin() + 4, image.bytes().end()),
+              (std::vector<std::uint8_t>{before[4], 0xA1, 0xA2, 0xA3}));
 }
 
 TEST_F(RomImageFiles, BadFilesGiveMessagesNamingThem)
