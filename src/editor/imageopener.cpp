@@ -1,4 +1,6 @@
 #include "imageopener.h"
+
+#include "filechooser.h"
 #include "startupprobe.h"
 
 #include "core/editorcore.h"
@@ -25,11 +27,6 @@ QString ImageOpener::promptTitle()
     return QObject::tr("Quorl level editor");
 }
 
-QString ImageOpener::imageFilter()
-{
-    return QObject::tr("Quorl images (*.nes *.smc *.sfc *.fig *.fds);;All files (*)");
-}
-
 void ImageOpener::setPromptFunction(PromptFunction prompt)
 {
     promptOverride = prompt;
@@ -44,7 +41,7 @@ QString ImageOpener::ask(const QString& prompt, const QString& defaultText) cons
 {
     if (promptOverride)
         return promptOverride(parent_, promptTitle(), prompt, defaultText);
-    return LinePrompt::ask(parent_, promptTitle(), prompt, defaultText, imageFilter());
+    return LinePrompt::ask(parent_, promptTitle(), prompt, defaultText, FileChooser::imageFilter());
 }
 
 bool ImageOpener::run(const QString& givenPath)

@@ -17,7 +17,6 @@ class EditorCore;
 class ImageOpener {
 public:
     static QString promptTitle();
-    static QString imageFilter();
 
     ImageOpener(EditorCore& core, QWidget* parent, const QPixmap& splashPicture);
 

@@ -7,12 +7,13 @@
 #include "cli/cliargs.h"
 #include "core/areajump.h"
 #include "core/editorcore.h"
+#include "core/editorsettings.h"
 #include "platform/messages.h"
-#include "platform/settingsfolder.h"
 #include "quorled/version.h"
 #include "romdata/imageerror.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStringList>
 
 #include <iostream>
@@ -55,7 +56,10 @@ int main(int argc, char** argv)
     }
     quorled::startupprobe::mark("pictures decoded");
 
-    quorled::MainWindow window(*core, quorled::settingsFileInFolder(), quorled::splashPicture());
+    // The settings file by the same rule as quorled-cli's.
+    const QString settingsPath = QString::fromStdString(quorled::settingsFilePath(
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), QDir::homePath().toStdString()));
+    quorled::MainWindow window(*core, settingsPath, quorled::splashPicture());
     quorled::startupprobe::mark("main window built");
     quorled::startupprobe::watchFirstPaint(window.levelView());
     if (!window.startUp(QString::fromLocal8Bit(arguments.imagePath.c_str())))
