@@ -93,7 +93,12 @@ std::optional<SaveMessage> relocate(RomImage& work, const EncodedArea& encoded, 
     const std::vector<long> targets = findMoveTargets(work, what, needed);
     if (targets.empty())
         return noRun(what, needed, largestMoveSize(work, what));
-    std::optional<std::pair<long, RomImage>> chosen;
+    struct Chosen {
+        long target = 0;
+        RomImage image;
+        MoveResult move;
+    };
+    std::optional<Chosen> chosen;
     std::vector<int> blockers;
     std::optional<SaveMessage> firstRefusal;
     for (const long target : targets) {
@@ -112,14 +117,19 @@ std::optional<SaveMessage> relocate(RomImage& work, const EncodedArea& encoded, 
         }
         const bool mended = !moved.mendedAreas.empty();
         if (!chosen || !mended)
-            chosen.emplace(target, std::move(trial));
+            chosen = Chosen{target, std::move(trial), moved};
         if (!mended)
             break;
     }
     if (!chosen)
         return noAcceptedRun(what, needed, targets.size(), blockers, firstRefusal, largestMoveSize(work, what));
-    work = std::move(chosen->second);
-    moves.push_back(dataName(what) + " to " + hexAddress(chosen->first));
+    work = std::move(chosen->image);
+    std::string move = dataName(what) + " to " + hexAddress(chosen->target);
+    if (chosen->move.keptOldBytes)
+        move += " (old bytes kept: " + *chosen->move.keptOldBytes + ")";
+    if (!chosen->move.mendedAreas.empty())
+        move += " (the enemy data of " + areaListText(chosen->move.mendedAreas) + " now ends with the byte FF)";
+    moves.push_back(move);
     return std::nullopt;
 }
 
