@@ -10,6 +10,7 @@
 #include "view/graphics.h"
 #include "view/renderer.h"
 #include "view/viewstate.h"
+#include "romdata/shownname.h"
 
 #include <utility>
 
@@ -75,7 +76,7 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
             out << "Dry run, nothing was written: would write ";
         else
             assets::savePng(map, outPath, zoom);
-        out << outPath << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
+        out << shownName(outPath) << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
             << area.header.levelLength() + 1 << " pages\n";
         return 0;
     }
@@ -84,7 +85,7 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
         out << "Dry run, nothing was written: would write ";
     else
         assets::savePng(renderer.picture(), outPath, zoom);
-    out << outPath << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
+    out << shownName(outPath) << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
         << ", view at column " << view.viewColumn << ", row " << view.viewRow << "\n";
     return 0;
 }

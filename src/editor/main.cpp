@@ -11,9 +11,10 @@
 #include "platform/messages.h"
 #include "quorled/version.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include <iostream>
@@ -56,13 +57,22 @@ int main(int argc, char** argv)
     }
     quorled::startupprobe::mark("pictures decoded");
 
-    // The settings file by the same rule as quorled-cli's.
-    const QString settingsPath = QString::fromStdString(quorled::settingsFilePath(
-        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), QDir::homePath().toStdString()));
+    // The settings file by the same rule as quorled-cli's: no HOME (and no
+    // XDG_CONFIG_HOME) means no settings file, never one in the root folder.
+    const QString settingsPath = QFile::decodeName(QByteArray::fromStdString(quorled::settingsFilePath(
+        qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString())));
     quorled::MainWindow window(*core, settingsPath, quorled::splashPicture());
     quorled::startupprobe::mark("main window built");
     quorled::startupprobe::watchFirstPaint(window.levelView());
-    if (!window.startUp(QString::fromLocal8Bit(arguments.imagePath.c_str())))
+    // The name keeps its bytes; one that would come back as other bytes
+    // would open another file, so it is refused.
+    const QString imagePath = QFile::decodeName(QByteArray::fromStdString(arguments.imagePath));
+    if (QFile::encodeName(imagePath).toStdString() != arguments.imagePath) {
+        std::cerr << "quorled: The file name " << quorled::shownName(arguments.imagePath)
+                  << " cannot be used as it is by this program, so it was not opened.\n";
+        return 2;
+    }
+    if (!window.startUp(imagePath))
         return 0;
     if (arguments.area) {
         if (const auto problem = quorled::jumpToArea(*core, *arguments.area))
