@@ -7,6 +7,7 @@
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/filestore.h"
+#include "romdata/imageerror.h"
 #include "view/graphics.h"
 #include "view/renderer.h"
 #include "view/viewstate.h"
@@ -36,6 +37,19 @@ int parseGroundView(const std::string& text)
     if (text == "behind")
         return 2;
     throw UsageError("--ground \"" + text + "\" must be none, above or behind");
+}
+
+// Pictures are written up to this many pixels a side: a map of a long area
+// at a large zoom would otherwise take seconds and gigabytes.
+constexpr long kLargestPictureSide = 16384;
+
+void refuseLargePicture(long width, long height, const std::string& outPath)
+{
+    if (width > kLargestPictureSide || height > kLargestPictureSide)
+        throw ImageError("The picture would be " + std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels, more than the " + std::to_string(kLargestPictureSide) +
+                         " pixels a side a picture may have, so " + shownName(outPath) +
+                         " was not written; choose a smaller --zoom.");
 }
 
 } // namespace
@@ -72,6 +86,7 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
 
     if (args.flag("--map")) {
         const Picture map = drawAreaMap(renderer, area, view, session.directory.worldFirstArea);
+        refuseLargePicture(map.width() * zoom, map.height() * zoom, outPath);
         if (dryRun)
             out << "Dry run, nothing was written: would write ";
         else

@@ -40,6 +40,15 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // The name keeps its bytes; one that would come back as other bytes
+    // would open another file, so it is refused, before any window.
+    const QString imagePath = QFile::decodeName(QByteArray::fromStdString(arguments.imagePath));
+    if (QFile::encodeName(imagePath).toStdString() != arguments.imagePath) {
+        std::cerr << "quorled: The file name " << quorled::shownName(arguments.imagePath)
+                  << " cannot be kept byte for byte by this program, so it was not opened.\n";
+        return 2;
+    }
+
     quorled::startupprobe::mark("libraries loaded");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorled"));
@@ -64,14 +73,6 @@ int main(int argc, char** argv)
     quorled::MainWindow window(*core, settingsPath, quorled::splashPicture());
     quorled::startupprobe::mark("main window built");
     quorled::startupprobe::watchFirstPaint(window.levelView());
-    // The name keeps its bytes; one that would come back as other bytes
-    // would open another file, so it is refused.
-    const QString imagePath = QFile::decodeName(QByteArray::fromStdString(arguments.imagePath));
-    if (QFile::encodeName(imagePath).toStdString() != arguments.imagePath) {
-        std::cerr << "quorled: The file name " << quorled::shownName(arguments.imagePath)
-                  << " cannot be used as it is by this program, so it was not opened.\n";
-        return 2;
-    }
     if (!window.startUp(imagePath))
         return 0;
     if (arguments.area) {
