@@ -15,8 +15,8 @@ namespace quorled {
 namespace {
 
 constexpr const char* kDockPieces = "DockParts";
-constexpr const char* kDockVersion = "DockVersion";
-constexpr const char* kDockCheck = "DockCheck";
+constexpr const char* kDockVersionKey = "DockVersion";
+constexpr const char* kDockCheckKey = "DockCheck";
 constexpr std::size_t kMostPieces = 64;
 
 std::optional<int> readNumber(const SettingsFile& file, const char* key, int lowest, int highest)
@@ -55,8 +55,8 @@ std::optional<WindowPlacement> WindowPlacement::read(const SettingsFile& file)
         placement.dockLayout += *piece;
     }
     if (!placement.dockLayout.empty() &&
-        (readNumber(file, kDockVersion, 0, kLargest) != WindowPlacement::kDockVersion ||
-         file.read(kSection, kDockCheck) != dockLayoutCheck(placement.dockLayout))) {
+        (readNumber(file, kDockVersionKey, 0, kLargest) != WindowPlacement::kDockVersion ||
+         file.read(kSection, kDockCheckKey) != dockLayoutCheck(placement.dockLayout))) {
         placement.dockLayout.clear();
         placement.dockLayoutRefused = true;
     }
@@ -74,8 +74,8 @@ void WindowPlacement::write(SettingsFile& file) const
     file.write(kSection, kDockPieces, settingsNumberText(static_cast<long>(pieces)));
     for (std::size_t i = 0; i < pieces; ++i)
         file.write(kSection, pieceKey(i), dockLayout.substr(i * kPiece, kPiece));
-    file.write(kSection, kDockVersion, settingsNumberText(WindowPlacement::kDockVersion));
-    file.write(kSection, kDockCheck, dockLayoutCheck(dockLayout.substr(0, pieces * kPiece)));
+    file.write(kSection, kDockVersionKey, settingsNumberText(WindowPlacement::kDockVersion));
+    file.write(kSection, kDockCheckKey, dockLayoutCheck(dockLayout.substr(0, pieces * kPiece)));
 }
 
 std::string dockLayoutCheck(const std::string& layout)
