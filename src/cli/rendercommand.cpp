@@ -39,16 +39,18 @@ int parseGroundView(const std::string& text)
     throw UsageError("--ground \"" + text + "\" must be none, above or behind");
 }
 
-// Pictures are written up to this many pixels a side: a map of a long area
-// at a large zoom would otherwise take seconds and gigabytes.
+// Pictures are written up to this many pixels a side and in all: a map of
+// a long area at a large zoom would otherwise take seconds and gigabytes.
 constexpr long kLargestPictureSide = 16384;
+constexpr long kMostPicturePixels = 16L << 20;
 
 void refuseLargePicture(long width, long height, const std::string& outPath)
 {
-    if (width > kLargestPictureSide || height > kLargestPictureSide)
+    if (width > kLargestPictureSide || height > kLargestPictureSide || width * height > kMostPicturePixels)
         throw ImageError("The picture would be " + std::to_string(width) + " x " + std::to_string(height) +
                          " pixels, more than the " + std::to_string(kLargestPictureSide) +
-                         " pixels a side a picture may have, so " + shownName(outPath) +
+                         " pixels a side and " + std::to_string(kMostPicturePixels) +
+                         " pixels in all a picture may have, so " + shownName(outPath) +
                          " was not written; choose a smaller --zoom.");
 }
 

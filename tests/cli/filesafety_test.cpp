@@ -176,20 +176,27 @@ TEST_F(FileSafetyTest, PrintedNamesAreShownEscaped)
     EXPECT_EQ(out.str().rfind(dir.string() + "/\\x1B[31m\\xFF.png: ", 0), 0u) << out.str();
 }
 
-// A picture larger than 16384 pixels a side is refused, and says so.
+// A picture larger than 16384 pixels a side or 16 Mi pixels in all is
+// refused, and says so.
 TEST_F(FileSafetyTest, ARenderedPictureIsBounded)
 {
-    // An area of seven pages: 1792 pixels wide.
+    // An area of seven pages.
     ASSERT_EQ(run({"import", image, "10", (dir / "area.json").string(), "--no-backup"}), 0) << err.str();
     const std::string picture = (dir / "map.png").string();
     ASSERT_EQ(run({"render", image, "10", picture, "--map", "--dry-run"}), 0) << err.str();
-    const int width = std::stoi(out.str().substr(out.str().find("map.png: ") + 9));
-    // The largest zoom that stays within the bound, and one past it.
-    const int fits = 16384 / width;
+    const std::string size = out.str().substr(out.str().find("map.png: ") + 9);
+    const long width = std::stol(size);
+    const long height = std::stol(size.substr(size.find(" x ") + 3));
+    // The largest zoom that stays within the bounds, and one past it.
+    int fits = 1;
+    while (fits < 16 && (fits + 1) * width <= 16384 && (fits + 1) * width * (fits + 1) * height <= (16L << 20))
+        ++fits;
     ASSERT_LT(fits, 16) << out.str();
-    EXPECT_EQ(run({"render", image, "10", picture, "--map", "--zoom", std::to_string(fits)}), 0) << err.str();
+    EXPECT_EQ(run({"render", image, "10", picture, "--map", "--zoom", std::to_string(fits), "--dry-run"}), 0)
+        << err.str();
     EXPECT_EQ(run({"render", image, "10", picture + "2", "--map", "--zoom", std::to_string(fits + 1)}), 1);
-    EXPECT_NE(err.str().find("more than the 16384 pixels a side a picture may have"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("more than the 16384 pixels a side and 16777216 pixels in all"), std::string::npos)
+        << err.str();
     EXPECT_FALSE(fs::exists(picture + "2"));
 }
 
