@@ -67,6 +67,10 @@ def main():
     row("verify all 210 areas", verify, "-", None, "-", "< 50 ms", verify < 50e3)
     relocate = times["BM_RelocatingSave_FourEnemiesAdded"]
     row("move and save, 4 enemies added (mean of 210 areas)", relocate, "-", None, "-", "< 10 ms", relocate < 10e3)
+    bps = times["BM_BpsPatch_8MiBOneByteChanged"]
+    row("BPS patch of two 8 MiB images", bps, "-", None, "-", "< 100 ms", bps < 100e3)
+    ips = times["BM_IpsApply_2MillionRuns"]
+    row("IPS apply of 2 million run records", ips, "-", None, "-", "< 100 ms", ips < 100e3)
     row("mouse move, event to paint, zoom 2", move, "-", None, "-", "< 2 ms", move is not None and move < 2e3)
 
     row("start to first painted level view", start, "-", None, "-", "< 200 ms", start is not None and start < 200e3)

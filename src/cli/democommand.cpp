@@ -24,12 +24,12 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
     refuseExistingFile(path, "demo");
     const auto bytes = buildDemoImage(kind);
     if (args.flag("--dry-run")) {
-        out << "Dry run: would write the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size()
+        out << "Dry run: would write the " << imageKindName(kind) << " demo image " << shownName(path) << " (" << bytes.size()
             << " bytes); nothing was written.\n";
         return 0;
     }
     writeWholeFile(path, bytes);
-    out << "Wrote the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size() << " bytes).\n";
+    out << "Wrote the " << imageKindName(kind) << " demo image " << shownName(path) << " (" << bytes.size() << " bytes).\n";
     return 0;
 }
 

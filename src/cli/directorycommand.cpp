@@ -4,6 +4,7 @@
 #include "core/jsonwriter.h"
 #include "romdata/areadamage.h"
 #include "romdata/bytes.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -29,7 +30,7 @@ int runDirectory(const std::vector<std::string>& words, std::ostream& out)
         return 0;
     }
 
-    out << "Image: " << args.positional(0) << " (" << imageKindName(session.kind) << ", "
+    out << "Image: " << shownName(args.positional(0)) << " (" << imageKindName(session.kind) << ", "
         << session.image.size() << " bytes)\n";
     if (const auto note = manyDamagedAreasNote(args.positional(0),
                                                damagedAreaCount(session.image, directory, session.kind)))

@@ -7,9 +7,11 @@
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/filestore.h"
+#include "romdata/imageerror.h"
 #include "view/graphics.h"
 #include "view/renderer.h"
 #include "view/viewstate.h"
+#include "romdata/shownname.h"
 
 #include <utility>
 
@@ -35,6 +37,21 @@ int parseGroundView(const std::string& text)
     if (text == "behind")
         return 2;
     throw UsageError("--ground \"" + text + "\" must be none, above or behind");
+}
+
+// Pictures are written up to this many pixels a side and in all: a map of
+// a long area at a large zoom would otherwise take seconds and gigabytes.
+constexpr long kLargestPictureSide = 16384;
+constexpr long kMostPicturePixels = 16L << 20;
+
+void refuseLargePicture(long width, long height, const std::string& outPath)
+{
+    if (width > kLargestPictureSide || height > kLargestPictureSide || width * height > kMostPicturePixels)
+        throw ImageError("The picture would be " + std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels, more than the " + std::to_string(kLargestPictureSide) +
+                         " pixels a side and " + std::to_string(kMostPicturePixels) +
+                         " pixels in all a picture may have, so " + shownName(outPath) +
+                         " was not written; choose a smaller --zoom.");
 }
 
 } // namespace
@@ -71,11 +88,12 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
 
     if (args.flag("--map")) {
         const Picture map = drawAreaMap(renderer, area, view, session.directory.worldFirstArea);
+        refuseLargePicture(map.width() * zoom, map.height() * zoom, outPath);
         if (dryRun)
             out << "Dry run, nothing was written: would write ";
         else
             assets::savePng(map, outPath, zoom);
-        out << outPath << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
+        out << shownName(outPath) << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
             << area.header.levelLength() + 1 << " pages\n";
         return 0;
     }
@@ -84,7 +102,7 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
         out << "Dry run, nothing was written: would write ";
     else
         assets::savePng(renderer.picture(), outPath, zoom);
-    out << outPath << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
+    out << shownName(outPath) << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
         << ", view at column " << view.viewColumn << ", row " << view.viewRow << "\n";
     return 0;
 }

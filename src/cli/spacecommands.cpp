@@ -5,6 +5,7 @@
 #include "imagesession.h"
 
 #include "romdata/arealoader.h"
+#include "romdata/areadecodekey.h"
 #include "romdata/bytes.h"
 #include "romdata/datamove.h"
 #include "romdata/freespace.h"
@@ -12,6 +13,9 @@
 #include "romdata/leveldump.h"
 #include "romdata/romimage.h"
 #include "romdata/shownname.h"
+
+#include <map>
+#include <utility>
 
 namespace quorled::cli {
 
@@ -41,14 +45,20 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
         out << "{\"free\": " << count.free << ", \"total\": " << count.total << ", \"areas\": [";
     else
         out << freeSpaceText(count) << "\n";
+    // Areas on the same data have the same spare bytes: each distinct key is decoded once.
+    std::map<AreaDecodeKey, std::pair<int, int>> spare;
     for (int area = 0; area < kAreaCount; ++area) {
-        const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
+        const auto [at, added] = spare.emplace(areaDecodeKey(directory, ImageKind::Ines, area), std::pair{0, 0});
+        if (added) {
+            const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
+            at->second = {model.levelSpareFF, model.enemySpareBytes};
+        }
+        const auto [level, enemy] = at->second;
         if (json)
-            out << (area ? ", " : "") << "{\"area\": " << area << ", \"levelSpareFF\": " << model.levelSpareFF
-                << ", \"enemySpareBytes\": " << model.enemySpareBytes << "}";
+            out << (area ? ", " : "") << "{\"area\": " << area << ", \"levelSpareFF\": " << level
+                << ", \"enemySpareBytes\": " << enemy << "}";
         else
-            out << "Area " << hex2(area) << ": level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
-                << "\n";
+            out << "Area " << hex2(area) << ": level " << level << ", enemy " << enemy << "\n";
     }
     if (json)
         out << "]}\n";

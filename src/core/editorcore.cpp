@@ -128,15 +128,9 @@ bool EditorCore::writeImage(const std::function<void(RomImage&)>& edit)
         // A file opened although it is no image of the game is for viewing only.
         if (const auto foreign = foreignImageProblem(romFileName_, image.bytes(), kind_))
             throw ImageError(*foreign + " It is open for viewing only, so nothing was written.");
-        writeGuard_.prepareWrite(romFileName_);
-        try {
-            edit(image);
-            image.commit();
-        } catch (const ImageError&) {
-            writeGuard_.noteWritten(romFileName_);
-            throw;
-        }
-        writeGuard_.noteWritten(romFileName_);
+        edit(image);
+        // Backup and write only when a byte changes.
+        writeGuard_.commit(image);
     } catch (const ImageError& error) {
         message_ = error.what();
         notify(Change::Message);

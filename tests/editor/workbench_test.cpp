@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -238,6 +239,31 @@ private slots:
         QTRY_COMPARE(demo_.window->size(), QSize(900, 700));
         QVERIFY(!demo_.window->workbench()->properties()->isVisible());
         QVERIFY(demo_.window->workbench()->galleries()->isVisible());
+    }
+
+    // A layout changed outside the editor is never handed to the toolkit,
+    // and a window kept far larger than the screen comes back within it.
+    void aDamagedLayoutAndAHugeWindowAreNotRestored()
+    {
+        const QString settings = demo_.dir->filePath(QStringLiteral("Quorled.ini"));
+        demo_.window->close();
+        demo_.window.reset();
+        SettingsFile file = SettingsFile::load(settings.toStdString());
+        const char* keys[][2] = {{"X", "-15000"}, {"Y", "-15000"}, {"Width", "30000"}, {"Height", "30000"},
+                                 {"Maximized", " 0"}, {"DockParts", " 1"}, {"Docks1", "AAAAAAAA"},
+                                 {"DockVersion", " 1"}, {"DockCheck", "0000000000000000"}};
+        for (const auto& key : keys)
+            file.write("Window", key[0], key[1]);
+        file.save(settings.toStdString());
+        demo_.window = std::make_unique<MainWindow>(*demo_.core, settings, QPixmap());
+        QVERIFY(demo_.window->startUp(demo_.imagePath));
+        demo_.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(demo_.window.get()));
+        QVERIFY(demo_.window->statusBar()->currentMessage().contains(QStringLiteral("dock layout")));
+        QVERIFY(demo_.window->workbench()->properties()->isVisible());
+        const QRect room = demo_.window->screen()->availableGeometry();
+        QVERIFY(demo_.window->width() <= room.width());
+        QVERIFY(demo_.window->height() <= room.height());
     }
 
 private:
