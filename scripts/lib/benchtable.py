@@ -65,6 +65,12 @@ def main():
     row("room meter after an edit", meter, "-", None, "-", "< 0.5 ms", meter < 500)
     verify = times["BM_VerifyAllAreas"]
     row("verify all 210 areas", verify, "-", None, "-", "< 50 ms", verify < 50e3)
+    thumbs = times["BM_Overview_AllThumbnails"]
+    row("overview, all 210 thumbnails", thumbs, "-", None, "-", "< 300 ms", thumbs < 300e3)
+    for name, label in (("BM_Find_AllAreas", "find over all 210 areas"), ("BM_Check_AllAreas", "check all 210 areas")):
+        row(label, times[name], "-", None, "-", "< 20 ms", times[name] < 20e3)
+    problems = times["BM_Problems_AfterEdit"]
+    row("problems after an edit", problems, "-", None, "-", "< 5 ms", problems < 5e3)
     row("mouse move, event to paint, zoom 2", move, "-", None, "-", "< 2 ms", move is not None and move < 2e3)
 
     row("start to first painted level view", start, "-", None, "-", "< 200 ms", start is not None and start < 200e3)
