@@ -91,11 +91,10 @@ void itemPastLength(const GameAreas& game, int area, std::vector<Problem>& out)
 void badDestination(const GameAreas& game, int area, std::vector<Problem>& out)
 {
     const AreaModel& m = game.model(area);
-    const int levelsInUse = game.worldBound(8);
     for (const DoorLink& link : doorLinks(m)) {
         const DoorDestination& to = link.to;
         std::string why;
-        if (to.level > 20 || to.level >= levelsInUse)
+        if (to.level > 20)
             why = "level " + std::to_string(to.level) + " does not exist";
         else if (to.slot > 9)
             why = "area slot " + std::to_string(to.slot) + " does not exist";

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "overviewwindow.h"
 #include "problemsdock.h"
+#include "propertiesdock.h"
 #include "readoutpanel.h"
 #include "workbench.h"
 
@@ -14,6 +15,7 @@
 #include "view/readouts.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,6 +67,14 @@ GameViews::GameViews(EditorCore& core, MainWindow& window)
         showProblems->setText(tr("P&roblems"));
         windows->addAction(showProblems);
     }
+    // The Properties dock says where a selected door's pointer leads.
+    if (PropertiesDock* properties = window_.workbench()->properties())
+        if (auto* layout = qobject_cast<QBoxLayout*>(properties->widget()->layout())) {
+            propertiesLink_ = new QLabel(properties->widget());
+            propertiesLink_->setObjectName(QStringLiteral("propertiesLink"));
+            propertiesLink_->setWordWrap(true);
+            layout->insertWidget(layout->count() - 1, propertiesLink_);
+        }
     for (QAction* action : {go_, back_, findAction_, overviewAction_})
         if (action)
             action->setShortcutContext(Qt::ApplicationShortcut);
@@ -97,6 +107,10 @@ void GameViews::showLink()
         go_->setEnabled(link.has_value());
     if (back_)
         back_->setEnabled(!backStack_.empty());
+    const QString destination =
+        link ? QString::fromStdString(destinationText(link->to, core_.directory())) : QString();
+    if (propertiesLink_)
+        propertiesLink_->setText(destination);
     if (!link)
         return;
     const QString text = QString::fromStdString(core_.readouts().objectName) + QStringLiteral("\n") +

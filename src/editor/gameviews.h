@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 
 namespace quorled {
 
@@ -47,6 +48,7 @@ public:
     ProblemsDock* problems() const { return problems_; }
     OverviewWindow* overview() const { return overview_; }
     FindDialog* findDialog() const { return find_; }
+    QLabel* propertiesLink() const { return propertiesLink_; }
 
 private:
     struct Place {
@@ -68,6 +70,7 @@ private:
     ProblemsDock* problems_ = nullptr;
     OverviewWindow* overview_ = nullptr;
     FindDialog* find_ = nullptr;
+    QLabel* propertiesLink_ = nullptr;
 };
 
 } // namespace quorled
