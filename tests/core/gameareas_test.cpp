@@ -149,9 +149,10 @@ TEST(ProblemRules, EveryRuleCatchesItsFault)
         GameAreas game = cleanGame();
         c.spoil(game);
         const std::vector<Problem> problems = checkGame(game);
-        ASSERT_FALSE(problems.empty()) << c.rule;
-        const Problem& p = problems.front();
-        EXPECT_EQ(p.rule, c.rule);
+        const auto found = std::find_if(problems.begin(), problems.end(),
+                                        [&](const Problem& p) { return p.rule == c.rule; });
+        ASSERT_NE(found, problems.end()) << c.rule;
+        const Problem& p = *found;
         EXPECT_EQ(p.area, c.area) << c.rule;
         EXPECT_EQ(p.item, c.item) << c.rule;
         EXPECT_EQ(p.index, c.index) << c.rule;
