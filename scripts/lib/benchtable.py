@@ -71,6 +71,12 @@ def main():
     row("BPS patch of two 8 MiB images", bps, "-", None, "-", "< 100 ms", bps < 100e3)
     ips = times["BM_IpsApply_2MillionRuns"]
     row("IPS apply of 2 million run records", ips, "-", None, "-", "< 100 ms", ips < 100e3)
+    thumbs = times["BM_Overview_AllThumbnails"]
+    row("overview, all 210 thumbnails", thumbs, "-", None, "-", "< 300 ms", thumbs < 300e3)
+    for name, label in (("BM_Find_AllAreas", "find over all 210 areas"), ("BM_Check_AllAreas", "check all 210 areas")):
+        row(label, times[name], "-", None, "-", "< 20 ms", times[name] < 20e3)
+    problems = times["BM_Problems_AfterEdit"]
+    row("problems after an edit", problems, "-", None, "-", "< 5 ms", problems < 5e3)
     row("mouse move, event to paint, zoom 2", move, "-", None, "-", "< 2 ms", move is not None and move < 2e3)
 
     row("start to first painted level view", start, "-", None, "-", "< 200 ms", start is not None and start < 200e3)

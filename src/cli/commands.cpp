@@ -18,7 +18,7 @@ const std::vector<Command>& commands()
         {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
         {"render", "render IMAGE AREA OUT.png [--at COL,ROW] [--ground none|above|behind] [--pages] [--marks] "
                    "[--screen-lines] [--pointers-as-objects] [--select OBJ,ENEMY] [--map] [--zoom N] "
-                   "[--reference FILE] [--dry-run]", runRender},
+                   "[--reference FILE] [--dry-run] | render IMAGE --overview OUT.png [--zoom N]", runRender},
         {"readouts", "readouts IMAGE AREA [--object N] [--enemy N] [--pointers-as-objects] [--reference FILE]",
          runReadouts},
         {"save", "save IMAGE AREA [--reference FILE] [--dry-run] [-o OUT]", runSave},
@@ -35,6 +35,9 @@ const std::vector<Command>& commands()
         {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR [--dry-run] [-o OUT]", runSetColour},
         {"patch", "patch ORIGINAL EDITED OUT.ips|OUT.bps", runPatch},
         {"apply", "apply IMAGE PATCH OUT", runApply},
+        {"find", "find IMAGE QUERY [--json] [--reference FILE]", runFind},
+        {"stats", "stats IMAGE [--json] [--reference FILE]", runStats},
+        {"check", "check IMAGE [--json] [--reference FILE]", runCheck},
     };
     return list;
 }
@@ -53,6 +56,8 @@ void printUsage(std::ostream& err)
            "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n"
            "--dry-run tells what would change and writes nothing; -o OUT writes the result to the new file OUT "
            "and leaves IMAGE as it was. COMMAND --help shows the usage of one command.\n"
+           "QUERY of find is a piece of a name (\"Cloud\"), \"enemy NN\" or \"object NN\" (hexadecimal). check "
+           "exits with 1 when it finds an error.\n"
            "Every command takes --no-backup (write the image without making NAME.bak) and --force (work on a file "
            "that does not start as an iNES image does).\n";
 }

@@ -4,6 +4,7 @@
 
 #include "assets/artwork.h"
 #include "assets/imageconversion.h"
+#include "core/gameoverview.h"
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/filestore.h"
@@ -54,12 +55,39 @@ void refuseLargePicture(long width, long height, const std::string& outPath)
                          " was not written; choose a smaller --zoom.");
 }
 
+// The picture of every area with its door links, as the overview shows it.
+int renderOverview(const CliArgs& args, std::ostream& out)
+{
+    args.expectPositionals(2);
+    const std::string& outPath = args.positional(1);
+    refuseOutputOverImage(outPath, args.positional(0));
+    const int zoom = args.value("--zoom") ? parseNumber(*args.value("--zoom"), "--zoom", 1, 4) : 1;
+    const ImageSession session = ImageSession::open(args.positional(0), args);
+    const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
+    ThumbnailPainter painter(assets::loadGraphics(), startupPalettes(session.image, session.kind));
+    std::vector<Picture> thumbnails;
+    for (int area = 0; area < kAreaCount; ++area)
+        thumbnails.push_back(painter.thumbnail(game, area));
+    const OverviewLayout layout = overviewLayout(game);
+    const Picture picture = composeOverview(game, layout, thumbnails, overviewMarks(game, checkGame(game)));
+    refuseLargePicture(picture.width() * zoom, picture.height() * zoom, outPath);
+    if (args.flag("--dry-run"))
+        out << "Dry run, nothing was written: would write ";
+    else
+        assets::savePng(picture, outPath, zoom);
+    out << shownName(outPath) << ": " << picture.width() * zoom << " x " << picture.height() * zoom << ", " << kAreaCount
+        << " areas\n";
+    return 0;
+}
+
 } // namespace
 
 int runRender(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {"--reference", "--at", "--ground", "--select", "--zoom"},
-                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map", "--dry-run"});
+                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map", "--dry-run", "--overview"});
+    if (args.flag("--overview"))
+        return renderOverview(args, out);
     const bool dryRun = args.flag("--dry-run");
     args.expectPositionals(3);
     const int areaNumber = parseAreaNumber(args.positional(1));

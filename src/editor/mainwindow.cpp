@@ -11,6 +11,7 @@
 #include "spacecommands.h"
 #include "filecommands.h"
 #include "workbenchcommands.h"
+#include "gameviews.h"
 #include "stagearea.h"
 #include "workbench.h"
 
@@ -92,6 +93,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     layout->addWidget(buildSidePanel(), 0);
     setCentralWidget(central);
     workbench_ = new Workbench(core_, *this);
+    gameViews_ = new GameViews(core_, *this);
 
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName(QStringLiteral("fileLabel"));
@@ -230,6 +232,7 @@ void MainWindow::showChanges(ChangeSet changes)
         }
     }
     workbenchCommands_->showChanges(changes);
+    gameViews_->follow(changes);
 }
 
 void MainWindow::showStatus()

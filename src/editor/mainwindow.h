@@ -15,6 +15,7 @@ class QScrollArea;
 namespace quorled {
 
 class EditorCore;
+class GameViews;
 class HeaderPanel;
 class LevelView;
 class MainMenu;
@@ -46,6 +47,7 @@ public:
     QLabel* roomMeter() const { return roomMeter_; }
     QScrollArea* stage() const { return scroll_; }
     Workbench* workbench() const { return workbench_; }
+    GameViews* gameViews() const { return gameViews_; }
     // Before leaving a changed area: asks "Save changes to area NN?" (unless
     // the option is off). True when the user may go on: saved, discarded or
     // nothing to ask; false on Cancel or a save that was refused.
@@ -76,6 +78,7 @@ private:
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;
     WorkbenchCommands* workbenchCommands_ = nullptr;
+    GameViews* gameViews_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* refreshButton_ = nullptr;
     QPushButton* reloadButton_ = nullptr;
