@@ -35,6 +35,9 @@ const std::vector<Command>& commands()
         {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR [--dry-run] [-o OUT]", runSetColour},
         {"patch", "patch ORIGINAL EDITED OUT.ips|OUT.bps", runPatch},
         {"apply", "apply IMAGE PATCH OUT", runApply},
+        {"unpack", "unpack IMAGE DIR [--reference FILE]", runUnpack},
+        {"pack", "pack DIR --base IMAGE -o OUT [--reference FILE]", runPack},
+        {"diff", "diff A B [--json] [--reference FILE]", runDiff},
     };
     return list;
 }
