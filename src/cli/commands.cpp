@@ -38,6 +38,9 @@ const std::vector<Command>& commands()
         {"find", "find IMAGE QUERY [--json] [--reference FILE]", runFind},
         {"stats", "stats IMAGE [--json] [--reference FILE]", runStats},
         {"check", "check IMAGE [--json] [--reference FILE]", runCheck},
+        {"unpack", "unpack IMAGE DIR [--reference FILE]", runUnpack},
+        {"pack", "pack DIR --base IMAGE -o OUT [--reference FILE]", runPack},
+        {"diff", "diff A B [--json] [--reference FILE]", runDiff},
     };
     return list;
 }

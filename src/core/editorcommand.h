@@ -7,7 +7,7 @@ namespace quorled {
 enum class Command {
     // "&Levels"
     sel1, LI, Ehdr, lreload, lrefresh, lsave, LvlDump, LvlInsert, exportPatch, testEmu, lQuit,
-    lopen, lsaveas, lmap, lexport,
+    lopen, lsaveas, lmap, lexport, compareImage,
     // "&Edit"
     editUndo, editRedo, editCut, editCopy, editPaste,
     // "&Options"

@@ -74,6 +74,7 @@ bool EditorCore::commandBuilt(Command command)
     case Command::ChLvlWrl:
     case Command::Chcolor:
     case Command::exportPatch:
+    case Command::compareImage:
     case Command::testEmu:
     case Command::emuCmd:
     case Command::lopen:

@@ -68,6 +68,7 @@ void MainMenu::buildLevels(QMenuBar* bar)
     add(m, Command::LvlInsert, tr("&Insert level data ..."), QKeySequence(Qt::CTRL | Qt::Key_B));
     m->addSeparator();
     add(m, Command::exportPatch, tr("Export &patch..."));
+    add(m, Command::compareImage, tr("Compare with image..."));
     add(m, Command::testEmu, tr("&Test in emulator"), QKeySequence(Qt::Key_F9));
     m->addSeparator();
     add(m, Command::lQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));

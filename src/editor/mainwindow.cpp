@@ -271,7 +271,8 @@ void MainWindow::runCommand(Command command)
     case Command::sel1: {
         if (!confirmLeavingArea())
             break;
-        AreasDialog dialog(core_, this);
+        AreasDialog dialog(core_, this,
+                           core_.romFileName() == comparedImage_ ? comparedAreas_ : std::vector<int>{});
         dialog.exec();
         break;
     }
@@ -315,6 +316,12 @@ void MainWindow::runCommand(Command command)
     }
     // Check marks of checkable items follow the core, not Qt's own toggle.
     showChanges(Change::Checks);
+}
+
+void MainWindow::setComparedAreas(const std::string& imagePath, std::vector<int> areas)
+{
+    comparedImage_ = imagePath;
+    comparedAreas_ = std::move(areas);
 }
 
 void MainWindow::reload()

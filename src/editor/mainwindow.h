@@ -52,6 +52,9 @@ public:
     // the option is off). True when the user may go on: saved, discarded or
     // nothing to ask; false on Cancel or a save that was refused.
     bool confirmLeavingArea();
+    // The areas "Compare with image..." found different in the image file
+    // `imagePath`; "Select area" marks them while that image is open.
+    void setComparedAreas(const std::string& imagePath, std::vector<int> areas);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -70,6 +73,8 @@ private:
 
     EditorCore& core_;
     QString settingsPath_;
+    std::string comparedImage_;
+    std::vector<int> comparedAreas_;
     QPixmap splashPicture_;
     LevelView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "core/editorcore.h"
 #include "core/playtest.h"
+#include "dialogs/areasdialog.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -209,6 +211,39 @@ private slots:
         QCOMPARE(driver.boxes.size(), 1);
         QVERIFY2(driver.boxes.first().contains(QStringLiteral("is the same file as")), qPrintable(driver.boxes.first()));
         QCOMPARE(readFile(demo_.imagePath), before);
+    }
+
+    // The saved edit of area 0A is the one difference, marked in "Select area".
+    void compareMarksTheAreasThatDiffer()
+    {
+        const QString original = demo_.dir->filePath(QStringLiteral("original.nes"));
+        QVERIFY(QFile::copy(demo_.imagePath, original));
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        {
+            Driver driver(QMessageBox::Save, {original});
+            demo_.window->mainMenu()->action(Command::compareImage)->trigger();
+            QCOMPARE(driver.boxes.size(), 2);
+            QVERIFY2(driver.boxes.last().startsWith(QStringLiteral("1 of 210 areas differ from ") + original +
+                                                    QStringLiteral(": 0A.")),
+                     qPrintable(driver.boxes.last()));
+        }
+        QStringList marked;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<AreasDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (int i = 0; i < dialog->areaList()->count(); ++i)
+                if (dialog->areaList()->item(i)->text().endsWith(QStringLiteral(" (differs)")))
+                    marked << dialog->areaList()->item(i)->text();
+            dialog->reject();
+        });
+        demo_.window->mainMenu()->action(Command::sel1)->trigger();
+        QCOMPARE(marked, QStringList{QString::fromStdString(demo_.core->directory().areaName(0x0A)) +
+                                     QStringLiteral(" (differs)")});
+
+        Driver same(QMessageBox::Ok, {demo_.imagePath});
+        demo_.window->mainMenu()->action(Command::compareImage)->trigger();
+        QCOMPARE(same.boxes, QStringList{QStringLiteral("Every area is the same in ") + demo_.imagePath +
+                                         QStringLiteral(".")});
     }
 
 private:

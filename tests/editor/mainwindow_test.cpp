@@ -158,7 +158,7 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
                           "Edit &header\tCtrl+H", "-", "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
                           "Op&en image...\tCtrl+Shift+O", "Open re&cent >", "Sa&ve image as...\tCtrl+Shift+S",
                           "E&xport view as PNG...", "-", "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-",
-                          "Export &patch...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));
+                          "Export &patch...", "Compare with image...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));
     const QMenu* options = topMenu(*window_, QStringLiteral("&Options"));
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
@@ -215,7 +215,7 @@ void MainWindowTest::everyItemIsOnForAnInesImage()
                       Command::AboutE, Command::ChChp, Command::ChWpn, Command::ChEnm2, Command::ChEnm3,
                       Command::ChPwrUp, Command::nlive, Command::ChTcdt, Command::movL, Command::movZ,
                       Command::TFSpace, Command::LvlDump, Command::LvlInsert, Command::ChLvlWrl, Command::Chcolor,
-                      Command::exportPatch, Command::testEmu, Command::emuCmd})
+                      Command::exportPatch, Command::compareImage, Command::testEmu, Command::emuCmd})
         QVERIFY2(window_->mainMenu()->action(c)->isEnabled(), qPrintable(window_->mainMenu()->action(c)->text()));
     for (Command c : {Command::lsave, Command::lrefresh, Command::lreload})
         QVERIFY(window_->button(c)->isEnabled());
