@@ -2,6 +2,7 @@
 
 #include "areamapwindow.h"
 #include "filecommands.h"
+#include "levelview.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
 
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -44,8 +46,18 @@ void WorkbenchCommands::runClipboard(Command command)
     // The system clipboard: items go between areas and between editors.
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (command == Command::editPaste) {
-        // A refusal comes as the core's notice.
-        ClipboardCommands::paste(core_, clipboard->text().toStdString());
+        // Onto the cell under the pointer when it is over the view. A
+        // refusal comes as the core's notice.
+        std::optional<AreaCell> cell;
+        const LevelView* view = window_.levelView();
+        const QPoint local = view->mapFromGlobal(QCursor::pos());
+        if (view->rect().contains(local)) {
+            const QPointF p = view->picturePosition(QPointF(local));
+            if (p.x() >= 0 && p.y() >= 0 && p.x() < LevelView::kPictureWidth && p.y() < LevelView::kPictureHeight)
+                cell = AreaCell{core_.view().viewColumn + static_cast<int>(p.x()) / 16,
+                                core_.view().viewRow + static_cast<int>(p.y()) / 16};
+        }
+        ClipboardCommands::paste(core_, clipboard->text().toStdString(), cell);
         return;
     }
     const auto text = command == Command::editCut ? ClipboardCommands::cut(core_) : ClipboardCommands::copy(core_);
