@@ -86,6 +86,7 @@ bool EditorCore::commandBuilt(Command command)
     case Command::editPaste:
     case Command::editSelectAll:
     case Command::editDuplicate:
+    case Command::optShortcuts:
         return true;
     default:
         return false;

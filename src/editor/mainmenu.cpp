@@ -39,6 +39,9 @@ QAction* MainMenu::add(QMenu* menu, Command command, const QString& caption, con
 {
     QAction* action = menu->addAction(caption);
     action->setShortcut(shortcut);
+    // The name the keyboard shortcuts are kept under; the caption of some
+    // items changes (Undo names its step).
+    action->setProperty("shortcutName", caption);
     action->setShortcutContext(Qt::WindowShortcut);
     actions_[command] = action;
     connect(action, &QAction::triggered, this, [this, command] { emit triggered(command); });
@@ -120,6 +123,7 @@ void MainMenu::buildOptions(QMenuBar* bar)
     add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
     add(m, Command::askDiscard, tr("Ask before discarding unsaved edits"))->setCheckable(true);
     add(m, Command::emuCmd, tr("&Emulator command..."));
+    add(m, Command::optShortcuts, tr("&Keyboard shortcuts..."));
     m->addSeparator();
 
     QMenu* ini = addSubmenu(m, tr("&INI file"), QStringLiteral("Ini"));

@@ -11,6 +11,7 @@
 #include "spacecommands.h"
 #include "filecommands.h"
 #include "workbenchcommands.h"
+#include "shortcutcommands.h"
 #include "stagearea.h"
 #include "workbench.h"
 
@@ -182,6 +183,7 @@ bool MainWindow::startUp(const QString& imagePath)
     const bool firstStart = !started_;
     started_ = true;
     workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
+    workbenchCommands_->shortcuts().applyStored();
     const QSize shown = QSize(LevelView::kPictureWidth, LevelView::kPictureHeight) * view_->zoom();
     showChanges(view_->picture().size() == shown ? kEverythingButPicture : kEverything);
     // The window comes back where it was left; otherwise it fits the view.

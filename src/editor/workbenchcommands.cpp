@@ -5,6 +5,7 @@
 #include "levelview.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "shortcutcommands.h"
 
 #include "core/clipboardcommands.h"
 #include "core/editorcore.h"
@@ -21,9 +22,12 @@ namespace quorled {
 
 WorkbenchCommands::WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath)
     : QObject(&window), core_(core), window_(window),
-      files_(new FileCommands(core, window, window.mainMenu()->recentMenu(), settingsPath))
+      files_(new FileCommands(core, window, window.mainMenu()->recentMenu(), settingsPath)),
+      shortcuts_(std::make_unique<ShortcutCommands>(*window.mainMenu(), settingsPath))
 {
 }
+
+WorkbenchCommands::~WorkbenchCommands() = default;
 
 bool WorkbenchCommands::run(Command command)
 {
@@ -35,6 +39,9 @@ bool WorkbenchCommands::run(Command command)
         return true;
     case Command::lmap:
         showMap();
+        return true;
+    case Command::optShortcuts:
+        shortcuts_->runDialog(&window_);
         return true;
     default:
         return files_->run(command);
