@@ -81,6 +81,7 @@ bool AreaDocument::sameContent(const AreaModel& a, const AreaModel& b)
     AreaModel left = a;
     left.selectedObject = b.selectedObject;
     left.selectedEnemy = b.selectedEnemy;
+    left.group = b.group;
     return left == b;
 }
 

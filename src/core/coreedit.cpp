@@ -13,6 +13,12 @@ void CoreEdit::fail(EditorCore& core, const std::string& message)
 
 void CoreEdit::report(EditorCore& core, Notice notice) { core.report(std::move(notice)); }
 
+void CoreEdit::drawInto(EditorCore& core, AreaModel area, ViewState view)
+{
+    core.renderer_->drawArea(area, view, core.directory_.worldFirstArea);
+    core.notify(Change::Picture);
+}
+
 AreaDocument& CoreEdit::document(EditorCore& core) { return core.document_; }
 
 ImageWriteGuard& CoreEdit::writeGuard(EditorCore& core) { return core.writeGuard_; }

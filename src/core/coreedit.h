@@ -26,6 +26,10 @@ public:
     static void fail(EditorCore& core, const std::string& message);
     static void report(EditorCore& core, Notice notice);
 
+    // Draws `area` as `view` shows it into the core's view picture, for a
+    // look at an edit not made (the area itself is not changed).
+    static void drawInto(EditorCore& core, AreaModel area, ViewState view);
+
     // The area document whose history the core's Undo and Redo walk.
     static AreaDocument& document(EditorCore& core);
 

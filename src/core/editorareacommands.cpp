@@ -1,5 +1,7 @@
 #include "editorcore.h"
 
+#include "groupcommands.h"
+#include "groupselection.h"
 #include "headerform.h"
 #include "savedselection.h"
 
@@ -59,6 +61,10 @@ bool EditorCore::runAreaCommand(Command command)
         return true;
     }
     case Command::delobj:
+        if (GroupSelection::isGroup(area(), view_.editMode)) {
+            GroupCommands::deleteSelection(*this);
+            return true;
+        }
         beginEdit(view_.editMode == 0 ? "Delete object" : "Delete enemy");
         AreaEditing::deleteSelected(area(), view_.editMode);
         endEdit();
@@ -75,6 +81,12 @@ bool EditorCore::runAreaCommand(Command command)
         redraw();
         return true;
     }
+    case Command::editSelectAll:
+        GroupCommands::selectAll(*this);
+        return true;
+    case Command::editDuplicate:
+        GroupCommands::duplicate(*this);
+        return true;
     case Command::editUndo:
     case Command::editRedo:
         undoOrRedo(command == Command::editUndo);

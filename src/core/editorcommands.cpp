@@ -37,6 +37,7 @@ bool EditorCore::commandBuilt(Command command)
     case Command::om0:
     case Command::pnt:
     case Command::spno:
+    case Command::optGrid:
     case Command::backup:
     case Command::sv0:
     case Command::sv1:
@@ -84,6 +85,9 @@ bool EditorCore::commandBuilt(Command command)
     case Command::editCut:
     case Command::editCopy:
     case Command::editPaste:
+    case Command::editSelectAll:
+    case Command::editDuplicate:
+    case Command::optShortcuts:
         return true;
     default:
         return false;
@@ -119,7 +123,7 @@ bool EditorCore::commandEnabled(Command command) const
     if (command == Command::editUndo || command == Command::editRedo)
         return command == Command::editUndo ? document_.canUndo() : document_.canRedo();
     // Cut and Copy need a selected object or enemy.
-    if (command == Command::editCut || command == Command::editCopy) {
+    if (command == Command::editCut || command == Command::editCopy || command == Command::editDuplicate) {
         const AreaModel& model = area();
         const int selected = view_.editMode == 0 ? model.selectedObject : model.selectedEnemy;
         return hasImage() && selected >= 1 && selected <= (view_.editMode == 0 ? model.objCount() : model.enemyCount());
@@ -134,6 +138,8 @@ bool EditorCore::commandChecked(Command command) const
 {
     if (command == Command::pnt)
         return view_.pointersFollowDoors;
+    if (command == Command::optGrid)
+        return view_.grid;
     if (command == Command::spno)
         return view_.showPointersAsObjects;
     if (command == Command::backup)
@@ -190,6 +196,11 @@ void EditorCore::runCommand(Command command)
     case Command::spno:
         view_.showPointersAsObjects = !view_.showPointersAsObjects;
         notify(Change::Checks);
+        break;
+    case Command::optGrid:
+        view_.grid = !view_.grid;
+        notify(Change::Checks);
+        redraw = true;
         break;
     case Command::backup:
         writeGuard_.setBackupEnabled(!writeGuard_.backupEnabled());

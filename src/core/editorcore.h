@@ -7,7 +7,7 @@
 #include "editorcommand.h"
 #include "editorsettings.h"
 #include "levelinfo.h"
-#include "mouseediting.h"
+#include "selectiongesture.h"
 #include "notice.h"
 #include "romdata/areadirectory.h"
 #include "romdata/areamodel.h"
@@ -219,7 +219,7 @@ private:
     ViewState view_;
     int currentArea_ = 0;
 
-    MouseEditing mouse_;
+    SelectionGesture mouse_;
     AreaChooser chooser_;
     ImageWriteGuard writeGuard_;
     std::string caption_ = "Quorl editor";

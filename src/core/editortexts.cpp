@@ -33,6 +33,15 @@ std::vector<std::string> EditorCore::keyHelp()
         "F : switch \"pointers follow doors\"",
         "Page Up, Page Down : go to the previous/next area (unsaved changes are dropped)",
         "F1 : show this help",
+        "click : select one object/enemy; Shift+click : add it to the selection or take it out",
+        "drag from empty space : select with a box (Shift+drag : add to the selection)",
+        "drag a selected item : move the whole selection",
+        "Escape : back to the last clicked item alone",
+        "Delete : delete the selected objects and enemies",
+        "Alt+arrows : move the selection by a cell (Alt+Shift+arrows : by a page)",
+        "Alt+[, Alt+] : change the type by 1 (Alt+Shift : by 16)",
+        "Alt+0 : switch ground viewing",
+        "G : switch the cell grid; Ctrl+wheel : zoom",
     };
 }
 

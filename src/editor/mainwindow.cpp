@@ -12,9 +12,13 @@
 #include "filecommands.h"
 #include "workbenchcommands.h"
 #include "gameviews.h"
+#include "shortcutcommands.h"
 #include "stagearea.h"
 #include "workbench.h"
 
+#include "core/groupcommands.h"
+#include "core/groupselection.h"
+#include "core/pointercell.h"
 #include "core/editorcore.h"
 #include "core/wheelscroll.h"
 #include "romdata/roomuse.h"
@@ -38,6 +42,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -75,8 +80,13 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     connect(view_, &LevelView::mousePressed, this,
             [this](int button, int shift, double x, double y) { core_.mouseDown(button, shift, x, y); });
     connect(view_, &LevelView::mouseMoved, this,
-            [this](int button, int shift, double x, double y) { core_.mouseMove(button, shift, x, y); });
+            [this](int button, int shift, double x, double y) {
+                core_.mouseMove(button, shift, x, y);
+                if (core_.hasImage())
+                    pointerCell_->setText(QString::fromStdString(pointerCellText(core_.area(), core_.view(), x, y)));
+            });
     connect(view_, &LevelView::mouseReleased, this, [this] { core_.mouseUp(); });
+    connectGalleryDrops();
 
     connect(view_, &LevelView::wheelScrolled, this, [this](int down, int across) {
         if (core_.hasImage() && WheelScroll::scroll(core_.area(), core_.view(), down, across))
@@ -100,6 +110,9 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     statusBar()->addWidget(fileLabel_, 1);
     roomMeter_ = new QLabel(this);
     roomMeter_->setObjectName(QStringLiteral("roomMeter"));
+    pointerCell_ = new QLabel(this);
+    pointerCell_->setObjectName(QStringLiteral("pointerCell"));
+    statusBar()->addPermanentWidget(pointerCell_);
     statusBar()->addPermanentWidget(roomMeter_);
 
     view_->setFocus();
@@ -172,6 +185,7 @@ bool MainWindow::startUp(const QString& imagePath)
     const bool firstStart = !started_;
     started_ = true;
     workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
+    workbenchCommands_->shortcuts().applyStored();
     const QSize shown = QSize(LevelView::kPictureWidth, LevelView::kPictureHeight) * view_->zoom();
     showChanges(view_->picture().size() == shown ? kEverythingButPicture : kEverything);
     // The window comes back where it was left; otherwise it fits the view.
@@ -242,10 +256,14 @@ void MainWindow::showStatus()
     const bool fits = !use || use->fits();
     roomMeter_->setStyleSheet(fits ? QString() : QStringLiteral("color: red;"));
     roomMeter_->setProperty("fits", fits);
-    if (core_.status().empty())
+    // How many items are selected, then what the last command did.
+    std::string text = core_.hasImage() ? GroupSelection::summary(core_.area(), core_.editMode()) : std::string();
+    if (!core_.status().empty())
+        text += (text.empty() ? "" : "   ") + core_.status();
+    if (text.empty())
         statusBar()->clearMessage();
     else
-        statusBar()->showMessage(QString::fromStdString(core_.status()));
+        statusBar()->showMessage(QString::fromStdString(text));
 }
 
 bool MainWindow::confirmLeavingArea()
@@ -337,6 +355,39 @@ void MainWindow::chooseZoom(int zoom)
     menu_->setZoomChecked(core_.zoom());
     showChanges(ChangeSet(Change::Picture));
     fitToContents();
+}
+
+void MainWindow::connectGalleryDrops()
+{
+    auto cellAt = [this](double x, double y) {
+        return AreaCell{core_.view().viewColumn + std::max(0, static_cast<int>(x)) / 16,
+                        core_.view().viewRow + std::max(0, static_cast<int>(y)) / 16};
+    };
+    // While a type is dragged over the view it shows where it will land.
+    connect(view_, &LevelView::typeDragged, this, [this, cellAt](bool enemy, int type, double x, double y) {
+        GroupCommands::previewType(core_, enemy, type, cellAt(x, y));
+    });
+    connect(view_, &LevelView::typeDragLeft, this, [this] { core_.redraw(); });
+    connect(view_, &LevelView::typeDropped, this, [this, cellAt](bool enemy, int type, double x, double y) {
+        if (!GroupCommands::placeType(core_, enemy, type, cellAt(x, y)))
+            core_.redraw();
+        view_->setFocus(Qt::OtherFocusReason);
+    });
+    // Ctrl+wheel zooms and keeps the picture pixel under the pointer there.
+    connect(view_, &LevelView::zoomWheeled, this, [this](int notches, double x, double y) {
+        const int zoom = std::clamp(core_.zoom() + notches, 1, 4);
+        if (zoom == core_.zoom())
+            return;
+        const QPoint pointer = scroll_->viewport()->mapFromGlobal(view_->mapToGlobal(
+            QPoint(static_cast<int>(x * core_.zoom()), static_cast<int>(y * core_.zoom()))));
+        chooseZoom(zoom);
+        QTimer::singleShot(0, this, [this, pointer, x, y, zoom] {
+            const QPoint wanted(static_cast<int>(x * zoom), static_cast<int>(y * zoom));
+            const QPoint now = scroll_->viewport()->mapFromGlobal(view_->mapToGlobal(wanted));
+            scroll_->horizontalScrollBar()->setValue(scroll_->horizontalScrollBar()->value() + now.x() - pointer.x());
+            scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() + now.y() - pointer.y());
+        });
+    });
 }
 
 void MainWindow::fitToContents()

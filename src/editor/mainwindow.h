@@ -69,6 +69,7 @@ private:
     void chooseZoom(int zoom);
     void showAbout();
     void showSplash();
+    void connectGalleryDrops();
     void fitToContents();
 
     EditorCore& core_;
@@ -89,6 +90,7 @@ private:
     QPushButton* reloadButton_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLabel* roomMeter_ = nullptr;
+    QLabel* pointerCell_ = nullptr;
     bool started_ = false;
     std::optional<QString> failureTitle_; // title of a failed write, when not "Quorl editor"
 };

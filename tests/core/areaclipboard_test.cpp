@@ -228,7 +228,15 @@ TEST_F(ClipboardCommandsTest, CutThenPasteIsTwoUndoStepsAndBringsTheItemBack)
     EXPECT_EQ(core.document().undoName(), "Cut object");
     ASSERT_TRUE(ClipboardCommands::paste(core, *text));
     EXPECT_EQ(core.document().undoName(), "Paste object");
-    EXPECT_EQ(core.area().object(core.area().selectedObject), first);
+    // Without a cell under the pointer it lands at the view's top-left.
+    LevelObject atTopLeft = first;
+    atTopLeft.x = core.view().viewColumn;
+    atTopLeft.y = 0;
+    EXPECT_EQ(core.area().object(core.area().selectedObject), atTopLeft);
+    ASSERT_TRUE(ClipboardCommands::paste(core, *text, AreaCell{9, 4}));
+    EXPECT_EQ(core.area().object(core.area().selectedObject).x, 9);
+    EXPECT_EQ(core.area().object(core.area().selectedObject).y, 4);
+    core.runCommand(Command::editUndo);
     core.runCommand(Command::editUndo);
     core.runCommand(Command::editUndo);
     EXPECT_TRUE(AreaDocument::sameContent(core.area(), original));
