@@ -128,9 +128,11 @@ bool EditorCore::writeImage(const std::function<void(RomImage&)>& edit)
         // A file opened although it is no image of the game is for viewing only.
         if (const auto foreign = foreignImageProblem(romFileName_, image.bytes(), kind_))
             throw ImageError(*foreign + " It is open for viewing only, so nothing was written.");
-        edit(image);
-        // Backup and write only when a byte changes.
-        writeGuard_.commit(image);
+        // The edit works on a copy; the backup and the write follow only
+        // when a byte changed.
+        RomImage edited = RomImage::inMemoryCopy(image);
+        edit(edited);
+        writeGuard_.commit(romFileName_, edited);
     } catch (const ImageError& error) {
         message_ = error.what();
         notify(Change::Message);
