@@ -8,6 +8,7 @@
 #include "roomuse.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quorled {
 
@@ -164,11 +165,17 @@ RelocatingSave saveWithRelocation(RomImage& image, const AreaDirectory& director
     if (!out.result.saved)
         return out;
     // Every byte the move and the save changed, into the image at once.
-    const std::vector<std::uint8_t>& was = image.bytes();
+    // Compared a stretch at a time: the changes lie in a few short runs.
     const std::vector<std::uint8_t>& now = work.bytes();
-    for (std::size_t o = 0; o < now.size(); ++o)
-        if (now[o] != was[o])
-            image.write(static_cast<long>(o), now[o]);
+    constexpr std::size_t stretch = 1024;
+    for (std::size_t start = 0; start < now.size(); start += stretch) {
+        const std::size_t end = std::min(now.size(), start + stretch);
+        if (std::memcmp(now.data() + start, image.bytes().data() + start, end - start) == 0)
+            continue;
+        for (std::size_t o = start; o < end; ++o)
+            if (now[o] != image.bytes()[o])
+                image.write(static_cast<long>(o), now[o]);
+    }
     model = std::move(edited);
     return out;
 }
