@@ -20,6 +20,7 @@ class LevelView;
 class MainMenu;
 class ReadoutPanel;
 class WorkbenchCommands;
+class WorkArea;
 class Workbench;
 
 // The main window `quorl`: the level view, the read-outs, the header panel,
@@ -46,6 +47,7 @@ public:
     QLabel* roomMeter() const { return roomMeter_; }
     QScrollArea* stage() const { return scroll_; }
     Workbench* workbench() const { return workbench_; }
+    WorkArea* workArea() const { return work_; }
     // Before leaving a changed area: asks "Save changes to area NN?" (unless
     // the option is off). True when the user may go on: saved, discarded or
     // nothing to ask; false on Cancel or a save that was refused.
@@ -62,6 +64,7 @@ private:
     void runCommand(Command command);
     void reload();
     void chooseZoom(int zoom);
+    void showZoom(int zoom);
     void showAbout();
     void showSplash();
     void fitToContents();
@@ -72,6 +75,7 @@ private:
     LevelView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     Workbench* workbench_ = nullptr;
+    WorkArea* work_ = nullptr;
     ReadoutPanel* readouts_ = nullptr;
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;

@@ -1,6 +1,6 @@
 #include "stagearea.h"
 
-#include "core/windowplacement.h"
+#include "workarea.h"
 
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -44,18 +44,22 @@ QScrollArea* makeStageArea(QWidget* view, QWidget* parent)
     return area;
 }
 
-void fitWindowToStage(QMainWindow& window, const QScrollArea& stage)
+void fitWindowToWork(QMainWindow& window, const WorkArea& work, int zoom)
 {
     if (window.isMaximized() || window.isFullScreen())
         return;
     const QSize frame = window.frameGeometry().size() - window.size();
     const QSize room = window.screen()->availableGeometry().size() - frame;
-    const QSize content = stage.widget()->minimumSizeHint();
-    // The viewport as it would be without scroll bars, which go once it fits.
-    const QSize viewport = stage.maximumViewportSize();
-    const PixelSize fitted = fittedWindowSize({window.width(), window.height()}, {viewport.width(), viewport.height()},
-                                              {content.width(), content.height()}, {room.width(), room.height()});
-    window.resize(fitted.width, fitted.height);
+    // The menu bar, the status bar and the docks around the work area.
+    const QSize around = window.size() - work.size();
+    const QSize beside = work.neededSize(zoom, PanelPlace::Beside) + around;
+    const QSize below = work.neededSize(zoom, PanelPlace::Below) + around;
+    if (beside.width() <= room.width() && beside.height() <= room.height())
+        window.resize(beside);
+    else if (below.width() <= room.width() && below.height() <= room.height())
+        window.resize(below);
+    else
+        window.resize(room);
 }
 
 } // namespace quorled

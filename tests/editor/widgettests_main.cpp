@@ -18,5 +18,6 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runWorkbenchCommandTests(argc, argv);
     failures += quorled::widgettests::runWorkbenchTests(argc, argv);
     failures += quorled::widgettests::runDesktopTests(argc, argv);
+    failures += quorled::widgettests::runWindowTextsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
