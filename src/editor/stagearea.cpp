@@ -8,6 +8,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quorled {
 
 namespace {
@@ -50,16 +52,27 @@ void fitWindowToWork(QMainWindow& window, const WorkArea& work, int zoom)
         return;
     const QSize frame = window.frameGeometry().size() - window.size();
     const QSize room = window.screen()->availableGeometry().size() - frame;
-    // The menu bar, the status bar and the docks around the work area.
-    const QSize around = window.size() - work.size();
+    // The menu bar, the status bar and the docks around the work area, at
+    // their natural sizes (the present ones may not be settled yet).
+    const QSize around = (window.sizeHint() - work.sizeHint()).expandedTo(window.size() - work.size());
     const QSize beside = work.neededSize(zoom, PanelPlace::Beside) + around;
     const QSize below = work.neededSize(zoom, PanelPlace::Below) + around;
+    QSize size = room;
     if (beside.width() <= room.width() && beside.height() <= room.height())
-        window.resize(beside);
+        size = beside;
     else if (below.width() <= room.width() && below.height() <= room.height())
-        window.resize(below);
-    else
-        window.resize(room);
+        size = below;
+    window.resize(size);
+    // A window that now reaches past the screen's edge moves back onto it.
+    const QRect screen = window.screen()->availableGeometry();
+    QRect placed(window.frameGeometry().topLeft(), size + frame);
+    if (!screen.contains(placed)) {
+        placed.moveRight(std::min(placed.right(), screen.right()));
+        placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
+        placed.moveLeft(std::max(placed.left(), screen.left()));
+        placed.moveTop(std::max(placed.top(), screen.top()));
+        window.move(placed.topLeft());
+    }
 }
 
 } // namespace quorled
