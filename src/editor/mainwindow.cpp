@@ -350,10 +350,14 @@ void MainWindow::fitToContents()
 {
     // Let the layouts take in the view's new size, then fit the window to it.
     centralWidget()->layout()->activate();
-    // Once more after the docks took their share of the new size.
+    // Once more after the docks took their share of the new size, unless
+    // the window was resized meanwhile.
     QTimer::singleShot(0, this, [this] {
         fitWindowToWork(*this, *work_, view_->zoom());
-        QTimer::singleShot(0, this, [this] { fitWindowToWork(*this, *work_, view_->zoom()); });
+        QTimer::singleShot(0, this, [this, fitted = size()] {
+            if (size() == fitted)
+                fitWindowToWork(*this, *work_, view_->zoom());
+        });
     });
 }
 
