@@ -31,7 +31,9 @@ std::vector<std::string> EditorCore::keyHelp()
         "0 : switch ground viewing",
         "S : switch screen line viewing",
         "F : switch \"pointers follow doors\"",
-        "Page Up, Page Down : go to the previous/next area (unsaved changes are dropped)",
+        "Page Up, Page Down : go to the previous/next area; with unsaved edits it first asks whether to save "
+        "them, when \"Ask before discarding unsaved edits\" is on (else they are dropped); nothing happens "
+        "before the first or past the last area",
         "F1 : show this help",
         "click : select one object/enemy; Shift+click : add it to the selection or take it out",
         "drag from empty space : select with a box (Shift+drag : add to the selection)",

@@ -115,6 +115,12 @@ void MainMenu::buildOptions(QMenuBar* bar)
         zoomActions_[static_cast<std::size_t>(z - 1)] = action;
         connect(action, &QAction::triggered, this, [this, z] { emit zoomChosen(z); });
     }
+    // The largest zoom that shows the whole view, following the window's size.
+    fitAction_ = zoom->addAction(tr("&Fit"));
+    fitAction_->setObjectName(QStringLiteral("ZoomFit"));
+    fitAction_->setCheckable(true);
+    zoomGroup->addAction(fitAction_);
+    connect(fitAction_, &QAction::triggered, this, &MainMenu::fitChosen);
     m->addSeparator();
 
     add(m, Command::pnt, tr("Pointers &follow doors, entrances, etc."))->setCheckable(true);

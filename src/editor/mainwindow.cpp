@@ -14,13 +14,20 @@
 #include "gameviews.h"
 #include "shortcutcommands.h"
 #include "stagearea.h"
+#include "workarea.h"
 #include "workbench.h"
+#include "fieldexit.h"
+#include "propertiesdock.h"
+#include "typegallerydock.h"
+#include "abouttexts.h"
+#include "dialogtitleroom.h"
 
 #include "core/groupcommands.h"
 #include "core/groupselection.h"
 #include "core/pointercell.h"
 #include "core/editorcore.h"
 #include "core/wheelscroll.h"
+#include "romdata/areanames.h"
 #include "romdata/roomuse.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/addsdialog.h"
@@ -32,9 +39,11 @@
 #include "platform/messages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -74,6 +83,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     menu_ = new MainMenu(menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
+    connect(menu_, &MainMenu::fitChosen, this, [this] { work_->setFitting(true); });
     workbenchCommands_ = new WorkbenchCommands(core_, *this, settingsPath_);
 
     view_ = new LevelView(this);
@@ -95,15 +105,21 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
 
     scroll_ = makeStageArea(view_, this);
 
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(10);
-    layout->addWidget(scroll_, 1);
-    layout->addWidget(buildSidePanel(), 0);
-    setCentralWidget(central);
+    QWidget* buttons = buildSidePanel();
+    work_ = new WorkArea(scroll_, view_, readouts_, header_, buttons, this);
+    connect(work_, &WorkArea::fittingZoomChanged, this, &MainWindow::showZoom);
+    setCentralWidget(work_);
     workbench_ = new Workbench(core_, *this);
     gameViews_ = new GameViews(core_, *this);
+
+    // Done with a dock's text field, the keyboard goes back to the view.
+    auto* fieldExit = new FieldExit(this);
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(workbench_->properties()),
+                              static_cast<QDockWidget*>(workbench_->galleries())})
+        for (QLineEdit* field : dock->findChildren<QLineEdit*>())
+            fieldExit->watch(field);
+    connect(fieldExit, &FieldExit::escaped, this, [this] { workbench_->properties()->showValues(); });
+    connect(fieldExit, &FieldExit::done, this, [this] { view_->setFocus(Qt::OtherFocusReason); });
 
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName(QStringLiteral("fileLabel"));
@@ -115,6 +131,7 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     statusBar()->addPermanentWidget(pointerCell_);
     statusBar()->addPermanentWidget(roomMeter_);
 
+    qApp->installEventFilter(new DialogTitleRoom(this));
     view_->setFocus();
     core_.setObserver([this](ChangeSet changes) { showChanges(changes); });
 }
@@ -127,7 +144,7 @@ MainWindow::~MainWindow()
 QWidget* MainWindow::buildSidePanel()
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("sidePanel"));
+    panel->setObjectName(QStringLiteral("panelButtons"));
     readouts_ = new ReadoutPanel(panel);
     header_ = new HeaderPanel(panel);
     header_->setPressedColour(EditorCore::pressedBitBoxColour());
@@ -145,20 +162,12 @@ QWidget* MainWindow::buildSidePanel()
     refreshButton_ = makeButton(tr("Refresh"), QStringLiteral("Refresh"), Command::lrefresh);
     reloadButton_ = makeButton(tr("Reload"), QStringLiteral("Reload"), Command::lreload);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout(panel);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(6);
     buttons->addWidget(saveButton_);
     buttons->addWidget(refreshButton_);
     buttons->addWidget(reloadButton_);
-
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addWidget(readouts_);
-    layout->addWidget(header_);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     return panel;
 }
 
@@ -178,7 +187,8 @@ bool MainWindow::startUp(const QString& imagePath)
     // The zoom is known before the area is drawn, so the drawn area is
     // converted for the view once, at the zoom it is shown at.
     view_->setZoom(core_.zoom());
-    menu_->setZoomChecked(core_.zoom());
+    if (!work_->fitting())
+        menu_->setZoomChecked(core_.zoom());
     ImageOpener opener(core_, isVisible() ? this : nullptr, splashPicture_);
     if (!opener.run(imagePath))
         return false;
@@ -350,11 +360,18 @@ void MainWindow::reload()
 
 void MainWindow::chooseZoom(int zoom)
 {
+    work_->setFitting(false);
+    showZoom(zoom);
+    menu_->setZoomChecked(core_.zoom());
+    fitToContents();
+}
+
+void MainWindow::showZoom(int zoom)
+{
     core_.setZoom(zoom);
     view_->setZoom(core_.zoom());
-    menu_->setZoomChecked(core_.zoom());
     showChanges(ChangeSet(Change::Picture));
-    fitToContents();
+    work_->arrange();
 }
 
 void MainWindow::connectGalleryDrops()
@@ -394,13 +411,21 @@ void MainWindow::fitToContents()
 {
     // Let the layouts take in the view's new size, then fit the window to it.
     centralWidget()->layout()->activate();
-    QTimer::singleShot(0, this, [this] { fitWindowToStage(*this, *scroll_); });
+    // Once more after the docks took their share of the new size, unless
+    // the window was resized meanwhile.
+    QTimer::singleShot(0, this, [this] {
+        fitWindowToWork(*this, *work_, view_->zoom());
+        QTimer::singleShot(0, this, [this, fitted = size()] {
+            if (size() == fitted)
+                fitWindowToWork(*this, *work_, view_->zoom());
+        });
+    });
 }
 
 void MainWindow::showAbout()
 {
     const KeyHelp help{toStringList(EditorCore::verticalKeyHelp()), toStringList(EditorCore::horizontalKeyHelp()),
-                       toStringList(EditorCore::keyHelp())};
+                       toStringList(EditorCore::keyHelp()), menuShortcutLines(*menuBar())};
     AboutDialog dialog(QString::fromStdString(EditorCore::versionText()), help, this);
     dialog.exec();
 }
@@ -418,6 +443,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int key = virtualKeyCode(*event);
+    // Past the first or the last area the page keys do nothing at all.
+    if (modifierState(event->modifiers()) == 0 && ((key == vk::PageUp && core_.currentArea() == 0) ||
+                                                   (key == vk::PageDown && core_.currentArea() == lastAreaIndex))) {
+        event->accept();
+        return;
+    }
     if ((key == vk::PageUp || key == vk::PageDown) && modifierState(event->modifiers()) == 0 &&
         !confirmLeavingArea()) {
         event->accept();

@@ -21,6 +21,7 @@ class LevelView;
 class MainMenu;
 class ReadoutPanel;
 class WorkbenchCommands;
+class WorkArea;
 class Workbench;
 
 // The main window `quorl`: the level view, the read-outs, the header panel,
@@ -48,6 +49,7 @@ public:
     QScrollArea* stage() const { return scroll_; }
     Workbench* workbench() const { return workbench_; }
     GameViews* gameViews() const { return gameViews_; }
+    WorkArea* workArea() const { return work_; }
     // Before leaving a changed area: asks "Save changes to area NN?" (unless
     // the option is off). True when the user may go on: saved, discarded or
     // nothing to ask; false on Cancel or a save that was refused.
@@ -67,6 +69,7 @@ private:
     void runCommand(Command command);
     void reload();
     void chooseZoom(int zoom);
+    void showZoom(int zoom);
     void showAbout();
     void showSplash();
     void connectGalleryDrops();
@@ -80,6 +83,7 @@ private:
     LevelView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     Workbench* workbench_ = nullptr;
+    WorkArea* work_ = nullptr;
     ReadoutPanel* readouts_ = nullptr;
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "core/groupproperties.h"
 #include "core/groupselection.h"
+#include "elidedlabel.h"
+
 #include "core/editorcore.h"
 
 #include <QFormLayout>
@@ -32,7 +34,8 @@ PropertiesDock::PropertiesDock(EditorCore& core, QWidget* parent) : QDockWidget(
 {
     setObjectName(QStringLiteral("propertiesDock"));
     auto* panel = new QWidget(this);
-    heading_ = new QLabel(panel);
+    // A long name is cut, so no selection changes the dock's width.
+    heading_ = new ElidedLabel(24, panel);
     heading_->setObjectName(QStringLiteral("propHeading"));
     auto* form = new QFormLayout;
     for (Field f : SelectionProperties::kFields) {

@@ -173,7 +173,7 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Page separator view"))), QStringList({"&On", "O&ff"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Object marks "))), QStringList({"&On", "O&ff"}));
-    QCOMPARE(describe(submenu(options, QStringLiteral("&Zoom"))), QStringList({"&1x", "&2x", "&3x", "&4x"}));
+    QCOMPARE(describe(submenu(options, QStringLiteral("&Zoom"))), QStringList({"&1x", "&2x", "&3x", "&4x", "&Fit"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&INI file"))),
              QStringList({"Save filename", "Save area number", "Save \"ground view\" setting",
                           "Save \"page separator\" setting", "Save \"object marks\" setting",

@@ -19,5 +19,6 @@ int main(int argc, char** argv)
     failures += quorled::widgettests::runWorkbenchTests(argc, argv);
     failures += quorled::widgettests::runDesktopTests(argc, argv);
     failures += quorled::widgettests::runGameViewTests(argc, argv);
+    failures += quorled::widgettests::runWindowTextsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

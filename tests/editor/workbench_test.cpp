@@ -206,7 +206,8 @@ private slots:
         QVERIFY(stage->viewport()->height() >= 240);
         QVERIFY(withinRoom());
         window.mainMenu()->zoomAction(3)->trigger();
-        QTRY_VERIFY(window.height() > small.height());
+        // Larger, unless zoom 1 already took the whole of this small screen.
+        QTRY_VERIFY(window.height() > small.height() || window.frameGeometry().height() >= room.height());
         QVERIFY(withinRoom());
         window.mainMenu()->zoomAction(4)->trigger();
         QTest::qWait(50);
