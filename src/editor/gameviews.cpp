@@ -5,6 +5,7 @@
 #include "overviewwindow.h"
 #include "problemsdock.h"
 #include "propertiesdock.h"
+#include "levelview.h"
 #include "readoutpanel.h"
 #include "workbench.h"
 
@@ -148,7 +149,9 @@ void GameViews::showItem(int area, ProblemItem item, int index)
         followSelectedEnemy(model, view);
     }
     core_.redraw(Change::Readouts | Change::EditMode);
+    // The keys move the item at once.
     window_.activateWindow();
+    window_.levelView()->setFocus();
 }
 
 void GameViews::goToDestination()

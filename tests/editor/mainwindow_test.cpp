@@ -151,10 +151,11 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QCOMPARE(top, QStringList({QStringLiteral("&Levels"), QStringLiteral("&Edit"), QStringLiteral("&Options"), QStringLiteral("O&bjects"),
                                QStringLiteral("O&ther"), QStringLiteral("&Window"), QStringLiteral("&About")}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Window"))),
-             QStringList({QStringLiteral("&Types"), QStringLiteral("&Properties")}));
+             QStringList({"&Types", "&Properties", "-", "&Game overview\tCtrl+Shift+G", "P&roblems"}));
 
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
-             QStringList({"Select &area\tCtrl+A", "Area &map\tCtrl+Shift+M", "-", "&Level info\tCtrl+L",
+             QStringList({"Select &area\tCtrl+A", "Area &map\tCtrl+Shift+M", "&Go to destination\tCtrl+G",
+                          "&Back\tAlt+Left", "-", "&Level info\tCtrl+L",
                           "Edit &header\tCtrl+H", "-", "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
                           "Op&en image...\tCtrl+Shift+O", "Open re&cent >", "Sa&ve image as...\tCtrl+Shift+S",
                           "E&xport view as PNG...", "-", "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-",
@@ -168,7 +169,7 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
                           "&INI file >"}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "-", "Cu&t\tCtrl+Shift+X",
-                          "&Copy\tCtrl+Shift+C", "&Paste\tCtrl+Shift+V"}));
+                          "&Copy\tCtrl+Shift+C", "&Paste\tCtrl+Shift+V", "-", "&Find...\tCtrl+F"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Ground view"))),
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Page separator view"))), QStringList({"&On", "O&ff"}));
