@@ -15,6 +15,8 @@ namespace {
 constexpr int kLastColumn = 255;
 constexpr int kLastVerticalColumn = 15;
 constexpr int kLastVerticalRow = 255;
+// Limits of a coordinate an item does not move along.
+constexpr CellLimits kAnyCell{INT_MIN / 4, INT_MAX / 4, INT_MIN / 4, INT_MAX / 4};
 
 int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 int wrapByte(int value) { return ((value % 256) + 256) % 256; }
@@ -57,15 +59,16 @@ std::string byteCount(long n) { return std::to_string(n) + (n == 1 ? " byte" : "
 CellLimits objectLimits(const AreaModel& area, const LevelObject& object)
 {
     if (area.isVertical != 0) {
-        // A special object's column holds its kind: it does not move across.
+        // A special object's column holds its kind: it does not move across,
+        // so it sets no column limit.
         if (object.special)
-            return {object.x, object.x, 0, kLastVerticalRow};
+            return {kAnyCell.left, kAnyCell.right, 0, kLastVerticalRow};
         return {0, kLastVerticalColumn, 0, kLastVerticalRow};
     }
     if (object.special) {
-        // The page start moves; kinds 0 and 1 have no row.
+        // The page start moves; kinds 0 and 1 have no row to limit.
         const bool rowless = object.kind() < 2;
-        return {0, kLastColumn, rowless ? object.y : 0, rowless ? object.y : kRowsPerPage - 1};
+        return {0, kLastColumn, rowless ? kAnyCell.top : 0, rowless ? kAnyCell.bottom : kRowsPerPage - 1};
     }
     return {0, kLastColumn, 0, kRowsPerPage - 1};
 }
@@ -251,6 +254,9 @@ std::optional<Notice> addItems(AreaModel& area, ViewState& view, const NewItems&
         added.addEnemy(trial.enemyCount());
     }
 
+    // Pasted enemies may open new enemy pages (booked below), so the move
+    // into place is limited by the area's pages only.
+    trial.enemyLastPage = std::max(area.enemyLastPage, area.header.levelLength());
     const CellShift from = origin(items);
     const CellShift wanted{column - from.dx, row - from.dy};
     moveItems(trial, added, wanted);
@@ -282,13 +288,12 @@ std::optional<Notice> addItems(AreaModel& area, ViewState& view, const NewItems&
             text += "the enemies need " + byteCount(enemyNeed) + " of enemy data and " +
                     byteCount(area.enemySpareBytes) + " are free";
         }
-        text += ". Delete items to make room, or save with \"Move and save\" where the image has free space.";
+        text += ". Delete items to make room first.";
         return Notice{text, title, NoticeIcon::Information};
     }
     trial.levelSpareFF -= static_cast<int>(levelNeed);
     trial.enemySpareBytes -= static_cast<int>(enemyNeed);
-    if (!added.enemies.empty())
-        trial.enemyLastPage = std::max(trial.enemyLastPage, lastEnemyPage);
+    trial.enemyLastPage = added.enemies.empty() ? area.enemyLastPage : std::max(area.enemyLastPage, lastEnemyPage);
     GroupSelection::setSelection(trial, view, added);
     area = std::move(trial);
     return std::nullopt;

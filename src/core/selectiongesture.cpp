@@ -53,8 +53,12 @@ bool SelectionGesture::press(AreaModel& area, ViewState& view, double x, double 
 
 bool SelectionGesture::move(AreaModel& area, ViewState& view, int button, double x, double y)
 {
-    if (button != 1 || kind_ == Kind::None)
+    if (button != 1)
         return false;
+    // A drag that began outside the view moves the current item, as a drag
+    // always did.
+    if (kind_ == Kind::None)
+        return single_.move(area, view, button, x, y);
     const int column = cellAt(x, view.viewColumn);
     const int row = cellAt(y, view.viewRow);
     switch (kind_) {

@@ -216,6 +216,8 @@ TEST(GroupEdits, AddedItemsKeepShapeAndOrderAndBecomeTheSelection)
     ViewState view;
     const int t = singleCellType();
     GroupEditing::NewItems items{{normalObject(t, 7, 1), normalObject(t + 1, 9, 2)}, {{2, 8, 4}}};
+    for (auto& o : items.objects)
+        o.layer = 5; // higher than the area has: its last layer, 1
     ASSERT_EQ(GroupEditing::addItems(area, view, items, 20, 5, "Can't paste!"), std::nullopt);
     ASSERT_EQ(area.objCount(), 5);
     // Layer 1 is the area's last: in front of its first object, in order.

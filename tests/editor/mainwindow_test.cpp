@@ -163,13 +163,14 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     const QMenu* options = topMenu(*window_, QStringLiteral("&Options"));
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
-                          "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects", "-",
-                          "Keep a &backup of the image", "Ask before discarding unsaved edits",
-                          "&Emulator command...", "-",
+                          "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects",
+                          "&Grid\tG", "-", "Keep a &backup of the image", "Ask before discarding unsaved edits",
+                          "&Emulator command...", "&Keyboard shortcuts...", "-",
                           "&INI file >"}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "-", "Cu&t\tCtrl+Shift+X",
-                          "&Copy\tCtrl+Shift+C", "&Paste\tCtrl+Shift+V", "-", "&Find...\tCtrl+F"}));
+                          "&Copy	Ctrl+Shift+C", "&Paste	Ctrl+Shift+V", "&Duplicate	Ctrl+Shift+D", "-",
+                          "Select &all items	Ctrl+Shift+A", "-", "&Find...	Ctrl+F"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Ground view"))),
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Page separator view"))), QStringList({"&On", "O&ff"}));
