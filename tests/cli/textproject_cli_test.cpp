@@ -72,11 +72,11 @@ TEST_F(TextProjectCommands, UnpackThenPackGivesTheImageForEveryKind)
         EXPECT_EQ(out.str().find(": 0 of"), std::string::npos) << out.str();
         ASSERT_EQ(run({"unpack", path(name), project, "--reference", ines}), 0) << err.str();
         EXPECT_NE(out.str().find(": 0 of"), std::string::npos) << out.str();
-        const std::string packed = path(name + ".packed");
+        const std::string packed = path("packed-" + name);
         ASSERT_EQ(run({"pack", project, "--base", path(name), "-o", packed, "--reference", ines}), 0) << err.str();
         EXPECT_EQ(readWholeFile(packed), readWholeFile(path(name)));
-        EXPECT_EQ(run({"diff", path(name), packed, "--reference", ines}), 0) << out.str();
-        EXPECT_EQ(run({"diff", project, packed, "--reference", ines}), 0) << out.str();
+        EXPECT_EQ(run({"diff", path(name), packed, "--reference", ines}), 0) << out.str() << err.str();
+        EXPECT_EQ(run({"diff", project, packed, "--reference", ines}), 0) << out.str() << err.str();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/project/tabletext.h"
 #include "core/project/textlines.h"
 #include "romdata/arealoader.h"
+#include "romdata/bytes.h"
 #include "romdata/levelformat.h"
 #include "romdata/relocatingsave.h"
 #include "support/demoproject.h"

@@ -48,8 +48,9 @@ std::vector<Item> enemyItems(const AreaItems& area)
 }
 
 // Lists the changes from `a` to `b`: items kept in order are matched by the
-// longest common subsequence; between matches, items are paired in order
-// and called moved (same type), retyped (same place) or changed.
+// longest common subsequence; between matches, an item is paired first with
+// one of the same type (moved), then with one in the same place (retyped),
+// then in order (changed); the rest are removed or added.
 void diffItems(const std::vector<Item>& a, const std::vector<Item>& b, std::vector<ItemChange>& out)
 {
     const std::size_t n = a.size();
@@ -61,22 +62,38 @@ void diffItems(const std::vector<Item>& a, const std::vector<Item>& b, std::vect
     std::size_t i = 0;
     std::size_t j = 0;
     const auto flushGap = [&](std::size_t iEnd, std::size_t jEnd) {
-        while (i < iEnd && j < jEnd) {
-            const Item& x = a[i];
-            const Item& y = b[j];
+        std::vector<int> partner(jEnd - j, -1); // the item of `a` each item of `b` pairs with
+        std::vector<bool> paired(iEnd - i, false);
+        const auto pairUp = [&](const auto& fits) {
+            for (std::size_t x = i; x < iEnd; ++x)
+                for (std::size_t y = j; y < jEnd && !paired[x - i]; ++y)
+                    if (partner[y - j] < 0 && fits(a[x], b[y])) {
+                        partner[y - j] = static_cast<int>(x);
+                        paired[x - i] = true;
+                    }
+        };
+        pairUp([](const Item& x, const Item& y) { return x.kind == y.kind && x.type == y.type; });
+        pairUp([](const Item& x, const Item& y) { return x.kind == y.kind && x.x == y.x && x.y == y.y; });
+        pairUp([](const Item&, const Item&) { return true; });
+        for (std::size_t x = i; x < iEnd; ++x)
+            if (!paired[x - i])
+                out.push_back({"removed", a[x].kind, static_cast<int>(x) + 1, a[x].fields, "", a[x].name});
+        for (std::size_t y = j; y < jEnd; ++y) {
+            const Item& after = b[y];
+            if (partner[y - j] < 0) {
+                out.push_back({"added", after.kind, static_cast<int>(y) + 1, "", after.fields, after.name});
+                continue;
+            }
+            const Item& before = a[static_cast<std::size_t>(partner[y - j])];
             std::string change = "changed";
-            if (x.kind == y.kind && x.type == y.type)
+            if (before.kind == after.kind && before.type == after.type)
                 change = "moved";
-            else if (x.kind == y.kind && x.x == y.x && x.y == y.y)
+            else if (before.kind == after.kind && before.x == after.x && before.y == after.y)
                 change = "retyped";
-            out.push_back({change, y.kind, static_cast<int>(j) + 1, x.fields, y.fields, y.name});
-            ++i;
-            ++j;
+            out.push_back({change, after.kind, static_cast<int>(y) + 1, before.fields, after.fields, after.name});
         }
-        for (; i < iEnd; ++i)
-            out.push_back({"removed", a[i].kind, static_cast<int>(i) + 1, a[i].fields, "", a[i].name});
-        for (; j < jEnd; ++j)
-            out.push_back({"added", b[j].kind, static_cast<int>(j) + 1, "", b[j].fields, b[j].name});
+        i = iEnd;
+        j = jEnd;
     };
     std::size_t si = 0;
     std::size_t sj = 0;

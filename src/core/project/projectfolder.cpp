@@ -50,8 +50,8 @@ bool sameText(const fs::path& path, const std::string& text)
 }
 
 // A file the project did not have: created exclusively (never through a
-// link or over a file that appeared meanwhile) and written without a flush
-// of its own; the caller flushes the whole file system once at the end.
+// link or over a file that appeared meanwhile) and written as copying tools
+// write, without a flush: it holds nothing the image does not.
 void writeNewFile(const fs::path& path, const std::string& text)
 {
     const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
@@ -80,17 +80,6 @@ void writeNewFile(const fs::path& path, const std::string& text)
     }
 }
 
-void flushFileSystem(const fs::path& folder)
-{
-    const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool flushed = handle >= 0 && ::syncfs(handle) == 0;
-    const int error = errno;
-    if (handle >= 0)
-        ::close(handle);
-    if (!flushed)
-        throw ImageError("Can't flush the project " + describe(folder) + " to disk: " + std::strerror(error) + ".");
-}
-
 } // namespace
 
 bool isProjectFolder(const std::string& path)
@@ -109,7 +98,6 @@ std::vector<std::string> writeProjectFolder(const std::string& folder, const Pro
                          " holds files but no text project; unpack into a new or empty folder. Nothing was written.");
     makeFolder(root);
     std::vector<std::string> written;
-    int created = 0;
     for (const auto& [name, text] : files) {
         const fs::path path = root / name;
         if (path.has_parent_path() && path.parent_path() != root)
@@ -123,12 +111,9 @@ std::vector<std::string> writeProjectFolder(const std::string& folder, const Pro
             writeWholeFile(path.string(), std::vector<std::uint8_t>(text.begin(), text.end()));
         } else {
             writeNewFile(path, text);
-            ++created;
         }
         written.push_back(name);
     }
-    if (created > 0)
-        flushFileSystem(root);
     return written;
 }
 

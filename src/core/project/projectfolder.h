@@ -10,8 +10,8 @@ namespace quorled {
 // Writes the project's files into `folder`, which must not exist, be empty
 // or hold a text project already (its project file): unpacking an image
 // again over a project under version control changes only the files whose
-// text changed. A file the project has is replaced atomically, new files
-// are created exclusively and flushed together at the end; a link planted in the
+// text changed. A file the project has is replaced atomically (it may hold
+// edits); a new file is created exclusively. A link planted in the
 // project's place is refused, never followed. Returns the paths written.
 // Throws ImageError naming the file and the reason.
 std::vector<std::string> writeProjectFolder(const std::string& folder, const ProjectFiles& files);
