@@ -4,6 +4,8 @@
 #include "imageoutput.h"
 #include "imagesession.h"
 
+#include "core/jsondocument.h"
+
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
 #include "romdata/datamove.h"
@@ -36,22 +38,22 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
     const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
     const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
-    const bool json = args.flag("--json");
-    if (json)
-        out << "{\"free\": " << count.free << ", \"total\": " << count.total << ", \"areas\": [";
-    else
-        out << freeSpaceText(count) << "\n";
+    if (args.flag("--json")) {
+        nlohmann::ordered_json areas = nlohmann::ordered_json::array();
+        for (int area = 0; area < kAreaCount; ++area) {
+            const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
+            areas.push_back(
+                {{"area", area}, {"levelSpareFF", model.levelSpareFF}, {"enemySpareBytes", model.enemySpareBytes}});
+        }
+        out << jsonText({{"free", count.free}, {"total", count.total}, {"areas", areas}}) << "\n";
+        return 0;
+    }
+    out << freeSpaceText(count) << "\n";
     for (int area = 0; area < kAreaCount; ++area) {
         const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
-        if (json)
-            out << (area ? ", " : "") << "{\"area\": " << area << ", \"levelSpareFF\": " << model.levelSpareFF
-                << ", \"enemySpareBytes\": " << model.enemySpareBytes << "}";
-        else
-            out << "Area " << hex2(area) << ": level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
-                << "\n";
+        out << "Area " << hex2(area) << ": level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
+            << "\n";
     }
-    if (json)
-        out << "]}\n";
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include "core/editorcore.h"
+#include "core/patchoriginal.h"
 #include "core/playtest.h"
 #include "patch/patchfile.h"
 #include "platform/lineprompt.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeDatabase>
 #include <QProcess>
 
 namespace quorled {
@@ -32,9 +34,11 @@ bool saveFirst(MainWindow& window, EditorCore& core)
     return window.confirmLeavingArea();
 }
 
-PlayTest playTest(const QString& settingsPath)
+PlayTest playTest(const QString& settingsPath) { return PlayTest(settingsPath.toStdString()); }
+
+DesktopDefault desktopDefault()
 {
-    return PlayTest(settingsPath.toStdString(), qEnvironmentVariable("PATH").toStdString());
+    return DesktopDefault([](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); });
 }
 
 void testInEmulator(MainWindow& window, EditorCore& core, const QString& settingsPath)
@@ -43,13 +47,15 @@ void testInEmulator(MainWindow& window, EditorCore& core, const QString& setting
     if (!saveFirst(window, core))
         return;
     const PlayTest play = playTest(settingsPath);
-    const QString command = QString::fromStdString(play.command());
+    const QString command = QString::fromStdString(play.storedCommand());
     std::vector<std::string> words;
     for (const QString& word : QProcess::splitCommand(command))
         words.push_back(word.toStdString());
     const QString image = QFileInfo(QString::fromStdString(core.romFileName())).absoluteFilePath();
     try {
-        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString());
+        // Without a kept command, the program the desktop opens such images with.
+        const std::string mimeType = QMimeDatabase().mimeTypeForFile(image).name().toStdString();
+        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString(), mimeType, desktopDefault());
         QStringList arguments;
         for (const std::string& argument : launch.arguments)
             arguments << QString::fromStdString(argument);
@@ -67,8 +73,8 @@ void chooseEmulator(MainWindow& window, const QString& settingsPath)
     const QString title = QObject::tr("Emulator command");
     LinePrompt prompt(title,
                       QObject::tr("The command that starts the emulator; the image's name is added at its end. "
-                                  "Leave it empty to use the first emulator found on the PATH."),
-                      QString::fromStdString(play.storedCommand().empty() ? play.command() : play.storedCommand()),
+                                  "Leave it empty to use the program the desktop opens such images with."),
+                      QString::fromStdString(play.storedCommand()),
                       QObject::tr("All files (*)"), &window);
     if (prompt.exec() != QDialog::Accepted)
         return;
@@ -79,13 +85,14 @@ void chooseEmulator(MainWindow& window, const QString& settingsPath)
     }
 }
 
-void exportPatch(MainWindow& window, EditorCore& core)
+void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPath)
 {
     const QString title = QObject::tr("Export patch");
     if (!saveFirst(window, core))
         return;
     const QString original = LinePrompt::ask(
-        &window, title, QObject::tr("The original image the patch starts from:"), QString(),
+        &window, title, QObject::tr("The original image the patch starts from:"),
+        QString::fromStdString(lastPatchOriginal(settingsPath.toStdString())),
         QObject::tr("Images (*.nes *.smc *.sfc *.fig *.fds);;All files (*)"));
     if (original.isEmpty())
         return;
@@ -98,7 +105,13 @@ void exportPatch(MainWindow& window, EditorCore& core)
         return;
     try {
         const std::size_t size = writePatchFile(original.toStdString(), core.romFileName(), patch.toStdString());
-        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size), title);
+        QString note;
+        try {
+            rememberPatchOriginal(settingsPath.toStdString(), original.toStdString());
+        } catch (const ImageError& error) {
+            note = QStringLiteral(" ") + QString::fromStdString(error.what());
+        }
+        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size) + note, title);
     } catch (const ImageError& error) {
         showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
     }
@@ -118,7 +131,7 @@ bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, co
         return true;
     case Command::exportPatch:
         if (core.hasImage())
-            exportPatch(window, core);
+            exportPatch(window, core, settingsPath);
         return true;
     default:
         return false;
