@@ -3,7 +3,6 @@
 #include "mainwindow.h"
 
 #include "core/editorcore.h"
-#include "core/patchoriginal.h"
 #include "core/playtest.h"
 #include "patch/patchfile.h"
 #include "platform/lineprompt.h"
@@ -85,14 +84,13 @@ void chooseEmulator(MainWindow& window, const QString& settingsPath)
     }
 }
 
-void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPath)
+void exportPatch(MainWindow& window, EditorCore& core)
 {
     const QString title = QObject::tr("Export patch");
     if (!saveFirst(window, core))
         return;
     const QString original = LinePrompt::ask(
-        &window, title, QObject::tr("The original image the patch starts from:"),
-        QString::fromStdString(lastPatchOriginal(settingsPath.toStdString())),
+        &window, title, QObject::tr("The original image the patch starts from:"), QString(),
         QObject::tr("Images (*.nes *.smc *.sfc *.fig *.fds);;All files (*)"));
     if (original.isEmpty())
         return;
@@ -105,13 +103,7 @@ void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPa
         return;
     try {
         const std::size_t size = writePatchFile(original.toStdString(), core.romFileName(), patch.toStdString());
-        QString note;
-        try {
-            rememberPatchOriginal(settingsPath.toStdString(), original.toStdString());
-        } catch (const ImageError& error) {
-            note = QStringLiteral(" ") + QString::fromStdString(error.what());
-        }
-        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size) + note, title);
+        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size), title);
     } catch (const ImageError& error) {
         showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
     }
@@ -131,7 +123,7 @@ bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, co
         return true;
     case Command::exportPatch:
         if (core.hasImage())
-            exportPatch(window, core, settingsPath);
+            exportPatch(window, core);
         return true;
     default:
         return false;

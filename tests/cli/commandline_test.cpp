@@ -56,9 +56,7 @@ TEST(CommandLineWords, OptionSpellingsAndTheEndOfOptions)
         std::string message;
     } wrong[] = {
         {{"a", "--reference"}, "option --reference needs a value"},
-        {{"--reference=", "a"}, "option --reference needs a value"},
         {{"--jsn"}, "unknown option --jsn"},
-        {{"--json=maybe"}, "maybe"},
     };
     for (const auto& c : wrong) {
         try {
