@@ -13,7 +13,8 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {"--kind"}, {"--dry-run"});
     args.expectPositionals(1);
-    ImageKind kind = ImageKind::Ines;
+    // The kind follows OUT's extension, as in the editor, unless --kind names one.
+    ImageKind kind = imageKindFromFileName(args.positional(0));
     if (const auto name = args.value("--kind")) {
         if (*name != "ines" && *name != "snes" && *name != "fds")
             throw UsageError("unknown image kind \"" + *name + "\" (use ines, snes or fds)");

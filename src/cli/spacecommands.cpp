@@ -4,6 +4,8 @@
 #include "imageoutput.h"
 #include "imagesession.h"
 
+#include "core/jsondocument.h"
+
 #include "romdata/arealoader.h"
 #include "romdata/areadecodekey.h"
 #include "romdata/bytes.h"
@@ -40,28 +42,30 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
     const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
     const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
-    const bool json = args.flag("--json");
-    if (json)
-        out << "{\"free\": " << count.free << ", \"total\": " << count.total << ", \"areas\": [";
-    else
-        out << freeSpaceText(count) << "\n";
     // Areas on the same data have the same spare bytes: each distinct key is decoded once.
     std::map<AreaDecodeKey, std::pair<int, int>> spare;
-    for (int area = 0; area < kAreaCount; ++area) {
+    const auto spareBytes = [&](int area) {
         const auto [at, added] = spare.emplace(areaDecodeKey(directory, ImageKind::Ines, area), std::pair{0, 0});
         if (added) {
             const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
             at->second = {model.levelSpareFF, model.enemySpareBytes};
         }
-        const auto [level, enemy] = at->second;
-        if (json)
-            out << (area ? ", " : "") << "{\"area\": " << area << ", \"levelSpareFF\": " << level
-                << ", \"enemySpareBytes\": " << enemy << "}";
-        else
-            out << "Area " << hex2(area) << ": level " << level << ", enemy " << enemy << "\n";
+        return at->second;
+    };
+    if (args.flag("--json")) {
+        nlohmann::ordered_json areas = nlohmann::ordered_json::array();
+        for (int area = 0; area < kAreaCount; ++area) {
+            const auto [level, enemy] = spareBytes(area);
+            areas.push_back({{"area", area}, {"levelSpareFF", level}, {"enemySpareBytes", enemy}});
+        }
+        out << jsonText({{"free", count.free}, {"total", count.total}, {"areas", areas}}) << "\n";
+        return 0;
     }
-    if (json)
-        out << "]}\n";
+    out << freeSpaceText(count) << "\n";
+    for (int area = 0; area < kAreaCount; ++area) {
+        const auto [level, enemy] = spareBytes(area);
+        out << "Area " << hex2(area) << ": level " << level << ", enemy " << enemy << "\n";
+    }
     return 0;
 }
 

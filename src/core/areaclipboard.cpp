@@ -16,6 +16,10 @@ namespace {
 constexpr const char* kCantPaste = "Can't paste!";
 constexpr const char* kNothingPasted = "Nothing was pasted.";
 
+// The clipboard holds one object or enemy: no list is longer than the
+// header's four bytes.
+constexpr JsonLimits kClipboardLimits{kAreaJsonLimits.maxMembers, 4, kAreaJsonLimits.maxDepth};
+
 // Columns and rows of the level view.
 constexpr int kViewColumns = 16;
 constexpr int kViewRows = 15;
@@ -64,7 +68,7 @@ ClipItem AreaClipboard::readText(const std::string& text)
                          " bytes) to be an object or an enemy. " + kNothingPasted);
     JsonValue document;
     try {
-        document = parseJson(text);
+        document = parseJson(text, kClipboardLimits);
     } catch (const JsonError& error) {
         throw ImageError(std::string("The clipboard text is not an object or an enemy copied from an area: ") +
                          error.what() + ". " + kNothingPasted);

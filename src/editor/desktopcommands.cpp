@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeDatabase>
 #include <QProcess>
 
 namespace quorled {
@@ -34,9 +35,11 @@ bool saveFirst(MainWindow& window, EditorCore& core)
     return window.confirmLeavingArea();
 }
 
-PlayTest playTest(const QString& settingsPath)
+PlayTest playTest(const QString& settingsPath) { return PlayTest(settingsPath.toStdString()); }
+
+DesktopDefault desktopDefault()
 {
-    return PlayTest(settingsPath.toStdString(), qEnvironmentVariable("PATH").toStdString());
+    return DesktopDefault([](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); });
 }
 
 void testInEmulator(MainWindow& window, EditorCore& core, const QString& settingsPath)
@@ -45,13 +48,15 @@ void testInEmulator(MainWindow& window, EditorCore& core, const QString& setting
     if (!saveFirst(window, core))
         return;
     const PlayTest play = playTest(settingsPath);
-    const QString command = QString::fromStdString(play.command());
+    const QString command = QString::fromStdString(play.storedCommand());
     std::vector<std::string> words;
     for (const QString& word : QProcess::splitCommand(command))
         words.push_back(word.toStdString());
     const QString image = QFileInfo(QString::fromStdString(core.romFileName())).absoluteFilePath();
     try {
-        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString());
+        // Without a kept command, the program the desktop opens such images with.
+        const std::string mimeType = QMimeDatabase().mimeTypeForFile(image).name().toStdString();
+        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString(), mimeType, desktopDefault());
         QStringList arguments;
         for (const std::string& argument : launch.arguments)
             arguments << QString::fromStdString(argument);
@@ -69,8 +74,8 @@ void chooseEmulator(MainWindow& window, const QString& settingsPath)
     const QString title = QObject::tr("Emulator command");
     LinePrompt prompt(title,
                       QObject::tr("The command that starts the emulator; the image's name is added at its end. "
-                                  "Leave it empty to use the first emulator found on the PATH."),
-                      QString::fromStdString(play.storedCommand().empty() ? play.command() : play.storedCommand()),
+                                  "Leave it empty to use the program the desktop opens such images with."),
+                      QString::fromStdString(play.storedCommand()),
                       QObject::tr("All files (*)"), &window);
     if (prompt.exec() != QDialog::Accepted)
         return;
