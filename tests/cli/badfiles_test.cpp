@@ -148,6 +148,15 @@ std::vector<CommandCall> commandCalls()
         {"apply", [](const std::string& image, const fs::path& folder) {
              return std::vector<std::string>{"apply", image, (folder / "good.ips").string(), (folder / "out.nes").string()};
          }},
+        {"find", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"find", image, "Cloud"};
+         }},
+        {"stats", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"stats", image};
+         }},
+        {"check", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"check", image};
+         }},
         {"unpack", [](const std::string& image, const fs::path& folder) {
              return std::vector<std::string>{"unpack", image, (folder / "project").string()};
          }},
@@ -300,6 +309,13 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
                 EXPECT_EQ(snapshot(), expected) << what;
                 continue;
             }
+            if (file.damagedData && call.command == "check") {
+                // Damaged data is what check looks for: it lists it and exits with 1.
+                EXPECT_EQ(code, 1) << what << ": " << err.str();
+                EXPECT_NE(out.str().find("area 0A"), std::string::npos) << what << ": " << out.str();
+                EXPECT_EQ(snapshot(), before) << what;
+                continue;
+            }
             const bool writes = call.command == "demo" || call.command == "save" || call.command == "import";
             if (file.damagedData && !writes) {
                 EXPECT_EQ(code, 0) << what << ": " << err.str();
@@ -330,7 +346,7 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             EXPECT_FALSE(fs::exists(folder / "project")) << what;
         }
     }
-    EXPECT_EQ(tried, 13 * 22);
+    EXPECT_EQ(tried, 13 * 25);
 }
 
 TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)
