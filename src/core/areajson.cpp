@@ -42,7 +42,8 @@ public:
     template <std::size_t N>
     void onlyKeys(const JsonValue& object, const std::string& path, const std::array<const char*, N>& keys) const
     {
-        for (const auto& [name, value] : object.items()) {
+        for (const auto& member : object.items()) {
+            const std::string& name = member.key();
             if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return name == k; }))
                 fail(path, "has an unknown key \"" + name + "\"");
         }
