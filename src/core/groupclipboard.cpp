@@ -1,6 +1,5 @@
 #include "groupclipboard.h"
 
-#include "areaclipboard.h"
 #include "areajson.h"
 #include "groupselection.h"
 
@@ -32,12 +31,12 @@ std::string copyText(const AreaModel& area, int editMode, ImageKind kind, const 
 
 GroupEditing::NewItems readText(const std::string& text)
 {
-    if (text.size() > AreaClipboard::kMaxTextLength)
+    if (text.size() > kMaxTextLength)
         throw ImageError("The clipboard text is too long (" + std::to_string(text.size()) +
                          " bytes) to be items of an area. " + kNothingPasted);
     JsonValue document;
     try {
-        document = parseJson(text);
+        document = parseJson(text, kAreaJsonLimits);
     } catch (const JsonError& error) {
         throw ImageError(std::string("The clipboard text is not items copied from an area: ") + error.what() +
                          ". " + kNothingPasted);

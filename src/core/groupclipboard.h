@@ -6,6 +6,7 @@
 #include "romdata/areamodel.h"
 #include "romdata/imagekind.h"
 
+#include <cstddef>
 #include <string>
 
 namespace quorled {
@@ -15,6 +16,9 @@ namespace quorled {
 // relative to the group's top-left cell, so the text works between areas
 // and between two running editors.
 namespace GroupClipboard {
+
+// Longer clipboard text is refused before it is read: no area holds that much.
+inline constexpr std::size_t kMaxTextLength = 1 << 20;
 
 // The selected items as clipboard text; empty when nothing is selected.
 std::string copyText(const AreaModel& area, int editMode, ImageKind kind, const AreaDirectory& directory);
