@@ -225,10 +225,10 @@ PackResult packProject(const ProjectFiles& files, const ProjectImage& base)
     for (int area = 0; area < kAreaCount; ++area) {
         const std::string path = areaTextPath(area);
         AreaModel model = loadArea(image, directory, base.kind, area);
-        // An area that shares its data with one saved before may already
-        // read what its text says.
+        // An unchanged area keeps its bytes; one that shares its data with
+        // an area saved before may already read what its text says.
         const AreaItems& items = areaTexts[area];
-        if (items == areaItems(model))
+        if (items == areaItems(baseModels[area]) || items == areaItems(model))
             continue;
         applyAreaItems(items, model);
         ViewPosition view;
