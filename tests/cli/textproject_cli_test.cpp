@@ -93,6 +93,35 @@ TEST_F(TextProjectCommands, RefusalsWriteNothing)
     EXPECT_FALSE(fs::exists(path("out.nes")));
     write(area, text);
 
+    // Two areas that share level data, given different headers.
+    bool sharing = false;
+    for (const auto& entry : fs::directory_iterator(dir / "p" / "areas")) {
+        const std::string name = "p/areas/" + entry.path().filename().string();
+        const std::string shared = read(name);
+        const std::size_t note = shared.find("# Shares its level data with area");
+        if (note == std::string::npos)
+            continue;
+        const std::string partner = "p/areas/" + shared.substr(shared.find(' ', note + 33) + 1, 2) + ".txt";
+        const std::string partnerText = read(partner);
+        const bool taken = shared.substr(shared.find("header ") + 16, 2)[0] == 'F';
+        const auto withLastHeaderByte = [&](std::string t, const char* byte) {
+            return t.replace(t.find("header ") + 16, 2, (taken ? "E" : "F") + std::string(byte));
+        };
+        write(name, withLastHeaderByte(shared, "1"));
+        write(partner, withLastHeaderByte(partnerText, "2"));
+        EXPECT_EQ(run({"pack", path("p"), "--base", ines, "-o", path("out.nes")}), 1);
+        EXPECT_NE(err.str().find(std::min(name, partner).substr(2) + " and " + std::max(name, partner).substr(2) +
+                                 " describe the same level data"),
+                  std::string::npos)
+            << err.str();
+        EXPECT_FALSE(fs::exists(path("out.nes")));
+        write(name, shared);
+        write(partner, partnerText);
+        sharing = true;
+        break;
+    }
+    EXPECT_TRUE(sharing) << "the demo image shares level data";
+
     EXPECT_EQ(run({"pack", path("p"), "--base", ines}), 2);
     EXPECT_EQ(run({"pack", path("p"), "--base", ines, "-o", ines}), 1);
     write("taken.nes", "x");

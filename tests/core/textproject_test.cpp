@@ -247,6 +247,77 @@ TEST(TextProject, RefusedBoundsAndSavesNameTheirFile)
     }
 }
 
+// Areas that read the same level (or enemy) data: an edit of one applies to
+// all, equal edits apply once, and differing edits are refused by name.
+TEST(TextProject, AreasSharingDataTakeOneEditAndRefuseTwoDifferentOnes)
+{
+    const DemoSide demo(ImageKind::Ines);
+    const ProjectFiles files = unpackImage(demo.side());
+    std::vector<AreaModel> models;
+    for (int area = 0; area < kAreaCount; ++area)
+        models.push_back(loadArea(demo.image, demo.directory, demo.kind, area));
+    const auto pairSharing = [&](bool level) -> std::pair<int, int> {
+        for (int a = 0; a < kAreaCount; ++a)
+            for (int b = a + 1; b < kAreaCount; ++b)
+                if (level ? models[a].levelDataOffset == models[b].levelDataOffset &&
+                                models[a].header == models[b].header && models[a].objects == models[b].objects
+                          : models[a].enemyDataOffset == models[b].enemyDataOffset &&
+                                !models[a].enemies.empty() && models[a].enemies == models[b].enemies)
+                    return {a, b};
+        return {-1, -1};
+    };
+    // A level edit retunes the music, an enemy edit retypes the first enemy.
+    const auto edited = [&](int area, bool level, int step) {
+        AreaModel model = models[area];
+        if (level)
+            model.header.setField(31, 2, (model.header.music() + step) % 4);
+        else
+            model.enemies[0].type = (model.enemies[0].type + step) % 0x20;
+        return writeAreaText(model, demo.directory);
+    };
+    struct Case {
+        bool level;
+        int stepA, stepB; // 0: the file as unpacked
+        bool refused;
+    };
+    for (const Case c : {Case{true, 1, 0, false}, Case{true, 0, 1, false}, Case{true, 1, 1, false},
+                         Case{true, 1, 2, true}, Case{false, 1, 0, false}, Case{false, 1, 1, false},
+                         Case{false, 1, 2, true}}) {
+        const auto [a, b] = pairSharing(c.level);
+        ASSERT_GE(a, 0) << "the demo image shares " << (c.level ? "level" : "enemy") << " data";
+        SCOPED_TRACE(hex2(a) + " " + hex2(b) + " " + std::to_string(c.stepA) + std::to_string(c.stepB));
+        EXPECT_NE(files.at(areaTextPath(a)).find(std::string("# Shares its ") + (c.level ? "level" : "enemy") +
+                                                 " data with area"),
+                  std::string::npos);
+        ProjectFiles project = files;
+        if (c.stepA)
+            project[areaTextPath(a)] = edited(a, c.level, c.stepA);
+        if (c.stepB)
+            project[areaTextPath(b)] = edited(b, c.level, c.stepB);
+        if (c.refused) {
+            try {
+                packProject(project, demo.side());
+                ADD_FAILURE() << "accepted";
+            } catch (const ImageError& error) {
+                EXPECT_EQ(std::string(error.what()).rfind(areaTextPath(a) + " and " + areaTextPath(b) +
+                                                              " describe the same ", 0),
+                          0u)
+                    << error.what();
+            }
+            continue;
+        }
+        const PackResult packed = packProject(project, demo.side());
+        EXPECT_EQ(packed.log.size(), 1u); // saved once, through one area
+        // Unpacking the result shows the edit in both areas' files.
+        const int step = c.stepA ? c.stepA : c.stepB;
+        const DemoSide after(ImageKind::Ines, packed.bytes);
+        const ProjectFiles unpacked = unpackImage(after.side());
+        for (const int area : {a, b})
+            EXPECT_EQ(readAreaText("x", unpacked.at(areaTextPath(area))), readAreaText("x", edited(area, c.level, step)))
+                << hex2(area);
+    }
+}
+
 TEST(ProjectDiff, NamesEachKindOfChange)
 {
     const DemoSide demo(ImageKind::Ines);

@@ -34,6 +34,101 @@ const std::string& fileText(const ProjectFiles& files, const std::string& path)
 
 std::string withOutcome(const std::string& message) { return message + ". Nothing was written."; }
 
+enum class SharedPart { Level, Enemies };
+
+long sharedOffset(const AreaModel& model, SharedPart part)
+{
+    return part == SharedPart::Level ? model.levelDataOffset : model.enemyDataOffset;
+}
+
+bool samePart(const AreaItems& a, const AreaItems& b, SharedPart part)
+{
+    return part == SharedPart::Level ? a.header == b.header && a.objects == b.objects : a.enemies == b.enemies;
+}
+
+void copyPart(const AreaItems& from, AreaItems& to, SharedPart part)
+{
+    if (part == SharedPart::Level) {
+        to.header = from.header;
+        to.objects = from.objects;
+    } else {
+        to.enemies = from.enemies;
+    }
+}
+
+// "# Shares its level data with areas 06, 07": areas reading the same bytes
+// show the same items, so an edit of one changes them all.
+std::string sharingNote(const std::vector<AreaModel>& models, int area)
+{
+    std::string note;
+    for (const SharedPart part : {SharedPart::Level, SharedPart::Enemies}) {
+        std::vector<std::string> partners;
+        for (const AreaModel& other : models)
+            if (other.area != area && sharedOffset(other, part) == sharedOffset(models[area], part))
+                partners.push_back(hex2(other.area));
+        if (partners.empty())
+            continue;
+        note += std::string("# Shares its ") + (part == SharedPart::Level ? "level" : "enemy") + " data with area" +
+                (partners.size() == 1 ? " " : "s ");
+        for (std::size_t i = 0; i < partners.size(); ++i)
+            note += (i ? ", " : "") + partners[i];
+        note += "\n";
+    }
+    return note;
+}
+
+std::vector<AreaModel> loadAllAreas(const ProjectImage& source)
+{
+    std::vector<AreaModel> models;
+    for (int area = 0; area < kAreaCount; ++area)
+        models.push_back(loadArea(source.image, source.directory, source.kind, area));
+    return models;
+}
+
+std::string areaText(const std::vector<AreaModel>& models, int area, const AreaDirectory& directory)
+{
+    const std::string text = writeAreaText(models[area], directory);
+    const std::size_t firstLineEnd = text.find('\n') + 1;
+    return text.substr(0, firstLineEnd) + sharingNote(models, area) + text.substr(firstLineEnd);
+}
+
+// Areas whose level (or enemy) data lie at the same offset read the same
+// bytes. Each area's items take the shared part from whichever of them was
+// edited, so saving one area does not undo the edit of another; two edits
+// that differ are refused, since one of them would be lost.
+void spreadSharedEdits(const std::vector<AreaModel>& base, std::vector<AreaItems>& items)
+{
+    for (const SharedPart part : {SharedPart::Level, SharedPart::Enemies}) {
+        const char* what = part == SharedPart::Level ? "level data (header and objects)" : "enemy data";
+        for (int area = 0; area < kAreaCount; ++area) {
+            int edited = -1;
+            std::vector<int> group;
+            for (int other = 0; other < kAreaCount; ++other) {
+                // Enemy coordinates follow the level's scrolling direction,
+                // so only areas that read the shared bytes alike are grouped.
+                if (sharedOffset(base[other], part) != sharedOffset(base[area], part) ||
+                    !samePart(areaItems(base[other]), areaItems(base[area]), part))
+                    continue;
+                if (other < area)
+                    break; // the group was handled at its first area
+                group.push_back(other);
+                if (samePart(items[other], areaItems(base[other]), part))
+                    continue;
+                if (edited >= 0 && !samePart(items[other], items[edited], part))
+                    throw ImageError(withOutcome(areaTextPath(edited) + " and " + areaTextPath(other) +
+                                                 " describe the same " + what + " differently (areas " +
+                                                 hex2(edited) + " and " + hex2(other) +
+                                                 " share it); make them agree or edit only one"));
+                if (edited < 0)
+                    edited = other;
+            }
+            if (edited >= 0)
+                for (const int other : group)
+                    copyPart(items[edited], items[other], part);
+        }
+    }
+}
+
 } // namespace
 
 std::vector<std::string> projectPaths(const ProjectImage& source)
@@ -50,9 +145,9 @@ ProjectFiles unpackImage(const ProjectImage& source)
 {
     ProjectFiles files;
     files[kProjectFileName] = projectFileText(source);
+    const std::vector<AreaModel> models = loadAllAreas(source);
     for (int area = 0; area < kAreaCount; ++area)
-        files[areaTextPath(area)] =
-            writeAreaText(loadArea(source.image, source.directory, source.kind, area), source.directory);
+        files[areaTextPath(area)] = areaText(models, area, source.directory);
     for (const TableText& table : projectTables(source.image, source.kind))
         files[tableTextPath(table.name)] = writeTableText(table);
     return files;
@@ -106,17 +201,15 @@ PackResult packProject(const ProjectFiles& files, const ProjectImage& base)
 
     // Read everything before changing anything, so a fault anywhere in the
     // text is reported before any save is tried.
-    std::vector<std::pair<int, AreaItems>> changedAreas;
+    const std::vector<AreaModel> baseModels = loadAllAreas(base);
+    std::vector<AreaItems> areaTexts;
     for (int area = 0; area < kAreaCount; ++area) {
         const std::string path = areaTextPath(area);
         const std::string& text = fileText(files, path);
-        const AreaModel model = loadArea(base.image, base.directory, base.kind, area);
-        if (text != writeAreaText(model, base.directory)) {
-            AreaItems items = readAreaText(path, text);
-            if (items != areaItems(model))
-                changedAreas.emplace_back(area, std::move(items));
-        }
+        areaTexts.push_back(text == areaText(baseModels, area, base.directory) ? areaItems(baseModels[area])
+                                                                                : readAreaText(path, text));
     }
+    spreadSharedEdits(baseModels, areaTexts);
     const std::vector<TableText> tables = projectTables(base.image, base.kind);
     std::vector<std::pair<const TableText*, std::vector<std::vector<int>>>> changedTables;
     for (const TableText& table : tables) {
@@ -129,9 +222,14 @@ PackResult packProject(const ProjectFiles& files, const ProjectImage& base)
     RomImage image = RomImage::fromBytes(base.image.bytes());
     AreaDirectory directory = base.directory;
     PackResult result;
-    for (const auto& [area, items] : changedAreas) {
+    for (int area = 0; area < kAreaCount; ++area) {
         const std::string path = areaTextPath(area);
         AreaModel model = loadArea(image, directory, base.kind, area);
+        // An unchanged area keeps its bytes; one that shares its data with
+        // an area saved before may already read what its text says.
+        const AreaItems& items = areaTexts[area];
+        if (items == areaItems(baseModels[area]) || items == areaItems(model))
+            continue;
         applyAreaItems(items, model);
         ViewPosition view;
         SaveResult saved;
