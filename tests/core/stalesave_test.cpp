@@ -1,3 +1,4 @@
+#include "cli/commands.h"
 #include "core/corefixture.h"
 
 #include "romdata/arealoader.h"
@@ -9,6 +10,8 @@
 #include "romdata/romimage.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace quorled {
 namespace {
@@ -98,6 +101,40 @@ TEST(StaleSave, EditorSaveOfAMovedAreaLeavesTheFileAsItIs)
         EXPECT_TRUE(readWholeFile(path) == other.bytes());
         expectMovedMessage(core.message());
         EXPECT_TRUE(core.document().differs());
+    }
+}
+
+// The command line reads the image under its lock, so its save and import
+// after those moves go to where area 00's data lies now: area 0D loads as
+// it did and area 00 holds what was written.
+TEST(StaleSave, CommandLineWritesWhereTheDataLiesNow)
+{
+    for (const MoveData what : {MoveData::Level, MoveData::Enemy}) {
+        for (const bool import : {false, true}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(what)) + (import ? " import" : " save"));
+            CoreFolder folder;
+            RomImage moved = RomImage::fromBytes(buildDemoImage(ImageKind::Ines));
+            moveAwayAndTakeThePlace(moved, what);
+            folder.writeImage("quorl.nes", moved.bytes());
+            const std::string path = folder.path("quorl.nes");
+            const AreaDirectory directory = buildAreaDirectory(moved, ImageKind::Ines, nullptr);
+            const AreaModel other = loadArea(moved, directory, ImageKind::Ines, 0x0D);
+            const AreaModel own = loadArea(moved, directory, ImageKind::Ines, 0);
+            std::ostringstream out;
+            std::ostringstream err;
+            if (import) {
+                ASSERT_EQ(cli::runCli({"export", path, "0"}, out, err), 0) << err.str();
+                folder.writeFile("area.json", out.str());
+                ASSERT_EQ(cli::runCli({"import", path, "0", folder.path("area.json")}, out, err), 0) << err.str();
+            } else {
+                ASSERT_EQ(cli::runCli({"save", path, "0"}, out, err), 0) << err.str();
+            }
+            const RomImage after = RomImage::fromBytes(readWholeFile(path));
+            EXPECT_EQ(loadArea(after, directory, ImageKind::Ines, 0x0D).objects, other.objects);
+            EXPECT_EQ(loadArea(after, directory, ImageKind::Ines, 0x0D).enemies, other.enemies);
+            EXPECT_EQ(loadArea(after, directory, ImageKind::Ines, 0).objects, own.objects);
+            EXPECT_EQ(loadArea(after, directory, ImageKind::Ines, 0).enemies, own.enemies);
+        }
     }
 }
 
