@@ -20,8 +20,8 @@ using testing::CoreFolder;
 using testing::syntheticCarriedPictures;
 
 // Another program's two moves after area 00 was loaded: area 00's block is
-// copied to free space, then area 0D's pointer is set to where area 00's
-// block was, so a save at the old offset would write over area 0D.
+// copied to free space, then (level data) area 0D's pointer is set to where
+// area 00's block was, so a save at the old offset would write over area 0D.
 void moveAwayAndTakeThePlace(RomImage& image, MoveData what)
 {
     const MoveSource source = measureMoveSource(image, 0, what);
@@ -29,8 +29,12 @@ void moveAwayAndTakeThePlace(RomImage& image, MoveData what)
     ASSERT_TRUE(free);
     const MoveResult away = moveData(image, {0, what, *free, MoveOption::Copy});
     ASSERT_FALSE(away.refusal) << away.refusal->text;
-    const MoveResult taken = moveData(image, {0x0D, what, source.offset, MoveOption::PointersOnly});
-    ASSERT_FALSE(taken.refusal) << taken.refusal->text;
+    // Area 0C's enemy block is bounded by area 0D's, so only level data can
+    // take the place this way; the enemy pointer's move alone stales a load.
+    if (what == MoveData::Level) {
+        const MoveResult taken = moveData(image, {0x0D, what, source.offset, MoveOption::PointersOnly});
+        ASSERT_FALSE(taken.refusal) << taken.refusal->text;
+    }
 }
 
 void expectMovedMessage(const std::string& text)
