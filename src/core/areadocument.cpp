@@ -37,9 +37,8 @@ bool AreaDocument::commitStep()
     if (sameContent(step.model, model_))
         return false;
     undo_.push_back(std::move(step));
-    if (undo_.size() > kMaxSteps)
-        undo_.pop_front();
     redo_.clear();
+    trim();
     return true;
 }
 
@@ -52,6 +51,7 @@ bool AreaDocument::undo()
     undo_.pop_back();
     std::swap(step.model, model_);
     redo_.push_back(std::move(step));
+    trim();
     return true;
 }
 
@@ -64,7 +64,38 @@ bool AreaDocument::redo()
     redo_.pop_back();
     std::swap(step.model, model_);
     undo_.push_back(std::move(step));
+    trim();
     return true;
+}
+
+std::size_t AreaDocument::stepBytes(const Step& step)
+{
+    return sizeof(Step) + step.name.capacity() + step.model.objects.capacity() * sizeof(LevelObject) +
+           step.model.enemies.capacity() * sizeof(Enemy);
+}
+
+std::size_t AreaDocument::historyBytes() const
+{
+    std::size_t total = 0;
+    for (const Step& step : undo_)
+        total += stepBytes(step);
+    for (const Step& step : redo_)
+        total += stepBytes(step);
+    return total;
+}
+
+void AreaDocument::trim()
+{
+    std::size_t total = historyBytes();
+    while (!undo_.empty() && (undo_.size() > kMaxSteps || total > kMaxHistoryBytes)) {
+        total -= stepBytes(undo_.front());
+        undo_.pop_front();
+    }
+    // Undone steps left alone past the bound: the farthest go first.
+    while (!redo_.empty() && total > kMaxHistoryBytes) {
+        total -= stepBytes(redo_.front());
+        redo_.pop_front();
+    }
 }
 
 bool AreaDocument::differs() const { return !sameContent(model_, saved_); }

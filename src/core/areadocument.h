@@ -14,10 +14,13 @@ namespace quorled {
 // The area being edited: its model (with the selection), the edit history
 // as snapshots of the model, and the model the image holds, against which
 // the edits are measured. Each step is opened before an edit and committed
-// after it; a step that changed nothing but the selection is dropped.
+// after it; a step that changed nothing but the selection is dropped. The
+// history keeps at most kMaxSteps steps and kMaxHistoryBytes of snapshots;
+// the oldest steps go first.
 class AreaDocument {
 public:
     static constexpr std::size_t kMaxSteps = 1000;
+    static constexpr std::size_t kMaxHistoryBytes = 64u << 20;
 
     // A new history: `model` is what the image holds; `room` the room the
     // area has there (none when it cannot be saved in place).
@@ -44,6 +47,9 @@ public:
     bool undo();
     bool redo();
     std::size_t undoSteps() const { return undo_.size(); }
+    std::size_t redoSteps() const { return redo_.size(); }
+    // The memory the undo and redo steps hold.
+    std::size_t historyBytes() const;
 
     // Whether the model differs from what the image holds (selection aside).
     bool differs() const;
@@ -59,6 +65,10 @@ private:
         std::string name;
         AreaModel model;
     };
+
+    static std::size_t stepBytes(const Step& step);
+    // Drops the oldest steps until the history is within its bounds.
+    void trim();
 
     AreaModel model_;
     AreaModel saved_;

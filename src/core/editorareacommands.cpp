@@ -129,20 +129,23 @@ void EditorCore::save(bool relocate)
     std::vector<std::string> moves;
     std::string shared;
     const bool written = writeImage([&](RomImage& image) {
-        const AreaDirectory before = directory_;
+        // The directory as the file read under the lock has it: a save never
+        // writes where another program moved the area's data away from.
+        const AreaDirectory before = directoryForSave(image, kind_, directory_, saved);
+        directory = before;
         const std::optional<AreaRoom> oldRoom =
             findSaveRoom(image, before, kind_, loadArea(image, before, kind_, saved.area));
         SaveResult result;
         if (relocate) {
             ViewPosition position{view.viewColumn, view.viewRow};
-            RelocatingSave relocated = saveWithRelocation(image, directory_, saved, position);
+            RelocatingSave relocated = saveWithRelocation(image, before, saved, position);
             view.viewColumn = position.viewColumn;
             view.viewRow = position.viewRow;
             result = relocated.result;
             directory = relocated.directory;
             moves = relocated.moves;
         } else {
-            result = quorled::saveArea(image, directory_, kind_, saved, view);
+            result = quorled::saveArea(image, before, kind_, saved, view);
         }
         refusal = result.refusal;
         if (!refusal)

@@ -140,7 +140,7 @@ RelocatingSave saveWithRelocation(RomImage& image, const AreaDirectory& director
                                   ViewPosition& view)
 {
     RelocatingSave out;
-    out.directory = directory;
+    out.directory = directoryForSave(image, kKind, directory, model);
     const EncodedArea encoded = encodeForSave(model);
     RomImage work = RomImage::fromBytes(image.bytes());
     AreaModel edited = model;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace quorled {
@@ -182,6 +183,42 @@ TEST(RoomMeter, EqualsTheSaveOwnFiguresForEveryDemoArea)
             EXPECT_EQ(room->levelBytes(), use.levelRoom);
         }
     }
+}
+
+// A large area fills the history's memory before its step count: the oldest
+// steps go, the history stays within its bytes and the newest steps still
+// undo and redo to the models they were made from.
+TEST(AreaHistory, MemoryIsBoundedAndTheNewestStepsRemain)
+{
+    AreaModel model;
+    model.objects.assign(5000, LevelObject{0x31, 0, 2});
+    AreaDocument document;
+    document.reset(model, std::nullopt);
+    const int edits = 600;
+    std::size_t most = 0;
+    for (int i = 1; i <= edits; ++i) {
+        document.beginStep("Move object");
+        document.model().object(1).x = i;
+        ASSERT_TRUE(document.commitStep());
+        most = std::max(most, document.historyBytes());
+    }
+    EXPECT_LE(most, AreaDocument::kMaxHistoryBytes);
+    EXPECT_GT(most, AreaDocument::kMaxHistoryBytes / 2);
+    const std::size_t kept = document.undoSteps();
+    ASSERT_GT(kept, 100u);
+    ASSERT_LT(kept, static_cast<std::size_t>(edits));
+    for (int i = edits - 1; i > edits - 50; --i) {
+        ASSERT_TRUE(document.undo());
+        EXPECT_EQ(document.model().object(1).x, i);
+    }
+    EXPECT_LE(document.historyBytes(), AreaDocument::kMaxHistoryBytes);
+    ASSERT_TRUE(document.redo());
+    EXPECT_EQ(document.model().object(1).x, edits - 48);
+    while (document.undo()) {
+    }
+    // The oldest step left starts where the dropped ones ended.
+    EXPECT_EQ(document.model().object(1).x, edits - static_cast<int>(kept));
+    EXPECT_LE(document.historyBytes(), AreaDocument::kMaxHistoryBytes);
 }
 
 } // namespace
