@@ -24,6 +24,7 @@ constexpr std::uint32_t kDamagedMark = 0xFF3030;
 constexpr std::uint32_t kErrorMark = 0xFF5A3C;
 constexpr std::uint32_t kWarningMark = 0xF0B000;
 constexpr std::uint32_t kSharedMark = 0x70A0FF;
+constexpr std::uint32_t kDiffersMark = 0xE040E0;
 constexpr std::uint32_t kArrow = 0x60E0A0;
 
 // Our own 3 x 5 digits 0..F, one row of three bits a line, top first.
@@ -215,7 +216,8 @@ Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, con
         p.boxOutline(c.x, c.y, c.x + OverviewLayout::kCellWidth - 3, c.y + OverviewLayout::kCellHeight - 3,
                      m.damaged ? kDamagedMark : kCellFrame);
         drawHexText(p, c.x + 4, c.y + 3, hex2(static_cast<long>(area)), kLabel, 2);
-        // Marks to the right of the number: edited, errors, warnings, shared.
+        // Marks to the right of the number: edited, errors, warnings, shared,
+        // differs from the compared image.
         int markX = c.x + 28;
         const auto mark = [&](bool on, std::uint32_t colour) {
             if (!on)
@@ -227,6 +229,7 @@ Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, con
         mark(m.errors > 0 || m.damaged, kErrorMark);
         mark(m.warnings > 0, kWarningMark);
         mark(m.shared, kSharedMark);
+        mark(m.differs, kDiffersMark);
         const Picture& thumb = thumbnails[area];
         p.blit(thumb, 0, 0, std::min(thumb.width(), OverviewLayout::kThumbWidth),
                std::min(thumb.height(), OverviewLayout::kThumbHeight), c.x + 4, c.y + OverviewLayout::kLabelHeight,

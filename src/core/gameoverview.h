@@ -60,6 +60,7 @@ struct OverviewMarks {
     bool edited = false;
     bool damaged = false;
     bool shared = false;
+    bool differs = false; // differs from the image "Compare with image..." read
     int errors = 0;
     int warnings = 0;
 };

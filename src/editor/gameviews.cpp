@@ -90,9 +90,24 @@ GameViews::~GameViews()
     delete problems_;
 }
 
+void GameViews::setComparedAreas(std::string imagePath, std::vector<int> areas)
+{
+    comparedImage_ = std::move(imagePath);
+    comparedAreas_ = std::move(areas);
+    if (overview_)
+        overview_->setComparedAreas(comparedAreasNow());
+}
+
+std::vector<int> GameViews::comparedAreasNow() const
+{
+    return core_.romFileName() == comparedImage_ ? comparedAreas_ : std::vector<int>{};
+}
+
 void GameViews::follow(ChangeSet changes)
 {
     source_->follow(changes);
+    if (overview_)
+        overview_->setComparedAreas(comparedAreasNow());
     if (changes.has(Change::Readouts) || changes.has(Change::Picture) || changes.has(Change::EditMode))
         showLink();
 }
@@ -203,6 +218,7 @@ void GameViews::showOverview()
         connect(overview_, &OverviewWindow::areaChosen, this,
                 [this](int area) { showItem(area, ProblemItem::None, 0); });
     }
+    overview_->setComparedAreas(comparedAreasNow());
     overview_->show();
     overview_->raise();
     overview_->activateWindow();

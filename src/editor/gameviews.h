@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -40,6 +41,9 @@ public:
     void goBack();
     void showOverview();
     void showFind();
+    // The areas of the image at `imagePath` that differ from a compared
+    // image; the overview marks them while that image is the one open.
+    void setComparedAreas(std::string imagePath, std::vector<int> areas);
 
     QAction* goAction() const { return go_; }
     QAction* backAction() const { return back_; }
@@ -57,6 +61,7 @@ private:
         int viewRow;
     };
     bool openArea(int area);
+    std::vector<int> comparedAreasNow() const;
     void showLink();
 
     EditorCore& core_;
@@ -71,6 +76,8 @@ private:
     OverviewWindow* overview_ = nullptr;
     FindDialog* find_ = nullptr;
     QLabel* propertiesLink_ = nullptr;
+    std::string comparedImage_;
+    std::vector<int> comparedAreas_;
 };
 
 } // namespace quorled

@@ -350,6 +350,7 @@ void MainWindow::setComparedAreas(const std::string& imagePath, std::vector<int>
 {
     comparedImage_ = imagePath;
     comparedAreas_ = std::move(areas);
+    gameViews_->setComparedAreas(comparedImage_, comparedAreas_);
 }
 
 void MainWindow::reload()

@@ -181,6 +181,17 @@ void OverviewWindow::sourceChanged(int area)
         rebuild();
 }
 
+void OverviewWindow::setComparedAreas(std::vector<int> areas)
+{
+    if (areas == compared_)
+        return;
+    compared_ = std::move(areas);
+    // The thumbnails stay; the picture is put together again with the marks.
+    picture_ = Picture();
+    if (isVisible())
+        rebuild();
+}
+
 void OverviewWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -203,7 +214,11 @@ void OverviewWindow::rebuild()
     if (!any)
         return;
     const OverviewLayout layout = overviewLayout(game);
-    picture_ = composeOverview(game, layout, thumbnails_, overviewMarks(game, checkGame(game)));
+    std::vector<OverviewMarks> marks = overviewMarks(game, checkGame(game));
+    for (const int area : compared_)
+        if (area >= 0 && area < static_cast<int>(marks.size()))
+            marks[static_cast<std::size_t>(area)].differs = true;
+    picture_ = composeOverview(game, layout, thumbnails_, marks);
     canvas_->show(assets::imageFromPicture(picture_, 1), layout, game);
     statistics_->setPlainText(QString::fromStdString(gameStatsText(gameStats(game))));
 }

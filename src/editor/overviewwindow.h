@@ -58,6 +58,8 @@ public:
     QPlainTextEdit* statistics() const { return statistics_; }
     // The whole picture as it is shown (for the PNG export and tests).
     const Picture& picture() const { return picture_; }
+    // Marks the areas that differ from a compared image (none: no marks).
+    void setComparedAreas(std::vector<int> areas);
     void exportPng();
 
 signals:
@@ -75,6 +77,7 @@ private:
     std::unique_ptr<ThumbnailPainter> painter_;
     std::vector<Picture> thumbnails_;
     std::vector<bool> stale_;
+    std::vector<int> compared_;
     Picture picture_;
     QTabWidget* tabs_ = nullptr;
     OverviewCanvas* canvas_ = nullptr;

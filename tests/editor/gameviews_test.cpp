@@ -131,6 +131,33 @@ private slots:
         QCOMPARE(core.currentArea(), target);
     }
 
+    void overviewMarksTheAreasThatDifferFromAComparedImage()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        views->overviewAction()->trigger();
+        OverviewWindow* overview = views->overview();
+        const GameAreas game =
+            loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
+        const auto layout = overviewLayout(game);
+        // The marks' row to the right of the area number.
+        const auto markRow = [&](int area) {
+            const auto cell = layout.cells[static_cast<std::size_t>(area)];
+            std::vector<std::uint32_t> row;
+            for (int x = cell.x + 28; x < cell.x + 28 + 5 * 12; ++x)
+                row.push_back(overview->picture().pixel(x, cell.y + 6));
+            return row;
+        };
+        const auto before3 = markRow(3);
+        const auto before4 = markRow(4);
+        demo_.window->setComparedAreas(core.romFileName(), {3});
+        QVERIFY(markRow(3) != before3);
+        QCOMPARE(markRow(4), before4);
+        // Marks belong to the image compared: another name shows none.
+        demo_.window->setComparedAreas("/elsewhere/other.nes", {3});
+        QCOMPARE(markRow(3), before3);
+    }
+
 private:
     widgettests::DemoWindow demo_;
 };
