@@ -1,9 +1,12 @@
 #include "commands.h"
 
+#include "romdata/heaptuning.h"
+
 #include <iostream>
 
 int main(int argc, char** argv)
 {
+    quorled::keepHeapPages();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     const int code = quorled::cli::runCli(arguments, std::cout, std::cerr);
     std::cout.flush();

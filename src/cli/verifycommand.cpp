@@ -5,10 +5,62 @@
 #include "romdata/areadecodekey.h"
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
+#include "romdata/romimage.h"
 
+#include <cctype>
 #include <map>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace quorled::cli {
+
+namespace {
+
+// `text` with the names of area `from` ("area 0A", "Area 0A") changed to
+// area `to`.
+std::string renamedAreaText(std::string text, int from, int to)
+{
+    if (from == to)
+        return text;
+    for (const std::string word : {"area ", "Area "}) {
+        const std::string old = word + hex2(from);
+        const std::string now = word + hex2(to);
+        for (std::size_t at = text.find(old); at != std::string::npos; at = text.find(old, at + now.size())) {
+            const std::size_t after = at + old.size();
+            if (after < text.size() && std::isxdigit(static_cast<unsigned char>(text[after])))
+                continue;
+            text.replace(at, old.size(), now);
+        }
+    }
+    return text;
+}
+
+// What a plan tells: its refusal, or the bytes it would change (offset,
+// new value), for the area it was made for.
+struct Verdict {
+    int area = 0;
+    std::optional<std::string> refusal;
+    std::vector<std::pair<long, int>> changes;
+};
+
+Verdict verdictOf(const RomImage& image, int area, const SavePlan& plan)
+{
+    Verdict verdict{area, {}, {}};
+    if (plan.refusal) {
+        verdict.refusal = plan.refusal->text;
+        return verdict;
+    }
+    std::map<long, int> finalBytes;
+    for (const ByteWrite& write : plan.writes)
+        finalBytes[write.offset] = write.value;
+    for (const auto& [offset, value] : finalBytes)
+        if (image.read(offset) != value)
+            verdict.changes.emplace_back(offset, value);
+    return verdict;
+}
+
+} // namespace
 
 // For every area, whether saving it unedited would change the image and
 // which bytes; writes nothing.
@@ -20,33 +72,27 @@ int runVerify(const std::vector<std::string>& words, std::ostream& out)
     int changing = 0;
     int refused = 0;
     // Areas on the same data (same offsets and bounds) decode and plan
-    // alike: a plan is made once per distinct key. A refusal names its
-    // area, so it is made again for each.
-    std::map<AreaDecodeKey, SavePlan> plans;
+    // alike: a plan is made once per distinct key, for the first area of
+    // the key, and only what it tells is kept. A refusal names that area;
+    // the others get the same text with their own name.
+    std::map<AreaDecodeKey, Verdict> verdicts;
     for (int area = 0; area < kAreaCount; ++area) {
         const AreaDecodeKey key = areaDecodeKey(session.directory, session.kind, area);
-        auto known = plans.find(key);
-        if (known == plans.end()) {
+        auto known = verdicts.find(key);
+        if (known == verdicts.end()) {
             const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
-            known = plans.emplace(key, planSave(session.image, session.directory, session.kind, model)).first;
-        } else if (known->second.refusal) {
-            const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
-            known->second = planSave(session.image, session.directory, session.kind, model);
+            known = verdicts.emplace(key, verdictOf(session.image, area, planSave(session.image, session.directory,
+                                                                                  session.kind, model)))
+                        .first;
         }
-        const SavePlan& plan = known->second;
+        const Verdict& verdict = known->second;
         out << "Area " << hex2(area) << " (" << session.directory.areaName(area) << "): ";
-        if (plan.refusal) {
+        if (verdict.refusal) {
             ++refused;
-            out << "a save would be refused: " << plan.refusal->text << "\n";
+            out << "a save would be refused: " << renamedAreaText(*verdict.refusal, verdict.area, area) << "\n";
             continue;
         }
-        std::map<long, int> finalBytes;
-        for (const ByteWrite& write : plan.writes)
-            finalBytes[write.offset] = write.value;
-        std::vector<std::pair<long, int>> changes;
-        for (const auto& [offset, value] : finalBytes)
-            if (session.image.read(offset) != value)
-                changes.emplace_back(offset, value);
+        const auto& changes = verdict.changes;
         if (changes.empty()) {
             out << "unchanged\n";
             continue;

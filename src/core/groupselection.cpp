@@ -1,4 +1,5 @@
 #include "groupselection.h"
+#include "objectfootprint.h"
 
 #include "view/catalogue.h"
 
@@ -67,25 +68,8 @@ CellBox itemCells(const AreaModel& area, const ViewState& view, ItemRef item)
         return {e.x, e.y, e.x + std::max(1, catalogue.enemyWidth(e.type)) - 1,
                 e.y + std::max(1, catalogue.enemyHeight(e.type)) - 1};
     }
-    const LevelObject& o = area.object(item.index);
-    const int objectSet = area.header.objectSet();
-    int w = catalogue.objWidth(objectSet, o.type);
-    int h = catalogue.objHeight(objectSet, o.type);
-    if (isDoorPointer(area.objects, item.index, view.showPointersAsObjects)) {
-        w = 1;
-        h = 1;
-    }
-    int x0 = o.x;
-    int y0 = o.y;
-    if (h < 0) {
-        y0 += h;
-        h = 1 - h;
-    }
-    if (w < 0) {
-        x0 += w;
-        w = 1 - w;
-    }
-    return {x0, y0, x0 + std::max(w, 1) - 1, y0 + std::max(h, 1) - 1};
+    const ObjectFootprint box = objectFootprint(area, item.index, view.showPointersAsObjects);
+    return {box.left, box.top, box.left + std::max(box.width, 1) - 1, box.top + std::max(box.height, 1) - 1};
 }
 
 std::optional<ItemRef> itemAt(const AreaModel& area, const ViewState& view, int column, int row)

@@ -1,6 +1,7 @@
 #include "mouseediting.h"
 
 #include "editorsettings.h"
+#include "objectfootprint.h"
 
 #include "romdata/areamodel.h"
 #include "view/catalogue.h"
@@ -39,28 +40,10 @@ bool MouseEditing::press(AreaModel& area, ViewState& view, double x, double y)
         }
     }
 
-    const int objectSet = area.header.objectSet();
     int hit = 0;
     for (int i = 1; i <= area.objCount(); ++i) {
-        const LevelObject& o = area.object(i);
-        int w = catalogue.objWidth(objectSet, o.type);
-        int h = catalogue.objHeight(objectSet, o.type);
-        if (isDoorPointer(area.objects, i, view.showPointersAsObjects)) {
-            w = 1;
-            h = 1;
-        }
-        int x0 = o.x;
-        int y0 = o.y;
-        // A negative size reaches left or up and ends at the object's own cell.
-        if (h < 0) {
-            y0 += h;
-            h = 1 - h;
-        }
-        if (w < 0) {
-            x0 += w;
-            w = 1 - w;
-        }
-        if (inside(c, r, x0, y0, w, h))
+        const ObjectFootprint box = objectFootprint(area, i, view.showPointersAsObjects);
+        if (inside(c, r, box.left, box.top, box.width, box.height))
             hit = i;
     }
     if (hit == 0)

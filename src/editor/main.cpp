@@ -10,6 +10,7 @@
 #include "core/editorsettings.h"
 #include "platform/messages.h"
 #include "quorled/version.h"
+#include "romdata/heaptuning.h"
 #include "romdata/imageerror.h"
 #include "romdata/shownname.h"
 
@@ -22,6 +23,7 @@
 
 int main(int argc, char** argv)
 {
+    quorled::keepHeapPages();
     // The command line is read before Qt starts, so that --help, --version
     // and usage errors need no display.
     quorled::EditorArguments arguments;

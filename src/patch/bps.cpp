@@ -55,18 +55,17 @@ public:
         : source_(source), target_(target), out_(out)
     {
         // The first place of eight-byte sequences of the source, in a table
-        // of fixed size indexed by a hash of the sequence (a later sequence
-        // of the same slot takes it over): a few bytes per source byte, and
-        // no allocation per entry, even for the largest images.
+        // of fixed size indexed by a hash of the sequence (the first place
+        // of all those whose sequences share a slot): a few bytes per source
+        // byte, and no allocation per entry, even for the largest images.
+        // Images that differ in a few places ask for a few slots only; those
+        // are found by a pass over the source, without the table.
         if (source.size() < kMinCopy)
             return;
         std::size_t slots = 1024;
         while (slots < source.size() && slots < kMostSlots)
             slots <<= 1;
         mask_ = slots - 1;
-        sourceIndex_.assign(slots, kNoPlace);
-        for (std::size_t i = source.size() - kMinCopy + 1; i-- > 0;)
-            sourceIndex_[slotOf(key(source, i))] = static_cast<std::uint32_t>(i);
     }
 
     void run()
@@ -115,8 +114,12 @@ private:
 
     std::size_t sameAsSource(std::size_t at) const
     {
+        const std::size_t end = std::min(target_.size(), source_.size());
         std::size_t n = 0;
-        while (at + n < target_.size() && at + n < source_.size() && target_[at + n] == source_[at + n])
+        // Eight bytes at a time while they agree, then byte by byte.
+        while (at + n + 8 <= end && key(target_, at + n) == key(source_, at + n))
+            n += 8;
+        while (at + n < end && target_[at + n] == source_[at + n])
             ++n;
         return n;
     }
@@ -129,13 +132,13 @@ private:
         return n;
     }
 
-    std::pair<std::size_t, std::size_t> sourceMatch(std::size_t at) const
+    std::pair<std::size_t, std::size_t> sourceMatch(std::size_t at)
     {
         if (at + kMinCopy > target_.size())
             return {0, 0};
-        if (sourceIndex_.empty())
+        if (mask_ == 0)
             return {0, 0};
-        const std::uint32_t place = sourceIndex_[slotOf(key(target_, at))];
+        const std::uint32_t place = firstPlaceIn(slotOf(key(target_, at)));
         if (place == kNoPlace)
             return {0, 0};
         const std::size_t from = place;
@@ -161,14 +164,39 @@ private:
     PatchBytes& out_;
     static constexpr std::uint32_t kNoPlace = 0xFFFFFFFFu;
     static constexpr std::size_t kMostSlots = std::size_t(1) << 23;
+    // A pass only reads the source; the table takes up to 32 MiB, written
+    // at a random place for every source place. A few passes cost less.
+    static constexpr int kPassesBeforeTable = 4;
 
     std::size_t slotOf(std::uint64_t sequence) const
     {
         return static_cast<std::size_t>((sequence * 0x9E3779B97F4A7C15u) >> 40) & mask_;
     }
 
+    // The first source place whose sequence falls in `slot`, or kNoPlace.
+    // The first few questions are answered by a pass over the source; after
+    // that the whole table is built once.
+    std::uint32_t firstPlaceIn(std::size_t slot)
+    {
+        const std::size_t places = source_.size() - kMinCopy + 1;
+        if (sourceIndex_.empty() && questions_ < kPassesBeforeTable) {
+            ++questions_;
+            for (std::size_t i = 0; i < places; ++i)
+                if (slotOf(key(source_, i)) == slot)
+                    return static_cast<std::uint32_t>(i);
+            return kNoPlace;
+        }
+        if (sourceIndex_.empty()) {
+            sourceIndex_.assign(mask_ + 1, kNoPlace);
+            for (std::size_t i = places; i-- > 0;)
+                sourceIndex_[slotOf(key(source_, i))] = static_cast<std::uint32_t>(i);
+        }
+        return sourceIndex_[slot];
+    }
+
     std::vector<std::uint32_t> sourceIndex_;
     std::size_t mask_ = 0;
+    int questions_ = 0;
     std::size_t pending_ = 0;
     std::size_t sourceCopyAt_ = 0;
     std::size_t targetCopyAt_ = 0;

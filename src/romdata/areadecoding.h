@@ -150,8 +150,9 @@ enum class SpareBytes { Count, Skip };
 
 // The whole area load: offsets from the directory, header, objects, spare
 // level bytes, enemies, spare enemy bytes, drawing coordinates.
-// The streams are read through their regions, so damaged data (no end
-// marker, pointers elsewhere) costs at most one region's bytes.
+// The streams and the spare runs around them are read through their
+// regions, so damaged data (no end marker, pointers elsewhere) or a file of
+// free bytes costs at most one region's bytes.
 template <class Bytes>
 AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area,
                      SpareBytes spare = SpareBytes::Count)
@@ -194,7 +195,7 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     model.levelEndMarkerOffset = endMarker;
     runsPast("level data", endMarker, image, model.levelDataOffset);
     if (spare == SpareBytes::Count)
-        model.levelSpareFF = countRun(file, endMarker + 1, 1, 0xFF);
+        model.levelSpareFF = countRun(image, endMarker + 1, 1, 0xFF);
 
     const long stop = decodeEnemies(enemyBytes, model);
     model.enemyTerminatorOffset = stop;
@@ -202,7 +203,7 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     model.enemySpareBytes = 0;
     if (spare == SpareBytes::Count && enemyBytes.contains(stop) &&
         (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
-        model.enemySpareBytes = countRun(file, stop - 1, -1, 0x01) + countRun(file, stop + 1, 1, 0xFF);
+        model.enemySpareBytes = countRun(enemyBytes, stop - 1, -1, 0x01) + countRun(enemyBytes, stop + 1, 1, 0xFF);
 
     normalizeObjectCoordinates(model);
     return model;

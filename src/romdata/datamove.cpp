@@ -13,6 +13,7 @@
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <map>
 #include <optional>
 
 namespace quorled {
@@ -129,7 +130,7 @@ struct LoadKey {
     long level = 0;
     long enemy = 0;
     long enemyEnd = 0;
-    bool operator==(const LoadKey&) const = default;
+    auto operator<=>(const LoadKey&) const = default;
 };
 
 // The bound of every area's enemy data, as enemyDataEndFor gives it, found
@@ -155,34 +156,36 @@ std::vector<long> enemyDataEnds(const AreaDirectory& directory)
     return ends;
 }
 
-LoadKey loadKey(const AreaDirectory& directory, const std::vector<long>& enemyEnds, int area)
-{
-    const auto i = static_cast<std::size_t>(area);
-    return {directory.areaLevelOffset[i], directory.areaEnemyOffset[i], enemyEnds[i]};
-}
-
-// The areas as the image was before a move, loaded only when asked for.
-class BeforeLoads {
+// The areas of one image, each distinct load decoded once and only when
+// asked for. Areas with equal keys read the same bytes the same way (the
+// iNES regions are the same for every area), so they share one model; only
+// its area number and damage notes name the first area asked for, and the
+// comparisons below look at neither.
+class AreaLoads {
 public:
-    explicit BeforeLoads(const RomImage& image)
-        : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_)), models_(kAreaCount)
+    explicit AreaLoads(const RomImage& image)
+        : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_))
     {
     }
-    const AreaDirectory& directory() const { return directory_; }
-    const std::vector<long>& enemyEnds() const { return enemyEnds_; }
+    LoadKey key(int area) const
+    {
+        const auto i = static_cast<std::size_t>(area);
+        return {directory_.areaLevelOffset[i], directory_.areaEnemyOffset[i], enemyEnds_[i]};
+    }
     const AreaModel& model(int area)
     {
-        std::optional<AreaModel>& slot = models_[static_cast<std::size_t>(area)];
-        if (!slot)
-            slot = loadStreams(image_, directory_, area, enemyEnds_[static_cast<std::size_t>(area)]);
-        return *slot;
+        const LoadKey k = key(area);
+        auto known = models_.find(k);
+        if (known == models_.end())
+            known = models_.emplace(k, loadStreams(image_, directory_, area, k.enemyEnd)).first;
+        return known->second;
     }
 
 private:
     const RomImage& image_;
     AreaDirectory directory_;
     std::vector<long> enemyEnds_;
-    std::vector<std::optional<AreaModel>> models_;
+    std::map<LoadKey, AreaModel> models_;
 };
 
 // The areas other than `movedArea` that load differently from `after`. An
@@ -190,26 +193,31 @@ private:
 // pointers or bound, or a byte in what it read (the level data up to its end
 // marker, the enemy data up to the byte after the one that ended it). The
 // streams are read forwards from their pointers, so an area whose data both
-// start after the last changed byte cannot have changed.
-std::vector<int> changedAreas(BeforeLoads& before, const RomImage& beforeImage, const RomImage& after,
-                              int movedArea)
+// start after the last changed byte cannot have changed. Areas on the same
+// data are compared once.
+std::vector<int> changedAreas(AreaLoads& before, const RomImage& beforeImage, const RomImage& after, int movedArea)
 {
-    const AreaDirectory directory = inesDirectory(after);
-    const std::vector<long> ends = enemyDataEnds(directory);
+    AreaLoads now(after);
     const long last = lastDifference(beforeImage, after);
+    std::map<std::pair<LoadKey, LoadKey>, bool> compared;
     std::vector<int> changed;
     for (int area = 0; area < kAreaCount; ++area) {
         if (area == movedArea)
             continue;
-        const LoadKey key = loadKey(before.directory(), before.enemyEnds(), area);
-        const bool sameKey = key == loadKey(directory, ends, area);
+        const LoadKey key = before.key(area);
+        const LoadKey nowKey = now.key(area);
+        const bool sameKey = key == nowKey;
         if (sameKey && key.level > last && key.enemy > last)
             continue;
-        const AreaModel& old = before.model(area);
-        if (sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
-            !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1))
-            continue;
-        if (!sameLoad(old, loadStreams(after, directory, area, ends[static_cast<std::size_t>(area)])))
+        const auto [verdict, added] = compared.emplace(std::pair{key, nowKey}, false);
+        if (added) {
+            const AreaModel& old = before.model(area);
+            verdict->second =
+                !(sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
+                  !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1)) &&
+                !sameLoad(old, now.model(area));
+        }
+        if (verdict->second)
             changed.push_back(area);
     }
     return changed;
@@ -310,7 +318,7 @@ std::vector<ByteWrite> dataPointerWrites(MoveData what, int area, long target)
 
 LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int movedArea)
 {
-    BeforeLoads loaded(before);
+    AreaLoads loaded(before);
     LoadingMend mend;
     mend.changed = changedAreas(loaded, before, after, movedArea);
     if (mend.changed.empty())

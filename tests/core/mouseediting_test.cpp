@@ -1,5 +1,8 @@
 #include "core/mouseediting.h"
 
+#include "core/groupselection.h"
+#include "core/objectfootprint.h"
+
 #include "support/syntheticgraphics.h"
 #include "view/catalogue.h"
 #include "view/viewstate.h"
@@ -166,6 +169,46 @@ TEST(MouseDragging, AMoveWithoutAPickMovesTheSelectedItem)
     EXPECT_TRUE(mouse.move(area, view, 1, at(3), at(3)));
     EXPECT_EQ(area.object(2).x, 3);
     EXPECT_EQ(area.object(1).x, 20);
+}
+
+// The cells a click and a selection box pick an object by, for each shape
+// of catalogue size; the box counts a zero size as one cell.
+TEST(ObjectFootprint, SizesReachRightDownOrBackToTheObjectsCell)
+{
+    const Catalogue& c = Catalogue::instance();
+    const int wide = objectTypeWhere([](int w, int h) { return w >= 3 && h == 1; });
+    const int tall = objectTypeWhere([](int w, int h) { return w > 0 && h < 0; });
+    const int left = objectTypeWhere([](int w, int) { return w < 0; });
+    const int flat = objectTypeWhere([](int w, int h) { return w == 0 || h == 0; });
+    struct Case {
+        std::vector<LevelObject> objects;
+        int index;
+        bool pointersAsObjects;
+        ObjectFootprint want;
+    };
+    const Case cases[] = {
+        {{normalObject(wide, 6, 8)}, 1, false, {6, 8, c.objWidth(0, wide), 1}},
+        {{normalObject(tall, 3, 9)}, 1, false, {3, 9 + c.objHeight(0, tall), c.objWidth(0, tall), 1 - c.objHeight(0, tall)}},
+        {{normalObject(left, 9, 4)},
+         1,
+         false,
+         {9 + c.objWidth(0, left), c.objHeight(0, left) < 0 ? 4 + c.objHeight(0, left) : 4, 1 - c.objWidth(0, left),
+          c.objHeight(0, left) < 0 ? 1 - c.objHeight(0, left) : c.objHeight(0, left)}},
+        {{normalObject(flat, 2, 2)}, 1, false, {2, 2, c.objWidth(0, flat), c.objHeight(0, flat)}},
+        // A door's pointer is one cell unless pointers are shown as objects.
+        {{normalObject(firstDoorType(), 0, 2), normalObject(wide, 6, 8)}, 2, false, {6, 8, 1, 1}},
+        {{normalObject(firstDoorType(), 0, 2), normalObject(wide, 6, 8)}, 2, true, {6, 8, c.objWidth(0, wide), 1}},
+    };
+    for (const Case& test : cases) {
+        const AreaModel area = horizontalArea(test.objects);
+        const ObjectFootprint box = objectFootprint(area, test.index, test.pointersAsObjects);
+        EXPECT_EQ(box, test.want) << "object " << test.objects[static_cast<std::size_t>(test.index - 1)].type;
+        ViewState view;
+        view.showPointersAsObjects = test.pointersAsObjects;
+        const CellBox cells = GroupSelection::itemCells(area, view, {false, test.index});
+        EXPECT_EQ(cells, (CellBox{box.left, box.top, box.left + std::max(box.width, 1) - 1,
+                                  box.top + std::max(box.height, 1) - 1}));
+    }
 }
 
 } // namespace

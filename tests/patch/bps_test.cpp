@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorled {
 namespace {
 
@@ -90,6 +92,36 @@ TEST(BpsTest, MadePatchesRoundTrip)
         EXPECT_LT(patch.size(), 3000u + (edited.size() > base.size() ? edited.size() - base.size() : 0)) << c.name;
     }
     EXPECT_EQ(applyBpsPatch({}, makeBpsPatch({}, base)), base);
+}
+
+TEST(BpsTest, MadePatchesKeepTheirExactBytes)
+{
+    // Changed bytes, each followed by a block from elsewhere in the source:
+    // few places and many (the source is searched in two ways, by passes
+    // over it and by its table), pinned by size and checksum.
+    PatchBytes base(0x20000);
+    std::uint32_t state = 99;
+    for (std::uint8_t& b : base)
+        b = static_cast<std::uint8_t>((state = state * 1664525u + 1013904223u) >> 24);
+    const struct {
+        int changes;
+        std::size_t size;
+        std::uint32_t crc; // of the patch without its own checksum
+    } cases[] = {{1, 34u, 0x77F49809u}, {3, 57u, 0x7E067454u}, {4, 67u, 0x946EF196u}, {5, 77u, 0x8FA6687Fu},
+                 {60, 564u, 0x8644FFC5u}};
+    for (const auto& c : cases) {
+        PatchBytes edited = base;
+        for (int i = 0; i < c.changes; ++i) {
+            const std::size_t at = (static_cast<std::size_t>(i) * 7919u * 13u + 1000u) % base.size();
+            edited[at] ^= 0xA5;
+            std::copy_n(base.begin() + static_cast<long>((at * 3) % (base.size() - 64)), 40,
+                        edited.begin() + static_cast<long>(std::min(at + 1, base.size() - 40)));
+        }
+        const PatchBytes patch = makeBpsPatch(base, edited);
+        EXPECT_EQ(patch.size(), c.size) << c.changes;
+        EXPECT_EQ(crc32Of(patch, patch.size() - 4), c.crc) << c.changes;
+        EXPECT_EQ(applyBpsPatch(base, patch), edited) << c.changes;
+    }
 }
 
 TEST(BpsTest, WrongSourcesAndDamagedPatchesAreRefusedWithTheReason)

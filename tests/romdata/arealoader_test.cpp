@@ -1,5 +1,6 @@
 #include "romdata/arealoader.h"
 #include "romdata/imageerror.h"
+#include "romdata/romlayout.h"
 #include "support/testimage.h"
 
 #include <gtest/gtest.h>
@@ -254,6 +255,45 @@ TEST(DamagedAreas, StreamsStopAtTheEndOfTheLevelDataRegion)
         EXPECT_EQ(model.damage, std::vector<std::string>{"area 0A: " + c.damage});
         EXPECT_EQ(model.objCount(), c.objects) << c.damage;
         EXPECT_EQ(model.enemyCount(), c.enemies) << c.damage;
+    }
+}
+
+TEST(LoadSpareBytes, RunsAreCountedInsideTheLevelDataRegionOnly)
+{
+    // A full-length image of free bytes: the spare runs after the level end
+    // marker and around the enemy terminator stop at the region's ends, not
+    // at the end of the file (or, backwards, at its start).
+    struct Case {
+        long level;
+        long enemy;
+        std::vector<int> enemyBytes;
+        int levelSpare;
+        int enemySpare;
+    };
+    const Case cases[] = {
+        // End marker at $14000: $14001..$1400F are spare.
+        {0x13FFA, 0x12B00, {0xFF, 0x00}, static_cast<int>(kLevelRegionEnd - 0x14000), 0},
+        // Terminator at $14008: the 0xFF bytes after it up to $1400F.
+        {0x12A00, 0x14008, {0xFF}, 0, static_cast<int>(kLevelRegionEnd - 0x14008)},
+        // Enemy data at the region's first byte after nine 0x01 bytes below
+        // the region, closed at once: the count backwards stops there.
+        {0x12A00, kLevelRegionStart, {0x01, 0xFF, 0x00}, 0, 1},
+    };
+    for (const Case& c : cases) {
+        TestImage rom;
+        rom.put(0x12A00, {0x80, 0, 0, 0, 0x00, 0x10, 0xFF, 0x00});
+        rom.put(0x13FFA, {0x80, 0, 0, 0, 0x00, 0x10, 0xFF});
+        for (long o = kLevelRegionStart - 9; o < kLevelRegionStart; ++o)
+            rom.put(o, {0x01});
+        rom.put(c.enemy, c.enemyBytes);
+        rom.setLevelPointer(10, c.level);
+        rom.setEnemyPointer(10, c.enemy);
+        rom.setEnemyPointer(11, c.enemy);
+        const RomImage image = rom.image();
+        const AreaModel model = loadArea(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines, 10);
+        EXPECT_TRUE(model.damage.empty()) << model.damage.front();
+        EXPECT_EQ(model.levelSpareFF, c.levelSpare) << std::hex << c.level;
+        EXPECT_EQ(model.enemySpareBytes, c.enemySpare) << std::hex << c.enemy;
     }
 }
 
