@@ -71,6 +71,14 @@ def main():
     row("BPS patch of two 8 MiB images", bps, "-", None, "-", "< 100 ms", bps < 100e3)
     ips = times["BM_IpsApply_2MillionRuns"]
     row("IPS apply of 2 million run records", ips, "-", None, "-", "< 100 ms", ips < 100e3)
+    crafted = times["BM_Verify_AllAreasOnOneLayerBlock"]
+    row("verify, all areas on one block of 9,000 layer switches", crafted, "-", None, "-", "< 100 ms",
+        crafted < 100e3)
+    distinct = times["BM_Directory_AreasAtTheirOwnPlacesOfOneBlock"]
+    row("directory, every area at its own place in that block", distinct, "-", None, "-", "< 100 ms",
+        distinct < 100e3)
+    zoomed = times["BM_ZoomedMap_LargestPicture"]
+    row("16-page map widened at zoom 4 (16384 x 960)", zoomed, "-", None, "-", "-", None)
     thumbs = times["BM_Overview_AllThumbnails"]
     row("overview, all 210 thumbnails", thumbs, "-", None, "-", "< 300 ms", thumbs < 300e3)
     for name, label in (("BM_Find_AllAreas", "find over all 210 areas"), ("BM_Check_AllAreas", "check all 210 areas")):

@@ -23,6 +23,11 @@ quorled_fuzz_seeds() {
     { printf '\x00'; slice "$work/demo.nes" $((0x10025)) 16384; } > "$seeds/ines-region"
     { printf '\x01'; slice "$work/demo.smc" $((0x8D2AD)) 16384; } > "$seeds/snes-region"
     { printf '\x02\x10\x00'; slice "$work/demo.nes" $((0x10027)) 4096; } > "$seeds/cut"
+    # A crafted shape: a block of 9,000 layer switches at $10400; the last
+    # six bytes name it (and enemy data at $13800) as the data of every
+    # area for the shared-areas target.
+    { printf '\x00'; slice "$work/demo.nes" $((0x10025)) $((0x10400 - 0x10025)); printf '\x50\x08\x00\x00'
+      head -c 9000 /dev/zero | tr '\000' '\364'; printf '\xff\x00\x38\x01\x00\x04\x01'; } > "$seeds/layers"
     # The import target reads documents as `area --json` writes them.
     mkdir -p "$work/seeds-fuzz_importjson"
     local area

@@ -1,10 +1,13 @@
 #include "gameareas.h"
 
+#include "romdata/areadecodekey.h"
 #include "romdata/arealoader.h"
 #include "romdata/levelformat.h"
 #include "romdata/roomuse.h"
+#include "romdata/sharedload.h"
 
 #include <algorithm>
+#include <map>
 
 namespace quorled {
 
@@ -14,10 +17,20 @@ GameAreas loadGameAreas(const RomImage& image, const AreaDirectory& directory, I
     game.kind = kind;
     game.directory = directory;
     game.areas.resize(kAreaCount);
+    // Areas on the same data decode alike and have the same room: each
+    // distinct key is decoded once, the others copy the first area's.
+    std::map<AreaDecodeKey, int> first;
     for (int area = 0; area < kAreaCount; ++area) {
         GameArea& a = game.areas[static_cast<std::size_t>(area)];
-        a.model = loadArea(image, directory, kind, area);
-        a.room = findSaveRoom(image, directory, kind, a.model);
+        const auto [known, added] = first.emplace(areaDecodeKey(directory, kind, area), area);
+        if (added) {
+            a.model = loadArea(image, directory, kind, area);
+            a.room = findSaveRoom(image, directory, kind, a.model);
+            continue;
+        }
+        const GameArea& same = game.areas[static_cast<std::size_t>(known->second)];
+        a.model = asLoadedFor(same.model, area);
+        a.room = same.room;
     }
     return game;
 }

@@ -31,10 +31,12 @@ long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, Imag
     return bound;
 }
 
-long freeRunEnd(const RomImage& image, long from)
+// The end of the run of free bytes from `from`, looked for up to `limit`
+// only: a file of free bytes costs no more than the room can be.
+long freeRunEnd(const RomImage& image, long from, long limit)
 {
     long o = from;
-    while (image.contains(o) && image.read(o) == 0xFF)
+    while (o < limit && image.contains(o) && image.read(o) == 0xFF)
         ++o;
     return o;
 }
@@ -43,7 +45,8 @@ long freeRunEnd(const RomImage& image, long from)
 long roomEnd(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long start, long last)
 {
     const long blockEnd = std::max(start, last + 1);
-    const long runEnd = std::min(freeRunEnd(image, blockEnd), nextTakenOffset(image, directory, kind, last));
+    const long taken = nextTakenOffset(image, directory, kind, last);
+    const long runEnd = std::min(freeRunEnd(image, blockEnd, taken), taken);
     return std::clamp(std::max(blockEnd, runEnd), 0L, image.size());
 }
 

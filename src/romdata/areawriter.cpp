@@ -13,7 +13,6 @@
 #include "romlayout.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
 
 namespace quorled {
@@ -80,28 +79,38 @@ std::vector<Enemy> enemiesAsLoaded(const AreaModel& stream)
 
 // The image as it would read with `writes` applied, without copying it: the
 // written bytes lie in a few short stretches (the level room, the marker and
-// the enemy room), kept in a map.
+// the enemy room), kept in one table over the offsets from the first to the
+// last of them (-1 where nothing is written; a later write wins).
 class WrittenImage {
 public:
     WrittenImage(const RomImage& image, const std::vector<ByteWrite>& writes) : image_(image)
     {
+        long last = -1;
+        first_ = writes.empty() ? 0 : writes.front().offset;
         for (const ByteWrite& write : writes) {
             if (!image.contains(write.offset))
                 throw ImageError("A write to " + hexAddress(write.offset) + " lies outside the image " +
                                  image.path() + ".");
-            written_[write.offset] = write.value;
+            first_ = std::min(first_, write.offset);
+            last = std::max(last, write.offset);
         }
+        written_.assign(static_cast<std::size_t>(std::max(last - first_ + 1, 0L)), -1);
+        for (const ByteWrite& write : writes)
+            written_[static_cast<std::size_t>(write.offset - first_)] = write.value;
     }
     bool contains(long offset) const { return image_.contains(offset); }
     int read(long offset) const
     {
-        const auto found = written_.find(offset);
-        return found != written_.end() ? found->second : image_.read(offset);
+        const long i = offset - first_;
+        if (i >= 0 && i < static_cast<long>(written_.size()) && written_[static_cast<std::size_t>(i)] >= 0)
+            return written_[static_cast<std::size_t>(i)];
+        return image_.read(offset);
     }
 
 private:
     const RomImage& image_;
-    std::unordered_map<long, std::uint8_t> written_;
+    long first_ = 0;
+    std::vector<std::int16_t> written_;
 };
 
 // Whether the area, loaded from the image with `writes` applied, has the

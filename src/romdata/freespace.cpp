@@ -3,6 +3,7 @@
 #include "romimage.h"
 #include "romlayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorled {
@@ -14,13 +15,18 @@ FreeSpaceCount countFreeSpace(const RomImage& image)
     const long size = image.size();
     // Past the end of the file bytes read as 0xFF.
     const auto freeAt = [&](long o) { return o >= size || bytes[o] == 0xFF; };
-    for (long o = kLevelRegionStart; o <= kLevelRegionEnd; ++o) {
-        if (o == kEnemyPointerBlockStart)
-            o = kEnemyPointerBlockEnd + 1;
-        ++count.total;
-        if (freeAt(o) && freeAt(o + 1))
-            ++count.free;
-    }
+    // The offsets first..last (inclusive) whose byte and the next are free:
+    // a plain pass over the bytes where both lie in the file.
+    const auto countPairs = [&](long first, long last) {
+        count.total += last - first + 1;
+        const long inFile = std::min(last, size - 2);
+        for (long o = first; o <= inFile; ++o)
+            count.free += (bytes[o] & bytes[o + 1]) == 0xFF;
+        for (long o = std::max(first, inFile + 1); o <= last; ++o)
+            count.free += freeAt(o) && freeAt(o + 1);
+    };
+    countPairs(kLevelRegionStart, kEnemyPointerBlockStart - 1);
+    countPairs(kEnemyPointerBlockEnd + 1, kLevelRegionEnd);
     return count;
 }
 

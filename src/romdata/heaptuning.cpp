@@ -1,18 +1,21 @@
 #include "heaptuning.h"
 
+#include <cstdlib> // defines __GLIBC__ on the GNU C library
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
 namespace quorled {
 
-void keepHeapPages()
+bool keepHeapPages()
 {
 #if defined(__GLIBC__)
-    // Blocks up to 64 MiB from the heap (an image is at most 16 MiB); up to
-    // 256 MiB of freed memory kept. Both stay well inside the memory bound.
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    // Blocks up to 32 MiB (the most the library allows) from the heap: an
+    // image is at most 16 MiB. Up to 256 MiB of freed memory kept.
+    return mallopt(M_MMAP_THRESHOLD, 32 << 20) == 1 && mallopt(M_TRIM_THRESHOLD, 256 << 20) == 1;
+#else
+    return false;
 #endif
 }
 

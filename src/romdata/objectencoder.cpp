@@ -60,7 +60,8 @@ void sortObjects(AreaModel& model, bool writing)
     for (auto run = objects.begin(); run != objects.end();) {
         const int layer = run->layer;
         const auto end = std::find_if(run, objects.end(), [layer](const LevelObject& o) { return o.layer != layer; });
-        std::stable_sort(run, end, byRow);
+        if (!std::is_sorted(run, end, byRow)) // most runs are; a sort would still take a buffer
+            std::stable_sort(run, end, byRow);
         run = end;
     }
 }

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace quorled {
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(ImageConversion, EveryPixelLandsOpaqueAndZoomRepeatsIt)
 {
@@ -24,6 +28,42 @@ TEST(ImageConversion, EveryPixelLandsOpaqueAndZoomRepeatsIt)
     }
     EXPECT_EQ(assets::pictureFromImage(assets::imageFromPicture(picture)).pixels(), picture.pixels());
     EXPECT_TRUE(assets::imageFromPicture(Picture()).isNull() || assets::imageFromPicture(Picture()).width() == 0);
+}
+
+TEST(ImageConversion, PngImagesHoldThePicturesPixelsInEitherForm)
+{
+    // Up to 256 colours give an 8-bit image with a colour table, more give
+    // RGB32; the pixels are those of imageFromPicture, and so is a PNG file
+    // read back.
+    const auto picture = [](int colours) {
+        Picture p(80, 9); // pairs of pixels share a colour
+        for (int i = 0; i < 80 * 9; ++i)
+            p.setPixel(i % 80, i / 80, static_cast<std::uint32_t>((i / 2) % colours) * 0x000101u);
+        return p;
+    };
+    const fs::path dir = fs::temp_directory_path() / "quorled-png-forms";
+    fs::create_directories(dir);
+    const struct {
+        int colours;
+        QImage::Format format;
+    } cases[] = {{1, QImage::Format_Indexed8}, {256, QImage::Format_Indexed8}, {180, QImage::Format_Indexed8},
+                 {257, QImage::Format_RGB32}};
+    for (const auto& c : cases) {
+        const Picture p = picture(c.colours);
+        for (int zoom : {1, 3}) {
+            const QImage image = assets::pngImageFromPicture(p, zoom);
+            EXPECT_EQ(image.format(), c.format) << c.colours;
+            const QImage wanted = assets::imageFromPicture(p, zoom);
+            EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), wanted) << c.colours << " colours, zoom " << zoom;
+            const std::string path = (dir / "p.png").string();
+            fs::remove(path);
+            assets::savePng(p, path, zoom);
+            EXPECT_EQ(QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32), wanted)
+                << c.colours << " colours, zoom " << zoom;
+        }
+    }
+    EXPECT_EQ(assets::pngImageFromPicture(Picture(), 2).width(), 0);
+    fs::remove_all(dir);
 }
 
 } // namespace

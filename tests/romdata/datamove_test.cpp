@@ -222,6 +222,28 @@ TEST_F(DataMoveTest, EnemyMoveBelowIsMendedOrRefused)
     EXPECT_EQ(load(image, 3).enemies, load(img.image(), 3).enemies);
 }
 
+TEST_F(DataMoveTest, AreasOnTheSameDataAreJudgedByWhatTheyReadAfterwards)
+{
+    // Areas 3 and 9 read the same blocks under the same bound (area 10's
+    // enemy data starts where area 4's does). Area 4's block moving below
+    // bounds area 3 there, which spoils it; area 9 keeps its bound.
+    img.setLevelPointer(9, 0x10400);
+    img.setEnemyPointer(9, 0x12800);
+    img.setEnemyPointer(10, 0x12808);
+    const RomImage before = img.image();
+    RomImage after = before;
+    for (const ByteWrite& write : dataPointerWrites(MoveData::Enemy, 4, 0x11000))
+        after.write(write.offset, write.value);
+    for (long i = 0; i < 4; ++i)
+        after.write(0x11000 + i, before.read(0x12808 + i));
+    EXPECT_EQ(keepOtherAreasLoading(before, after, 4).changed, std::vector<int>{3});
+    // With area 10 moved along, area 9 gets the same bound and is spoilt
+    // too (and area 10 reads elsewhere).
+    for (const ByteWrite& write : dataPointerWrites(MoveData::Enemy, 10, 0x11000))
+        after.write(write.offset, write.value);
+    EXPECT_EQ(keepOtherAreasLoading(before, after, 4).changed, (std::vector<int>{3, 9, 10}));
+}
+
 TEST_F(DataMoveTest, ACopyThatWouldReadShortIsRefused)
 {
     // Area 4 moved above area 5's data gets a bound below itself.
