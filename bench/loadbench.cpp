@@ -95,7 +95,7 @@ void BM_VerifyAllAreas(benchmark::State& state)
     std::ostringstream out;
     for (auto _ : state) {
         out.str({});
-        cli::runVerify({b.path}, out);
+        cli::runCli({"verify", b.path}, out, out);
     }
     if (out.str().find("0 of 210 areas would change bytes of the image, 0 would be refused") == std::string::npos)
         fail("verify did not find every demo area unchanged:\n" + out.str());

@@ -23,7 +23,7 @@ void BM_Unpack_WholeImage(benchmark::State& state)
     int run = 0;
     for (auto _ : state) {
         const std::string folder = b.file("unpack-" + std::to_string(run++));
-        if (cli::runUnpack({b.path, folder}, out) != 0)
+        if (cli::runCli({"unpack", b.path, folder}, out, out) != 0)
             fail("unpack failed:\n" + out.str());
         state.PauseTiming();
         fs::remove_all(folder);
@@ -37,11 +37,11 @@ void BM_Pack_WholeProject(benchmark::State& state)
     const BenchImage& b = BenchImage::instance();
     std::ostringstream out;
     const std::string folder = b.file("pack-project");
-    cli::runUnpack({b.path, folder}, out);
+    cli::runCli({"unpack", b.path, folder}, out, out);
     int run = 0;
     for (auto _ : state) {
         const std::string output = b.file("packed-" + std::to_string(run++) + ".nes");
-        if (cli::runPack({folder, "--base", b.path, "-o", output}, out) != 0)
+        if (cli::runCli({"pack", folder, "--base", b.path, "-o", output}, out, out) != 0)
             fail("pack failed:\n" + out.str());
         state.PauseTiming();
         if (readWholeFile(output) != b.image.bytes())

@@ -50,20 +50,30 @@ void writeText(const AreaModel& model, const AreaDirectory& directory, std::ostr
     }
 }
 
-} // namespace
-
-int runArea(const std::vector<std::string>& words, std::ostream& out)
+int showArea(const CliArgs& args, bool json, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(2);
     const int area = parseAreaNumber(args.positional(1));
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
-    if (args.flag("--json"))
+    if (json)
         writeAreaJson(model, session.kind, session.directory, out);
     else
         writeText(model, session.directory, out);
     return 0;
 }
+
+int runArea(const CliArgs& args, std::ostream& out) { return showArea(args, args.flag("--json"), out); }
+
+// The area's model as JSON: the same document as `area --json`, which
+// `import` reads back.
+int runExport(const CliArgs& args, std::ostream& out) { return showArea(args, true, out); }
+
+const CommandRegistration kAreaCommand({.name = "area", .usage = "area IMAGE AREA [--json] [--reference FILE]",
+                                        .valued = {"--reference"}, .flags = {"--json"}, .run = runArea});
+const CommandRegistration kExportCommand({.name = "export", .usage = "export IMAGE AREA [--reference FILE]",
+                                          .valued = {"--reference"}, .flags = {}, .run = runExport});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -7,9 +7,10 @@
 
 namespace quorled::cli {
 
-int runCheck(const std::vector<std::string>& words, std::ostream& out)
+namespace {
+
+int runCheck(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
@@ -45,5 +46,10 @@ int runCheck(const std::vector<std::string>& words, std::ostream& out)
         << " notes\n";
     return errors > 0 ? 1 : 0;
 }
+
+const CommandRegistration kCheckCommand({.name = "check", .usage = "check IMAGE [--json] [--reference FILE]",
+                                         .valued = {"--reference"}, .flags = {"--json"}, .run = runCheck});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -1,51 +1,24 @@
 #include "commands.h"
 
-#include "cliargs.h"
 #include "quorled/version.h"
 #include "romdata/imageerror.h"
 
 #include <algorithm>
 #include <exception>
+#include <string_view>
+#include <utility>
 
 namespace quorled::cli {
 
-const std::vector<Command>& commands()
+namespace {
+
+// The registered commands, kept sorted by name; filled while the program
+// starts, before main.
+std::vector<Command>& registry()
 {
-    static const std::vector<Command> list = {
-        {"demo", "demo OUT [--kind ines|snes|fds] [--dry-run]", runDemo},
-        {"directory", "directory IMAGE [--json] [--reference FILE]", runDirectory},
-        {"area", "area IMAGE AREA [--json] [--reference FILE]", runArea},
-        {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
-        {"render", "render IMAGE AREA OUT.png [--at COL,ROW] [--ground none|above|behind] [--pages] [--marks] "
-                   "[--screen-lines] [--pointers-as-objects] [--select OBJ,ENEMY] [--map] [--zoom N] "
-                   "[--reference FILE] [--dry-run] | render IMAGE --overview OUT.png [--zoom N]", runRender},
-        {"readouts", "readouts IMAGE AREA [--object N] [--enemy N] [--pointers-as-objects] [--reference FILE]",
-         runReadouts},
-        {"save", "save IMAGE AREA [--reference FILE] [--dry-run] [-o OUT]", runSave},
-        {"export", "export IMAGE AREA [--reference FILE]", runExport},
-        {"import", "import IMAGE AREA FILE.json [--reference FILE] [--relocate] [--dry-run] [-o OUT]", runImport},
-        {"verify", "verify IMAGE [--reference FILE]", runVerify},
-        {"tables", "tables IMAGE [--json]", runTables},
-        {"set", "set IMAGE TABLE ROW VALUE [--dry-run] [-o OUT]", runSet},
-        {"free", "free IMAGE [--json]", runFree},
-        {"move", "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | --copy-erase] [--dry-run] "
-                 "[-o OUT]", runMove},
-        {"dump", "dump IMAGE FILE.qlv", runDump},
-        {"insert", "insert IMAGE FILE.qlv [--dry-run] [-o OUT]", runInsert},
-        {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR [--dry-run] [-o OUT]", runSetColour},
-        {"patch", "patch ORIGINAL EDITED OUT.ips|OUT.bps", runPatch},
-        {"apply", "apply IMAGE PATCH OUT", runApply},
-        {"find", "find IMAGE QUERY [--json] [--reference FILE]", runFind},
-        {"stats", "stats IMAGE [--json] [--reference FILE]", runStats},
-        {"check", "check IMAGE [--json] [--reference FILE]", runCheck},
-        {"unpack", "unpack IMAGE DIR [--reference FILE]", runUnpack},
-        {"pack", "pack DIR --base IMAGE -o OUT [--reference FILE]", runPack},
-        {"diff", "diff A B [--json] [--reference FILE]", runDiff},
-    };
+    static std::vector<Command> list;
     return list;
 }
-
-namespace {
 
 void printUsage(std::ostream& err)
 {
@@ -94,6 +67,17 @@ int runHelp(const std::vector<std::string>& words, std::ostream& out, std::ostre
 
 } // namespace
 
+CommandRegistration::CommandRegistration(Command command)
+{
+    std::vector<Command>& list = registry();
+    const auto place = std::find_if(list.begin(), list.end(), [&](const Command& other) {
+        return std::string_view(command.name) < std::string_view(other.name);
+    });
+    list.insert(place, std::move(command));
+}
+
+const std::vector<Command>& commands() { return registry(); }
+
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
@@ -117,7 +101,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             return 0;
         }
         try {
-            return command.run(words, out);
+            const CliArgs args(words, command.valued, command.flags);
+            return command.run(args, out);
         } catch (const UsageError& error) {
             err << "quorled-cli: " << command.name << ": " << error.what() << "\nusage: quorled-cli " << command.usage
                 << "\n";

@@ -9,9 +9,10 @@
 
 namespace quorled::cli {
 
-int runDemo(const std::vector<std::string>& words, std::ostream& out)
+namespace {
+
+int runDemo(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--kind"}, {"--dry-run"});
     args.expectPositionals(1);
     // The kind follows OUT's extension, as in the editor, unless --kind names one.
     ImageKind kind = imageKindFromFileName(args.positional(0));
@@ -33,5 +34,10 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
     out << "Wrote the " << imageKindName(kind) << " demo image " << shownName(path) << " (" << bytes.size() << " bytes).\n";
     return 0;
 }
+
+const CommandRegistration kDemoCommand({.name = "demo", .usage = "demo OUT [--kind ines|snes|fds] [--dry-run]",
+                                        .valued = {"--kind"}, .flags = {"--dry-run"}, .run = runDemo});
+
+} // namespace
 
 } // namespace quorled::cli

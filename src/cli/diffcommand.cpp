@@ -76,13 +76,10 @@ nlohmann::json toJson(const ProjectDiff& diff)
     return result;
 }
 
-} // namespace
-
 // Compares two images, or a text project and an image: exit 0 when they
 // are equal, 1 when they differ.
-int runDiff(const std::vector<std::string>& words, std::ostream& out)
+int runDiff(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(2);
     const std::string& first = args.positional(0);
     const std::string& second = args.positional(1);
@@ -117,5 +114,10 @@ int runDiff(const std::vector<std::string>& words, std::ostream& out)
         printText(diff, out);
     return diff.empty() ? 0 : 1;
 }
+
+const CommandRegistration kDiffCommand({.name = "diff", .usage = "diff A B [--json] [--reference FILE]",
+                                        .valued = {"--reference"}, .flags = {"--json"}, .run = runDiff});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -8,9 +8,10 @@
 
 namespace quorled::cli {
 
-int runDirectory(const std::vector<std::string>& words, std::ostream& out)
+namespace {
+
+int runDirectory(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const AreaDirectory& directory = session.directory;
@@ -48,5 +49,11 @@ int runDirectory(const std::vector<std::string>& words, std::ostream& out)
     }
     return 0;
 }
+
+const CommandRegistration kDirectoryCommand({.name = "directory",
+                                             .usage = "directory IMAGE [--json] [--reference FILE]",
+                                             .valued = {"--reference"}, .flags = {"--json"}, .run = runDirectory});
+
+} // namespace
 
 } // namespace quorled::cli

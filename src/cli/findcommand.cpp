@@ -8,9 +8,10 @@
 
 namespace quorled::cli {
 
-int runFind(const std::vector<std::string>& words, std::ostream& out)
+namespace {
+
+int runFind(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(2);
     const auto query = parseSearchQuery(args.positional(1));
     if (!query)
@@ -38,5 +39,10 @@ int runFind(const std::vector<std::string>& words, std::ostream& out)
     out << hits.size() << (hits.size() == 1 ? " match\n" : " matches\n");
     return 0;
 }
+
+const CommandRegistration kFindCommand({.name = "find", .usage = "find IMAGE QUERY [--json] [--reference FILE]",
+                                        .valued = {"--reference"}, .flags = {"--json"}, .run = runFind});
+
+} // namespace
 
 } // namespace quorled::cli

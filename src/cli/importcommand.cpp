@@ -14,12 +14,13 @@
 
 namespace quorled::cli {
 
+namespace {
+
 // Replaces an area's header, objects and enemies with those of a JSON file
 // and saves it with every check of a save. With --relocate (iNES images)
 // data that outgrew its room is first moved to the first free run that fits.
-int runImport(const std::vector<std::string>& words, std::ostream& out)
+int runImport(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, ImageOutput::withValued({"--reference"}), ImageOutput::withFlags({"--relocate"}));
     args.expectPositionals(3);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& fileName = args.positional(2);
@@ -51,5 +52,13 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     output.report(out);
     return 0;
 }
+
+const CommandRegistration kImportCommand({.name = "import",
+                                          .usage = "import IMAGE AREA FILE.json [--reference FILE] [--relocate] "
+                                                   "[--dry-run] [-o OUT]",
+                                          .valued = ImageOutput::withValued({"--reference"}),
+                                          .flags = ImageOutput::withFlags({"--relocate"}), .run = runImport});
+
+} // namespace
 
 } // namespace quorled::cli

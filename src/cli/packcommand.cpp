@@ -9,10 +9,11 @@
 
 namespace quorled::cli {
 
+namespace {
+
 // Builds an image from a text project on the image it was unpacked from.
-int runPack(const std::vector<std::string>& words, std::ostream& out)
+int runPack(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--base", "-o", "--reference"}, {});
     args.expectPositionals(1);
     const auto base = args.value("--base");
     const auto output = args.value("-o");
@@ -33,5 +34,10 @@ int runPack(const std::vector<std::string>& words, std::ostream& out)
         << sha256Hex(packed.bytes) << ").\n";
     return 0;
 }
+
+const CommandRegistration kPackCommand({.name = "pack", .usage = "pack DIR --base IMAGE -o OUT [--reference FILE]",
+                                        .valued = {"--base", "-o", "--reference"}, .flags = {}, .run = runPack});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -21,11 +21,8 @@ void writeRowsText(const Rows& rows, int perWorld, std::ostream& out)
     }
 }
 
-} // namespace
-
-int runPalettes(const std::vector<std::string>& words, std::ostream& out)
+int runPalettes(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const PaletteTables tables = startupPalettes(session.image, session.kind);
@@ -39,5 +36,10 @@ int runPalettes(const std::vector<std::string>& words, std::ostream& out)
     writeRowsText(tables.enemyPalettes, 4, out);
     return 0;
 }
+
+const CommandRegistration kPalettesCommand({.name = "palettes", .usage = "palettes IMAGE [--json] [--reference FILE]",
+                                            .valued = {"--reference"}, .flags = {"--json"}, .run = runPalettes});
+
+} // namespace
 
 } // namespace quorled::cli

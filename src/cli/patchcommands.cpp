@@ -6,9 +6,10 @@
 
 namespace quorled::cli {
 
-int runPatch(const std::vector<std::string>& words, std::ostream& out)
+namespace {
+
+int runPatch(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
     args.expectPositionals(3);
     const std::string& patchPath = args.positional(2);
     const auto format = patchFormatFromFileName(patchPath);
@@ -20,14 +21,20 @@ int runPatch(const std::vector<std::string>& words, std::ostream& out)
     return 0;
 }
 
-int runApply(const std::vector<std::string>& words, std::ostream& out)
+int runApply(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
     args.expectPositionals(3);
     const std::size_t size = writePatchedImage(args.positional(0), args.positional(1), args.positional(2), args.flag("--force"));
     out << "Wrote " << shownName(args.positional(2)) << " (" << size << " bytes): " << shownName(args.positional(0)) << " with "
         << shownName(args.positional(1)) << " applied.\n";
     return 0;
 }
+
+const CommandRegistration kPatchCommand({.name = "patch", .usage = "patch ORIGINAL EDITED OUT.ips|OUT.bps",
+                                         .valued = {}, .flags = {}, .run = runPatch});
+const CommandRegistration kApplyCommand({.name = "apply", .usage = "apply IMAGE PATCH OUT", .valued = {}, .flags = {},
+                                         .run = runApply});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -14,11 +14,8 @@ namespace {
 // does not show them.
 constexpr std::array<std::uint32_t, 3> kBitBoxColours{0xC0E0FF, 0x004080, 0x6090C0};
 
-} // namespace
-
-int runReadouts(const std::vector<std::string>& words, std::ostream& out)
+int runReadouts(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference", "--object", "--enemy"}, {"--pointers-as-objects"});
     args.expectPositionals(2);
     const int areaNumber = parseAreaNumber(args.positional(1));
     const ImageSession session = ImageSession::open(args.positional(0), args);
@@ -42,5 +39,13 @@ int runReadouts(const std::vector<std::string>& words, std::ostream& out)
         << showHeaderBits(area.header, kBitBoxColours).text << "\n";
     return 0;
 }
+
+const CommandRegistration kReadoutsCommand({.name = "readouts",
+                                            .usage = "readouts IMAGE AREA [--object N] [--enemy N] "
+                                                     "[--pointers-as-objects] [--reference FILE]",
+                                            .valued = {"--reference", "--object", "--enemy"},
+                                            .flags = {"--pointers-as-objects"}, .run = runReadouts});
+
+} // namespace
 
 } // namespace quorled::cli

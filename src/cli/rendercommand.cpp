@@ -80,12 +80,8 @@ int renderOverview(const CliArgs& args, std::ostream& out)
     return 0;
 }
 
-} // namespace
-
-int runRender(const std::vector<std::string>& words, std::ostream& out)
+int runRender(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference", "--at", "--ground", "--select", "--zoom"},
-                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map", "--dry-run", "--overview"});
     if (args.flag("--overview"))
         return renderOverview(args, out);
     const bool dryRun = args.flag("--dry-run");
@@ -134,5 +130,18 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
         << ", view at column " << view.viewColumn << ", row " << view.viewRow << "\n";
     return 0;
 }
+
+const CommandRegistration kRenderCommand({.name = "render",
+                                          .usage = "render IMAGE AREA OUT.png [--at COL,ROW] [--ground "
+                                                   "none|above|behind] [--pages] [--marks] [--screen-lines] "
+                                                   "[--pointers-as-objects] [--select OBJ,ENEMY] [--map] [--zoom N] "
+                                                   "[--reference FILE] [--dry-run] | render IMAGE --overview "
+                                                   "OUT.png [--zoom N]",
+                                          .valued = {"--reference", "--at", "--ground", "--select", "--zoom"},
+                                          .flags = {"--pages", "--marks", "--screen-lines", "--pointers-as-objects",
+                                                    "--map", "--dry-run", "--overview"},
+                                          .run = runRender});
+
+} // namespace
 
 } // namespace quorled::cli

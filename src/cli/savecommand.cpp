@@ -10,10 +10,11 @@
 
 namespace quorled::cli {
 
+namespace {
+
 // Loads an area and writes it back unedited, as the editor's Save does.
-int runSave(const std::vector<std::string>& words, std::ostream& out)
+int runSave(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, ImageOutput::withValued({"--reference"}), ImageOutput::withFlags({}));
     args.expectPositionals(2);
     const int area = parseAreaNumber(args.positional(1));
     ImageOutput output(args, args.positional(0));
@@ -32,5 +33,12 @@ int runSave(const std::vector<std::string>& words, std::ostream& out)
     output.report(out);
     return 0;
 }
+
+const CommandRegistration kSaveCommand({.name = "save",
+                                        .usage = "save IMAGE AREA [--reference FILE] [--dry-run] [-o OUT]",
+                                        .valued = ImageOutput::withValued({"--reference"}),
+                                        .flags = ImageOutput::withFlags({}), .run = runSave});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -38,13 +38,10 @@ std::string sharedEntry(bool enemy, int world, int palette)
     return {};
 }
 
-} // namespace
-
 // Sets one palette entry as the palette dialog's OK does: the table read,
 // the entry changed, the whole table written back.
-int runSetColour(const std::vector<std::string>& words, std::ostream& out)
+int runSetColour(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(6);
     const std::string& path = args.positional(0);
     const int world = numberArgument(args.positional(1), "world", 1, 7) - 1;
@@ -84,5 +81,13 @@ int runSetColour(const std::vector<std::string>& words, std::ostream& out)
     output.report(out);
     return 0;
 }
+
+const CommandRegistration kSetColourCommand({.name = "set-colour",
+                                             .usage = "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR "
+                                                      "[--dry-run] [-o OUT]",
+                                             .valued = ImageOutput::withValued({}),
+                                             .flags = ImageOutput::withFlags({}), .run = runSetColour});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -32,12 +32,9 @@ RomImage openInes(const std::string& path, const char* command, const CliArgs& a
     return openImageFile(path, ImageKind::Ines, args);
 }
 
-} // namespace
-
 // The free space of the level-data region and every area's spare bytes.
-int runFree(const std::vector<std::string>& words, std::ostream& out)
+int runFree(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
     const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
@@ -70,10 +67,8 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
 }
 
 // Moves an area's level or enemy data with the rules of the move dialogs.
-int runMove(const std::vector<std::string>& words, std::ostream& out)
+int runMove(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, ImageOutput::withValued({}),
-                       ImageOutput::withFlags({"--pointers-only", "--copy", "--copy-erase"}));
     args.expectPositionals(4);
     const int area = parseAreaNumber(args.positional(1));
     const std::string& which = args.positional(2);
@@ -121,9 +116,8 @@ int runMove(const std::vector<std::string>& words, std::ostream& out)
 }
 
 // Writes the level block of an image to a level dump.
-int runDump(const std::vector<std::string>& words, std::ostream& out)
+int runDump(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {}, {});
     args.expectPositionals(2);
     const RomImage image = openInes(args.positional(0), "dump", args);
     try {
@@ -136,9 +130,8 @@ int runDump(const std::vector<std::string>& words, std::ostream& out)
 }
 
 // Puts a level dump into an image.
-int runInsert(const std::vector<std::string>& words, std::ostream& out)
+int runInsert(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(2);
     ImageOutput output(args, args.positional(0));
     RomImage image = openInes(args.positional(0), "insert", args);
@@ -163,5 +156,21 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out)
     output.report(out);
     return 0;
 }
+
+const CommandRegistration kFreeCommand({.name = "free", .usage = "free IMAGE [--json]", .valued = {},
+                                        .flags = {"--json"}, .run = runFree});
+const CommandRegistration kMoveCommand({.name = "move",
+                                        .usage = "move IMAGE AREA level|enemy ADDRESS [--pointers-only | --copy | "
+                                                 "--copy-erase] [--dry-run] [-o OUT]",
+                                        .valued = ImageOutput::withValued({}),
+                                        .flags = ImageOutput::withFlags({"--pointers-only", "--copy", "--copy-erase"}),
+                                        .run = runMove});
+const CommandRegistration kDumpCommand({.name = "dump", .usage = "dump IMAGE FILE.qlv", .valued = {}, .flags = {},
+                                        .run = runDump});
+const CommandRegistration kInsertCommand({.name = "insert", .usage = "insert IMAGE FILE.qlv [--dry-run] [-o OUT]",
+                                          .valued = ImageOutput::withValued({}), .flags = ImageOutput::withFlags({}),
+                                          .run = runInsert});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -28,11 +28,8 @@ nlohmann::json typesJson(const std::vector<TypeUse>& types)
     return list;
 }
 
-} // namespace
-
-int runStats(const std::vector<std::string>& words, std::ostream& out)
+int runStats(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {"--json"});
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
@@ -70,5 +67,10 @@ int runStats(const std::vector<std::string>& words, std::ostream& out)
         out << "Free space of the level-data region: " << freeSpaceText(*free) << "\n";
     return 0;
 }
+
+const CommandRegistration kStatsCommand({.name = "stats", .usage = "stats IMAGE [--json] [--reference FILE]",
+                                         .valued = {"--reference"}, .flags = {"--json"}, .run = runStats});
+
+} // namespace
 
 } // namespace quorled::cli

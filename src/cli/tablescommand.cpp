@@ -12,10 +12,11 @@
 
 namespace quorled::cli {
 
+namespace {
+
 // Every byte the game-table dialogs edit, table by table.
-int runTables(const std::vector<std::string>& words, std::ostream& out)
+int runTables(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {}, {"--json"});
     args.expectPositionals(1);
     const ImageKind kind = imageKindFromFileName(args.positional(0));
     const RomImage image = openImageFile(args.positional(0), kind, args);
@@ -45,9 +46,8 @@ int runTables(const std::vector<std::string>& words, std::ostream& out)
 }
 
 // Writes one row of a table with its dialog's rules.
-int runSet(const std::vector<std::string>& words, std::ostream& out)
+int runSet(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, ImageOutput::withValued({}), ImageOutput::withFlags({}));
     args.expectPositionals(4);
     const std::string& path = args.positional(0);
     const std::string& table = args.positional(1);
@@ -66,5 +66,13 @@ int runSet(const std::vector<std::string>& words, std::ostream& out)
     output.report(out);
     return 0;
 }
+
+const CommandRegistration kTablesCommand({.name = "tables", .usage = "tables IMAGE [--json]", .valued = {},
+                                          .flags = {"--json"}, .run = runTables});
+const CommandRegistration kSetCommand({.name = "set", .usage = "set IMAGE TABLE ROW VALUE [--dry-run] [-o OUT]",
+                                       .valued = ImageOutput::withValued({}), .flags = ImageOutput::withFlags({}),
+                                       .run = runSet});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -8,12 +8,13 @@
 
 namespace quorled::cli {
 
+namespace {
+
 // Writes the text project of an image: one file per area and per table.
 // Over an existing project the project file is kept: the project stays
 // based on the image it was first unpacked from, which pack takes as base.
-int runUnpack(const std::vector<std::string>& words, std::ostream& out)
+int runUnpack(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {});
     args.expectPositionals(2);
     const std::string& folder = args.positional(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
@@ -36,5 +37,10 @@ int runUnpack(const std::vector<std::string>& words, std::ostream& out)
         out << "The project file was kept: the project is still based on the image it names.\n";
     return 0;
 }
+
+const CommandRegistration kUnpackCommand({.name = "unpack", .usage = "unpack IMAGE DIR [--reference FILE]",
+                                          .valued = {"--reference"}, .flags = {}, .run = runUnpack});
+
+} // namespace
 
 } // namespace quorled::cli

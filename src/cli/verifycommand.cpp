@@ -60,13 +60,10 @@ Verdict verdictOf(const RomImage& image, int area, const SavePlan& plan)
     return verdict;
 }
 
-} // namespace
-
 // For every area, whether saving it unedited would change the image and
 // which bytes; writes nothing.
-int runVerify(const std::vector<std::string>& words, std::ostream& out)
+int runVerify(const CliArgs& args, std::ostream& out)
 {
-    const CliArgs args(words, {"--reference"}, {});
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
     int changing = 0;
@@ -108,5 +105,10 @@ int runVerify(const std::vector<std::string>& words, std::ostream& out)
         << " would be refused; nothing was written.\n";
     return 0;
 }
+
+const CommandRegistration kVerifyCommand({.name = "verify", .usage = "verify IMAGE [--reference FILE]",
+                                          .valued = {"--reference"}, .flags = {}, .run = runVerify});
+
+} // namespace
 
 } // namespace quorled::cli

@@ -13,7 +13,7 @@ enum class Command {
     // "&Options"
     GV0, GV1, GV2, PSV1, PSV0, om1, om0, pnt, spno, backup,
     sv0, sv1, sv2, sv3, sv4, sv5, sv6,
-    askDiscard, emuCmd, optGrid, optShortcuts,
+    askDiscard, saveBeforeTest, emuCmd, optGrid, optShortcuts,
     // "O&bjects"
     delobj, DelAll, addO, addE, movL, movZ, seeF, TFSpace,
     // "O&ther"

@@ -67,6 +67,7 @@ bool EditorCore::commandBuilt(Command command)
     case Command::editUndo:
     case Command::editRedo:
     case Command::askDiscard:
+    case Command::saveBeforeTest:
     case Command::movL:
     case Command::movZ:
     case Command::TFSpace:
@@ -146,6 +147,8 @@ bool EditorCore::commandChecked(Command command) const
         return writeGuard_.backupEnabled();
     if (command == Command::askDiscard)
         return settings_.askBeforeDiscarding;
+    if (command == Command::saveBeforeTest)
+        return settings_.saveBeforeTesting;
     const int i = iniIndex(command);
     return i >= 0 && iniChecks_[static_cast<std::size_t>(i)];
 }
@@ -208,6 +211,10 @@ void EditorCore::runCommand(Command command)
         break;
     case Command::askDiscard:
         settings_.askBeforeDiscarding = !settings_.askBeforeDiscarding;
+        notify(Change::Checks);
+        break;
+    case Command::saveBeforeTest:
+        settings_.saveBeforeTesting = !settings_.saveBeforeTesting;
         notify(Change::Checks);
         break;
     default:

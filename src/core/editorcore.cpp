@@ -216,6 +216,7 @@ std::optional<std::string> EditorCore::shutDown() const
     values.saveChecks = iniChecks_;
     values.keepBackup = writeGuard_.backupEnabled();
     values.askBeforeDiscarding = settings_.askBeforeDiscarding;
+    values.saveBeforeTesting = settings_.saveBeforeTesting;
     if (settingsPath_.empty())
         return std::string("There is no folder for the settings file.");
     SettingsFile file = SettingsFile::load(settingsPath_);

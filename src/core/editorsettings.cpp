@@ -118,6 +118,7 @@ EditorSettings EditorSettings::read(const SettingsFile& file)
     s.zoom = static_cast<int>(numberInRange(file, kOptions, "Zoom", 1, 4).value_or(kDefaultZoom));
     s.keepBackup = truthOf(file, kOptions, "Backup", true);
     s.askBeforeDiscarding = truthOf(file, kOptions, "AskBeforeDiscarding", true);
+    s.saveBeforeTesting = truthOf(file, kOptions, "SaveBeforeTesting", false);
     for (int i = 0; i < 7; ++i)
         s.saveChecks[static_cast<std::size_t>(i)] = truthOf(file, kIni, iniKey(i), true);
     return s;
@@ -149,6 +150,7 @@ void writeShutdownSettings(SettingsFile& file, const ShutdownValues& v)
     file.write(kOptions, "Zoom", settingsNumberText(v.zoom));
     file.write(kOptions, "Backup", settingsBoolText(v.keepBackup));
     file.write(kOptions, "AskBeforeDiscarding", settingsBoolText(v.askBeforeDiscarding));
+    file.write(kOptions, "SaveBeforeTesting", settingsBoolText(v.saveBeforeTesting));
 }
 
 } // namespace quorled

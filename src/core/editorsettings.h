@@ -40,6 +40,7 @@ struct EditorSettings {
     int zoom = kDefaultZoom;                  // "Options"/"Zoom", 1..4
     bool keepBackup = true;                   // "Options"/"Backup"
     bool askBeforeDiscarding = true;          // "Options"/"AskBeforeDiscarding"
+    bool saveBeforeTesting = false;           // "Options"/"SaveBeforeTesting"
     // Check marks of sv(0)..sv(6) from "INI"/"<i>IniSaveSettings".
     std::array<bool, 7> saveChecks{true, true, true, true, true, true, true};
 
@@ -59,13 +60,14 @@ struct ShutdownValues {
     int zoom = kDefaultZoom;
     bool keepBackup = true;
     bool askBeforeDiscarding = true;
+    bool saveBeforeTesting = false;
     std::array<bool, 7> saveChecks{true, true, true, true, true, true, true};
 };
 
 // Stores into the file the keys whose "&INI file" items are checked (sv(1)
 // decides about "GroundView" and sv(2) about "StartArea"), then the seven
 // "INI" keys, then the window's own keys ("ReferenceImage" when known, "Zoom",
-// "Backup", "AskBeforeDiscarding").
+// "Backup", "AskBeforeDiscarding", "SaveBeforeTesting").
 void writeShutdownSettings(SettingsFile& file, const ShutdownValues& values);
 
 } // namespace quorled

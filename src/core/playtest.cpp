@@ -56,6 +56,12 @@ EmulatorLaunch PlayTest::launch(const std::vector<std::string>& keptWords, const
     return {words.front(), std::vector<std::string>(words.begin() + 1, words.end())};
 }
 
+bool PlayTest::needsCommand(const std::vector<std::string>& keptWords, const std::string& mimeType,
+                            const DesktopDefault& desktop)
+{
+    return keptWords.empty() && desktop.command(mimeType, "-").empty();
+}
+
 std::string PlayTest::title() { return "Test in emulator"; }
 
 std::string PlayTest::noEmulatorMessage()

@@ -39,6 +39,10 @@ public:
     // there is neither.
     static EmulatorLaunch launch(const std::vector<std::string>& keptWords, const std::string& imagePath,
                                  const std::string& mimeType, const DesktopDefault& desktop);
+    // True when there is neither a kept command nor a desktop default for
+    // `mimeType`: the user is asked for a command then.
+    static bool needsCommand(const std::vector<std::string>& keptWords, const std::string& mimeType,
+                             const DesktopDefault& desktop);
 
     static std::string title();
     static std::string noEmulatorMessage();

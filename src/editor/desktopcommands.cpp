@@ -1,9 +1,10 @@
 #include "desktopcommands.h"
 
 #include "mainwindow.h"
+#include "playtestcommands.h"
 
 #include "core/editorcore.h"
-#include "core/playtest.h"
+#include "core/patchoriginal.h"
 #include "core/project/projectdiff.h"
 #include "romdata/bytes.h"
 #include "patch/patchfile.h"
@@ -14,9 +15,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMimeDatabase>
-#include <QProcess>
 
 namespace quorled {
 
@@ -35,64 +33,15 @@ bool saveFirst(MainWindow& window, EditorCore& core)
     return window.confirmLeavingArea();
 }
 
-PlayTest playTest(const QString& settingsPath) { return PlayTest(settingsPath.toStdString()); }
-
-DesktopDefault desktopDefault()
-{
-    return DesktopDefault([](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); });
-}
-
-void testInEmulator(MainWindow& window, EditorCore& core, const QString& settingsPath)
-{
-    const QString title = QString::fromStdString(PlayTest::title());
-    if (!saveFirst(window, core))
-        return;
-    const PlayTest play = playTest(settingsPath);
-    const QString command = QString::fromStdString(play.storedCommand());
-    std::vector<std::string> words;
-    for (const QString& word : QProcess::splitCommand(command))
-        words.push_back(word.toStdString());
-    const QString image = QFileInfo(QString::fromStdString(core.romFileName())).absoluteFilePath();
-    try {
-        // Without a kept command, the program the desktop opens such images with.
-        const std::string mimeType = QMimeDatabase().mimeTypeForFile(image).name().toStdString();
-        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString(), mimeType, desktopDefault());
-        QStringList arguments;
-        for (const std::string& argument : launch.arguments)
-            arguments << QString::fromStdString(argument);
-        if (!QProcess::startDetached(QString::fromStdString(launch.program), arguments))
-            showMessage(&window, QString::fromStdString(PlayTest::notStartedMessage(launch.program)), title,
-                        MessageIcon::Warning);
-    } catch (const ImageError& error) {
-        showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
-    }
-}
-
-void chooseEmulator(MainWindow& window, const QString& settingsPath)
-{
-    const PlayTest play = playTest(settingsPath);
-    const QString title = QObject::tr("Emulator command");
-    LinePrompt prompt(title,
-                      QObject::tr("The command that starts the emulator; the image's name is added at its end. "
-                                  "Leave it empty to use the program the desktop opens such images with."),
-                      QString::fromStdString(play.storedCommand()),
-                      QObject::tr("All files (*)"), &window);
-    if (prompt.exec() != QDialog::Accepted)
-        return;
-    try {
-        play.storeCommand(prompt.text().trimmed().toStdString());
-    } catch (const ImageError& error) {
-        showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
-    }
-}
-
-void exportPatch(MainWindow& window, EditorCore& core)
+// The original image is proposed as the one the last patch started from.
+void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPath)
 {
     const QString title = QObject::tr("Export patch");
     if (!saveFirst(window, core))
         return;
     const QString original = LinePrompt::ask(
-        &window, title, QObject::tr("The original image the patch starts from:"), QString(),
+        &window, title, QObject::tr("The original image the patch starts from:"),
+        QString::fromStdString(lastPatchOriginal(settingsPath.toStdString())),
         QObject::tr("Images (*.nes *.smc *.sfc *.fig *.fds);;All files (*)"));
     if (original.isEmpty())
         return;
@@ -105,7 +54,15 @@ void exportPatch(MainWindow& window, EditorCore& core)
         return;
     try {
         const std::size_t size = writePatchFile(original.toStdString(), core.romFileName(), patch.toStdString());
-        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size), title);
+        // The patch is written either way; a name the settings file can't
+        // keep is only told.
+        QString note;
+        try {
+            rememberPatchOriginal(settingsPath.toStdString(), QFileInfo(original).absoluteFilePath().toStdString());
+        } catch (const ImageError& error) {
+            note = QStringLiteral(" ") + QString::fromStdString(error.what());
+        }
+        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size) + note, title);
     } catch (const ImageError& error) {
         showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
     }
@@ -167,7 +124,7 @@ bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, co
         return true;
     case Command::exportPatch:
         if (core.hasImage())
-            exportPatch(window, core);
+            exportPatch(window, core, settingsPath);
         return true;
     case Command::compareImage:
         if (core.hasImage())

@@ -129,6 +129,7 @@ void MainMenu::buildOptions(QMenuBar* bar)
     m->addSeparator();
     add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
     add(m, Command::askDiscard, tr("Ask before discarding unsaved edits"))->setCheckable(true);
+    add(m, Command::saveBeforeTest, tr("Save before testing without asking"))->setCheckable(true);
     add(m, Command::emuCmd, tr("&Emulator command..."));
     add(m, Command::optShortcuts, tr("&Keyboard shortcuts..."));
     m->addSeparator();

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <sstream>
 
 namespace quorled {
@@ -75,6 +77,16 @@ TEST(CommandLineHelp, EachCommandHasItsOwnUsage)
         EXPECT_EQ(run({"help", command.name}).out, usage);
         EXPECT_EQ(run({command.name, "--help"}).out, usage);
         EXPECT_EQ(run({command.name, "x", "-h"}).code, 0);
+        // The usage names the options the command registered, no more.
+        EXPECT_EQ(std::string(command.usage).rfind(std::string(command.name) + " ", 0), 0U) << command.usage;
+        std::set<std::string> named;
+        const std::regex option("(^|[ [|])(--?[a-z][a-z-]*)");
+        const std::string text = command.usage;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), option); it != std::sregex_iterator(); ++it)
+            named.insert((*it)[2]);
+        std::set<std::string> registered(command.valued.begin(), command.valued.end());
+        registered.insert(command.flags.begin(), command.flags.end());
+        EXPECT_EQ(named, registered) << command.name;
     }
     EXPECT_NE(run({"help"}).out.find("quorled-cli help [COMMAND]"), std::string::npos);
     const CliRun unknown = run({"help", "bogus"});

@@ -274,14 +274,17 @@ TEST_F(EditorCoreTest, ShutDownWritesTheCheckedSettings)
     core.keyDown(vk::PageDown, 0);
     core.keyDown(vk::Numpad0, 0);
     core.runCommand(Command::sv0);
+    core.runCommand(Command::saveBeforeTest);
+    EXPECT_TRUE(core.commandChecked(Command::saveBeforeTest));
     ASSERT_EQ(core.shutDown(), std::nullopt);
     EXPECT_EQ(folder.readFile("Quorled.ini"),
               "; kept\n[Options]\nStartArea= 11\nZoom= 3\nGroundView= 2\nPageView= 0\nObjectMarks= 0\n"
-              "PointersFollowDoors=-1\nShowPointersAsObjects= 0\nBackup=-1\nAskBeforeDiscarding=-1\n[Other]\nKey=value\n[INI]\n"
+              "PointersFollowDoors=-1\nShowPointersAsObjects= 0\nBackup=-1\nAskBeforeDiscarding=-1\nSaveBeforeTesting=-1\n[Other]\nKey=value\n[INI]\n"
               "0IniSaveSettings= 0\n1IniSaveSettings=-1\n2IniSaveSettings=-1\n3IniSaveSettings=-1\n"
               "4IniSaveSettings=-1\n5IniSaveSettings=-1\n6IniSaveSettings=-1\n");
     core.readSettings(folder.settingsPath());
     EXPECT_FALSE(core.settings().saveChecks[0]);
+    EXPECT_TRUE(core.settings().saveBeforeTesting);
     EXPECT_EQ(core.promptDefault(), folder.path("quorl.nes"));
 }
 

@@ -1,3 +1,4 @@
+#include "core/patchoriginal.h"
 #include "core/playtest.h"
 #include "core/settingsfile.h"
 #include "romdata/filestore.h"
@@ -71,6 +72,11 @@ TEST_F(PlayTestTest, TheDefaultIsTheDesktopsApplicationForTheType)
     // A kept command wins over the desktop's choice.
     EXPECT_EQ(PlayTest::launch({"mine"}, "/i/q.nes", "type/b", desktop).program, "mine");
     EXPECT_THROW(PlayTest::launch({}, "/i/q.nes", "type/none", desktop), ImageError);
+    // Only neither a kept command nor a desktop default asks for one.
+    EXPECT_TRUE(PlayTest::needsCommand({}, "type/none", desktop));
+    EXPECT_TRUE(PlayTest::needsCommand({}, "type/h", desktop));
+    EXPECT_FALSE(PlayTest::needsCommand({}, "type/b", desktop));
+    EXPECT_FALSE(PlayTest::needsCommand({"mine"}, "type/none", desktop));
 }
 
 TEST(DesktopExecLine, FieldCodesQuotesAndEscapes)
@@ -111,6 +117,21 @@ TEST_F(PlayTestTest, AKeptCommandWinsAndIsStoredBesideTheOtherSettings)
     EXPECT_EQ(readWholeFile(settings), before);
     EXPECT_NO_THROW(play.storeCommand(std::string(SettingsFile::kMaxValueLength, 'e')));
     EXPECT_EQ(play.storedCommand(), std::string(SettingsFile::kMaxValueLength, 'e'));
+}
+
+TEST_F(PlayTestTest, ThePatchOriginalIsKeptBesideTheOtherSettings)
+{
+    const PlayTest play(settings);
+    play.storeCommand("emu");
+    EXPECT_EQ(lastPatchOriginal(settings), "");
+    rememberPatchOriginal(settings, "/images/quorl original.nes");
+    EXPECT_EQ(lastPatchOriginal(settings), "/images/quorl original.nes");
+    EXPECT_EQ(play.storedCommand(), "emu");
+    // A name the settings file can't keep is refused and changes nothing.
+    const auto before = readWholeFile(settings);
+    EXPECT_THROW(rememberPatchOriginal(settings, "/a\n[Options]"), ImageError);
+    EXPECT_THROW(rememberPatchOriginal(settings, std::string(SettingsFile::kMaxValueLength + 1, 'n')), ImageError);
+    EXPECT_EQ(readWholeFile(settings), before);
 }
 
 TEST_F(PlayTestTest, TheImagePathIsTheLastArgument)

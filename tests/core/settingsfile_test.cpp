@@ -204,7 +204,7 @@ TEST(ShutdownSettings, WritesEveryCheckedKeyInOrder)
     writeShutdownSettings(file, v);
     EXPECT_EQ(file.text(), "[Load]\nFilename=/games/quorl.nes\n[Options]\nGroundView= 2\nStartArea= 12\n"
                            "PageView= 1\nObjectMarks= 0\nPointersFollowDoors=-1\nShowPointersAsObjects= 0\n"
-                           "Zoom= 2\nBackup=-1\nAskBeforeDiscarding=-1\n[INI]\n0IniSaveSettings=-1\n1IniSaveSettings=-1\n2IniSaveSettings=-1\n"
+                           "Zoom= 2\nBackup=-1\nAskBeforeDiscarding=-1\nSaveBeforeTesting= 0\n[INI]\n0IniSaveSettings=-1\n1IniSaveSettings=-1\n2IniSaveSettings=-1\n"
                            "3IniSaveSettings=-1\n4IniSaveSettings=-1\n5IniSaveSettings=-1\n6IniSaveSettings=-1\n");
 }
 

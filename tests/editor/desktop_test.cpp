@@ -5,6 +5,7 @@
 
 #include "core/editorcore.h"
 #include "core/playtest.h"
+#include "core/settingsfile.h"
 #include "dialogs/areasdialog.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <deque>
 
 using namespace quorled;
@@ -32,18 +34,26 @@ using quorled::widgettests::readFile;
 
 namespace {
 
-// Answers the modal windows as they come: question boxes with `answer`,
-// other boxes with OK (keeping their texts), and each line prompt with the
-// next of `lines` (Cancel when none is left).
+// Answers the modal windows as they come: question boxes with `answer` (or
+// the button captioned `buttonText`), other boxes with OK (keeping their
+// texts), and each line prompt with the next of `lines` (Cancel when none
+// is left).
 class Driver : public QObject {
 public:
-    Driver(QMessageBox::StandardButton answer, QStringList lines) : lines_(lines.begin(), lines.end())
+    Driver(QMessageBox::StandardButton answer, QStringList lines, QString buttonText = {})
+        : lines_(lines.begin(), lines.end())
     {
-        connect(&timer_, &QTimer::timeout, this, [this, answer] {
+        connect(&timer_, &QTimer::timeout, this, [this, answer, buttonText] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 boxes << box->text();
-                if (QAbstractButton* button = box->button(answer))
+                const QList<QAbstractButton*> buttons = box->buttons();
+                const auto captioned = std::find_if(buttons.begin(), buttons.end(), [&](QAbstractButton* button) {
+                    return !buttonText.isEmpty() && button->text() == buttonText;
+                });
+                if (captioned != buttons.end())
+                    (*captioned)->click();
+                else if (QAbstractButton* button = box->button(answer))
                     button->click();
                 else
                     box->accept();
@@ -138,54 +148,91 @@ private slots:
         QCOMPARE(QString::fromUtf8(readFile(argsFile_)), QStringLiteral("--window\n%1\n").arg(demo_.imagePath));
     }
 
-    void playTestSavesFirstThenStartsTheEmulatorWithTheImage_data()
+    // F9 with unsaved edits: save and test, test the file as saved, cancel,
+    // or save without the question when the option says so.
+    void playTestWithUnsavedEditsSavesOrTestsTheSavedFile_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("ask");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("saveWithoutAsking");
         QTest::addColumn<bool>("starts");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("save") << int(QMessageBox::Save) << true << true << true;
-        QTest::newRow("keep unsaved") << int(QMessageBox::Discard) << true << true << false;
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << true << false << false;
-        QTest::newRow("question off") << int(QMessageBox::Cancel) << false << true << true;
+        QTest::newRow("save and test") << QStringLiteral("Save and test") << false << true << true;
+        QTest::newRow("test the saved file") << QStringLiteral("Test the saved file") << false << true << false;
+        QTest::newRow("cancel") << QStringLiteral("Cancel") << false << false << false;
+        QTest::newRow("save without asking") << QStringLiteral("Cancel") << true << true << true;
     }
 
-    void playTestSavesFirstThenStartsTheEmulatorWithTheImage()
+    void playTestWithUnsavedEditsSavesOrTestsTheSavedFile()
     {
-        QFETCH(int, answer);
-        QFETCH(bool, ask);
+        QFETCH(QString, button);
+        QFETCH(bool, saveWithoutAsking);
         QFETCH(bool, starts);
         QFETCH(bool, saved);
         PlayTest(settings_.toStdString()).storeCommand(QStringLiteral("\"%1\" --fullscreen").arg(standIn_).toStdString());
-        if (!ask)
-            demo_.window->mainMenu()->action(Command::askDiscard)->trigger();
+        QAction* option = demo_.window->mainMenu()->action(Command::saveBeforeTest);
+        QVERIFY(option->isCheckable() && !option->isChecked());
+        if (saveWithoutAsking)
+            option->trigger();
+        QCOMPARE(option->isChecked(), saveWithoutAsking);
         const QByteArray before = readFile(demo_.imagePath);
         QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
         QVERIFY(demo_.core->document().differs());
 
-        Driver driver(QMessageBox::StandardButton(answer), {});
+        Driver driver(QMessageBox::Cancel, {}, button);
         QAction* test = demo_.window->mainMenu()->action(Command::testEmu);
         QCOMPARE(test->shortcut(), QKeySequence(Qt::Key_F9));
         test->trigger();
-        QCOMPARE(driver.boxes, ask ? QStringList{QStringLiteral("Save changes to area 0A?")} : QStringList{});
+        QCOMPARE(driver.boxes, saveWithoutAsking ? QStringList{}
+                                                 : QStringList{QStringLiteral("Area 0A has unsaved edits. The emulator "
+                                                                              "reads the image file.")});
         QCOMPARE(readFile(demo_.imagePath) != before, saved);
+        // The edits stay in the editor unless they were saved.
+        QCOMPARE(demo_.core->document().differs(), !saved);
         if (!starts) {
             QTest::qWait(300);
             QVERIFY(!QFile::exists(argsFile_));
-            QVERIFY(demo_.core->document().differs());
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(argsFile_), 5000);
         QCOMPARE(QString::fromUtf8(readFile(argsFile_)), QStringLiteral("--fullscreen\n%1\n").arg(demo_.imagePath));
-        // The emulator saw the file as it was after the save.
+        // The emulator saw the file as it is on disk.
         QTRY_COMPARE_WITH_TIMEOUT(readFile(seenFile_), readFile(demo_.imagePath), 5000);
+    }
+
+    // Without a kept command or a desktop default the command is asked for,
+    // kept, and not asked for again; a cancelled question starts nothing.
+    void withoutADefaultTheCommandIsAskedForAndKept()
+    {
+        useOwnDesktop(false);
+        QAction* test = demo_.window->mainMenu()->action(Command::testEmu);
+        {
+            Driver cancel(QMessageBox::Ok, {});
+            test->trigger();
+            QCOMPARE(cancel.prompts, QStringList{QString()});
+            QVERIFY(cancel.boxes.isEmpty());
+        }
+        QCOMPARE(PlayTest(settings_.toStdString()).storedCommand(), std::string());
+        const QString command = QStringLiteral("\"%1\" --asked").arg(standIn_);
+        {
+            Driver answer(QMessageBox::Ok, {QStringLiteral("  ") + command});
+            test->trigger();
+            QCOMPARE(answer.prompts.size(), 1);
+            QVERIFY(answer.boxes.isEmpty());
+        }
+        QCOMPARE(PlayTest(settings_.toStdString()).storedCommand(), command.toStdString());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(argsFile_), 5000);
+        QCOMPARE(QString::fromUtf8(readFile(argsFile_)), QStringLiteral("--asked\n%1\n").arg(demo_.imagePath));
+        QVERIFY(QFile::remove(argsFile_));
+        Driver again(QMessageBox::Ok, {});
+        test->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(argsFile_), 5000);
+        QVERIFY(again.prompts.isEmpty());
     }
 
     void missingOrBrokenEmulatorsAreReported_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("message");
-        QTest::newRow("none found") << QString() << QString::fromStdString(PlayTest::noEmulatorMessage());
         QTest::newRow("not there") << QStringLiteral("/nonexistent/emu -f")
                                    << QString::fromStdString(PlayTest::notStartedMessage("/nonexistent/emu"));
         QTest::newRow("an empty program") << QStringLiteral("\"\"")
@@ -233,15 +280,27 @@ private slots:
         QVERIFY(QFile::copy(demo_.imagePath, original));
         QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
         const QString patch = demo_.dir->filePath(patchName);
-        Driver driver(QMessageBox::Save, {original, patch});
-        demo_.window->mainMenu()->action(Command::exportPatch)->trigger();
-        QCOMPARE(driver.boxes.size(), 2);
-        QCOMPARE(driver.boxes.first(), QStringLiteral("Save changes to area 0A?"));
-        QVERIFY2(driver.boxes.last().startsWith(QStringLiteral("Wrote the patch ") + patch), qPrintable(driver.boxes.last()));
-        QCOMPARE(driver.prompts.last(), demo_.dir->filePath(QStringLiteral("demo.bps")));
+        {
+            Driver driver(QMessageBox::Save, {original, patch});
+            demo_.window->mainMenu()->action(Command::exportPatch)->trigger();
+            QCOMPARE(driver.boxes.size(), 2);
+            QCOMPARE(driver.boxes.first(), QStringLiteral("Save changes to area 0A?"));
+            QVERIFY2(driver.boxes.last().startsWith(QStringLiteral("Wrote the patch ") + patch),
+                     qPrintable(driver.boxes.last()));
+            QCOMPARE(driver.prompts, (QStringList{QString(), demo_.dir->filePath(QStringLiteral("demo.bps"))}));
+        }
         const auto saved = bytes(readFile(demo_.imagePath));
         QVERIFY(saved != bytes(readFile(original)));
         QVERIFY(applyPatch(bytes(readFile(original)), bytes(readFile(patch))) == saved);
+        // The original is proposed the next time; the settings file keeps it,
+        // also when the window writes its own settings at closing.
+        {
+            Driver again(QMessageBox::Ok, {});
+            demo_.window->mainMenu()->action(Command::exportPatch)->trigger();
+            QCOMPARE(again.prompts, QStringList{original});
+        }
+        demo_.window->close();
+        QCOMPARE(SettingsFile::load(settings_.toStdString()).read("Options", "PatchOriginal"), original.toStdString());
     }
 
     void exportRefusesTheImageItselfAsThePatch()

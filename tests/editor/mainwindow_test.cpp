@@ -165,7 +165,7 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
                           "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects",
                           "&Grid\tG", "-", "Keep a &backup of the image", "Ask before discarding unsaved edits",
-                          "&Emulator command...", "&Keyboard shortcuts...", "-",
+                          "Save before testing without asking", "&Emulator command...", "&Keyboard shortcuts...", "-",
                           "&INI file >"}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "-", "Cu&t\tCtrl+Shift+X",
@@ -411,6 +411,7 @@ void MainWindowTest::shutDownWritesTheExactSettingsText()
                                 "Zoom= 2\n"
                                 "Backup=-1\n"
                                 "AskBeforeDiscarding=-1\n"
+                                "SaveBeforeTesting= 0\n"
                                 "[INI]\n"
                                 "0IniSaveSettings= 0\n"
                                 "1IniSaveSettings=-1\n"
