@@ -64,20 +64,10 @@ bool apply(EditorCore& core, int editMode, Field field, int value)
     const std::string name = std::string(move ? "Move " : "Change ") + (editMode == 1 ? "enemies" : "objects");
     return AreaStep::run(core, name, [&](AreaModel& area, ViewState&) {
         for (int i : list) {
-            if (editMode == 1) {
-                Enemy& enemy = area.enemy(i);
-                (field == Field::Type ? enemy.type : field == Field::X ? enemy.x : enemy.y) = value;
-                continue;
-            }
-            LevelObject& object = area.object(i);
-            switch (field) {
-            case Field::Type: object.type = value; break;
-            case Field::X: object.x = value; break;
-            case Field::Y: object.y = value; break;
-            case Field::FirstParameter: object.param[0] = value; break;
-            case Field::SecondParameter: object.param[1] = value; break;
-            case Field::Layer: break;
-            }
+            if (editMode == 1)
+                SelectionProperties::setPlainField(area.enemy(i), field, value);
+            else
+                SelectionProperties::setPlainField(area.object(i), field, value);
         }
     });
 }

@@ -228,25 +228,33 @@ bool SelectionProperties::apply(EditorCore& core, int editMode, Field field, int
     return AreaStep::run(core, name, [&](AreaModel& area, ViewState& view) {
         view.editMode = editMode;
         if (editMode == 1) {
-            Enemy& enemy = area.enemy(area.selectedEnemy);
-            (field == Field::Type ? enemy.type : field == Field::X ? enemy.x : enemy.y) = value;
+            setPlainField(area.enemy(area.selectedEnemy), field, value);
             followSelectedEnemy(area, view);
             return;
         }
-        LevelObject& object = area.object(area.selectedObject);
-        switch (field) {
-        case Field::Type: object.type = value; break;
-        case Field::X: object.x = value; break;
-        case Field::Y: object.y = value; break;
-        case Field::FirstParameter: object.param[0] = value; break;
-        case Field::SecondParameter: object.param[1] = value; break;
-        case Field::Layer:
-            if (object.layer != value)
-                area.selectedObject = moveToLayer(area, area.selectedObject, value);
-            break;
-        }
+        if (field != Field::Layer)
+            setPlainField(area.object(area.selectedObject), field, value);
+        else if (area.object(area.selectedObject).layer != value)
+            area.selectedObject = moveToLayer(area, area.selectedObject, value);
         followSelectedObject(area, view);
     });
+}
+
+void SelectionProperties::setPlainField(Enemy& enemy, Field field, int value)
+{
+    (field == Field::Type ? enemy.type : field == Field::X ? enemy.x : enemy.y) = value;
+}
+
+void SelectionProperties::setPlainField(LevelObject& object, Field field, int value)
+{
+    switch (field) {
+    case Field::Type: object.type = value; break;
+    case Field::X: object.x = value; break;
+    case Field::Y: object.y = value; break;
+    case Field::FirstParameter: object.param[0] = value; break;
+    case Field::SecondParameter: object.param[1] = value; break;
+    case Field::Layer: break;
+    }
 }
 
 } // namespace quorled

@@ -7,6 +7,8 @@
 namespace quorled {
 
 struct AreaModel;
+struct Enemy;
+struct LevelObject;
 class EditorCore;
 
 // The fields of the properties panel for the selected object (edit mode 0)
@@ -53,6 +55,11 @@ public:
     // changing nothing, when the field does not apply or the value is outside
     // its limits.
     static bool apply(EditorCore& core, int editMode, Field field, int value);
+    // Writes `value` into a plain field of one item: an enemy's type, X or
+    // Y, an object's type, X, Y or parameters. An object's layer is no
+    // plain field (a new layer moves the object in the list): left alone.
+    static void setPlainField(Enemy& enemy, Field field, int value);
+    static void setPlainField(LevelObject& object, Field field, int value);
 };
 
 } // namespace quorled

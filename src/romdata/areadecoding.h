@@ -57,6 +57,7 @@ long decodeObjects(const Bytes& image, AreaModel& model)
     long p = model.levelDataOffset + 4;
     int row = 0;
     int layer = 0;
+    model.objects.reserve(64); // most areas hold fewer: one allocation, not several
     for (;;) {
         const int b1 = image.read(p);
         const int b2 = image.read(p + 1);
@@ -100,6 +101,7 @@ long decodeEnemies(const Bytes& image, AreaModel& model)
     long p = model.enemyDataOffset;
     int count = 0;
     int page = -1;
+    model.enemies.reserve(16);
     for (;;) {
         if (count >= 1 && count <= 0xF9) {
             if (!image.contains(p))
