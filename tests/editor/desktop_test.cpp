@@ -229,20 +229,23 @@ private slots:
         QVERIFY(again.prompts.isEmpty());
     }
 
+    // A command that names no program counts as none: the command is asked for.
     void missingOrBrokenEmulatorsAreReported_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("prompts");
         QTest::newRow("not there") << QStringLiteral("/nonexistent/emu -f")
-                                   << QString::fromStdString(PlayTest::notStartedMessage("/nonexistent/emu"));
-        QTest::newRow("an empty program") << QStringLiteral("\"\"")
-                                          << QString::fromStdString(PlayTest::noEmulatorMessage());
+                                   << QStringList{QString::fromStdString(PlayTest::notStartedMessage("/nonexistent/emu"))}
+                                   << 0;
+        QTest::newRow("an empty program") << QStringLiteral("\"\"") << QStringList{} << 1;
     }
 
     void missingOrBrokenEmulatorsAreReported()
     {
         QFETCH(QString, command);
-        QFETCH(QString, message);
+        QFETCH(QStringList, messages);
+        QFETCH(int, prompts);
         PlayTest(settings_.toStdString()).storeCommand(command.toStdString());
         useOwnDesktop(false);
         const QByteArray path = qgetenv("PATH");
@@ -250,7 +253,8 @@ private slots:
         Driver driver(QMessageBox::Ok, {});
         demo_.window->mainMenu()->action(Command::testEmu)->trigger();
         qputenv("PATH", path);
-        QCOMPARE(driver.boxes, QStringList{message});
+        QCOMPARE(driver.boxes, messages);
+        QCOMPARE(driver.prompts.size(), prompts);
     }
 
     void emulatorCommandIsKeptInTheSettingsFile()
