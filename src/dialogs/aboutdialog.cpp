@@ -81,6 +81,18 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
         shortcutGrid->addWidget(wrappedLabel(help.shortcuts[i], shortcuts), static_cast<int>(i % half),
                                 static_cast<int>(i / half));
 
+    // The view keys as "&Keyboard shortcuts..." set them, in three columns.
+    auto* viewKeys = new QGroupBox(tr("View keys"), this);
+    viewKeys->setObjectName(QStringLiteral("viewKeys"));
+    auto* viewGrid = new QGridLayout(viewKeys);
+    viewGrid->setVerticalSpacing(2);
+    viewGrid->setHorizontalSpacing(16);
+    const qsizetype third = (help.viewKeys.size() + 2) / 3;
+    for (qsizetype i = 0; i < help.viewKeys.size(); ++i)
+        viewGrid->addWidget(wrappedLabel(help.viewKeys[i], viewKeys), static_cast<int>(i % third),
+                            static_cast<int>(i / third));
+    viewKeys->setVisible(!help.viewKeys.isEmpty());
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -90,6 +102,7 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     layout->addWidget(description);
     layout->addWidget(keys);
     layout->addWidget(shortcuts);
+    layout->addWidget(viewKeys);
     layout->addWidget(thanks);
     layout->addWidget(readme);
     layout->addWidget(buttons);
