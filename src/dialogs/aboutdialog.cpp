@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace quorled {
@@ -91,7 +92,16 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     for (qsizetype i = 0; i < help.viewKeys.size(); ++i)
         viewGrid->addWidget(wrappedLabel(help.viewKeys[i], viewKeys), static_cast<int>(i % third),
                             static_cast<int>(i / third));
-    viewKeys->setVisible(!help.viewKeys.isEmpty());
+
+    // One tab each, so that the box stays within a small screen.
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("keyTabs"));
+    tabs->addTab(keys, tr("Keys"));
+    tabs->addTab(shortcuts, tr("Menu shortcuts"));
+    if (help.viewKeys.isEmpty())
+        viewKeys->hide();
+    else
+        tabs->addTab(viewKeys, tr("View keys"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
@@ -100,9 +110,7 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(description);
-    layout->addWidget(keys);
-    layout->addWidget(shortcuts);
-    layout->addWidget(viewKeys);
+    layout->addWidget(tabs);
     layout->addWidget(thanks);
     layout->addWidget(readme);
     layout->addWidget(buttons);
