@@ -52,4 +52,9 @@ bool AreaMapGeometry::scrollTo(int x, int y, ViewState& view) const
     return moved;
 }
 
+MapCell AreaMapGeometry::cellAt(int x, int y) const
+{
+    return {std::max(0, x) * kFullSize / zoom_ / kCell, std::max(0, y) * kFullSize / zoom_ / kCell};
+}
+
 } // namespace quorled

@@ -14,6 +14,13 @@ struct MapRect {
     bool operator==(const MapRect&) const = default;
 };
 
+// A cell of the area: its column and row from the area's start.
+struct MapCell {
+    int column = 0;
+    int row = 0;
+    bool operator==(const MapCell&) const = default;
+};
+
 // The geometry of the area map window: the whole area drawn at a zoom (in
 // eighths: 2 is a quarter, 8 full size, 16 double), the level view's
 // rectangle on it, and where a click on it scrolls the view.
@@ -33,6 +40,9 @@ public:
     // far as the area reaches: a horizontal area scrolls across, a vertical
     // one down. False when the view did not move.
     bool scrollTo(int x, int y, ViewState& view) const;
+    // The area cell (column, row from the area's start) under map pixel
+    // (x, y).
+    MapCell cellAt(int x, int y) const;
 
 private:
     int scaled(int pixels) const { return pixels * zoom_ / kFullSize; }

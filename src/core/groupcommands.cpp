@@ -10,7 +10,9 @@
 
 #include "romdata/imageerror.h"
 
+#include <functional>
 #include <limits>
+#include <memory>
 
 namespace quorled::GroupCommands {
 
@@ -69,6 +71,41 @@ void stepSelectionTypes(EditorCore& core, int step, bool secondParam)
     });
 }
 
+// An edit that adds items: with Room::Count it may be refused for room.
+using AddEdit = std::function<std::optional<Notice>(AreaModel&, ViewState&, GroupEditing::Room)>;
+
+// Makes an adding edit one step named `name`. A refusal is reported; when
+// only the room stood in the way and the image kind lets data move, it
+// offers "Move and save": the edit made without counting the room, then the
+// area saved with its data moved to free space. A save that fails takes the
+// edit back, so the area is as it was.
+bool addAsStep(EditorCore& core, const std::string& name, const AddEdit& edit)
+{
+    std::optional<Notice> refusal;
+    AreaStep::run(core, name,
+                  [&](AreaModel& area, ViewState& view) { refusal = edit(area, view, GroupEditing::Room::Count); });
+    if (!refusal)
+        return true;
+    AreaModel trial = core.area();
+    ViewState trialView = core.view();
+    if (core.imageKind() == ImageKind::Ines && !edit(trial, trialView, GroupEditing::Room::Ignore)) {
+        refusal->offersMove = true;
+        refusal->text += " \"Move and save\" adds them anyway and saves the area, moving its data to free space.";
+        refusal->moveEdit = std::make_shared<const std::function<void(EditorCore&)>>([name, edit](EditorCore& c) {
+            const std::size_t steps = c.document().undoSteps();
+            if (!AreaStep::run(c, name, [&](AreaModel& area, ViewState& view) {
+                    edit(area, view, GroupEditing::Room::Ignore);
+                }))
+                return;
+            c.saveMovingData();
+            if (c.document().differs() && c.document().undoSteps() > steps)
+                c.runCommand(Command::editUndo);
+        });
+    }
+    CoreEdit::report(core, *refusal);
+    return false;
+}
+
 } // namespace
 
 void selectAll(EditorCore& core)
@@ -81,15 +118,13 @@ bool duplicate(EditorCore& core)
 {
     if (!core.hasImage())
         return false;
-    std::optional<Notice> refusal;
     const ItemSelection items = GroupSelection::selectedItems(core.area(), core.editMode());
     if (items.empty())
         return false;
-    AreaStep::run(core, "Duplicate " + itemsName(items),
-                  [&](AreaModel& area, ViewState& view) { refusal = GroupEditing::duplicate(area, view); });
-    if (refusal)
-        CoreEdit::report(core, *refusal);
-    return !refusal;
+    return addAsStep(core, "Duplicate " + itemsName(items),
+                     [](AreaModel& area, ViewState& view, GroupEditing::Room room) {
+                         return GroupEditing::duplicate(area, view, room);
+                     });
 }
 
 void deleteSelection(EditorCore& core)
@@ -184,13 +219,10 @@ bool placeType(EditorCore& core, bool enemy, int type, AreaCell cell)
 {
     if (!core.hasImage())
         return false;
-    std::optional<Notice> refusal;
-    AreaStep::run(core, enemy ? "Place enemy" : "Place object", [&](AreaModel& area, ViewState& view) {
-        refusal = GroupEditing::addItems(area, view, typeItem(enemy, type), cell.column, cell.row, "Can't place!");
-    });
-    if (refusal)
-        CoreEdit::report(core, *refusal);
-    return !refusal;
+    return addAsStep(core, enemy ? "Place enemy" : "Place object",
+                     [items = typeItem(enemy, type), cell](AreaModel& area, ViewState& view, GroupEditing::Room room) {
+                         return GroupEditing::addItems(area, view, items, cell.column, cell.row, "Can't place!", room);
+                     });
 }
 
 void previewType(EditorCore& core, bool enemy, int type, AreaCell cell)
@@ -247,13 +279,10 @@ bool paste(EditorCore& core, const std::string& text, std::optional<AreaCell> ce
     ItemSelection names;
     names.objects.resize(items.objects.size());
     names.enemies.resize(items.enemies.size());
-    std::optional<Notice> refusal;
-    AreaStep::run(core, "Paste " + itemsName(names), [&](AreaModel& area, ViewState& v) {
-        refusal = GroupEditing::addItems(area, v, items, at.column, at.row, "Can't paste!");
-    });
-    if (refusal)
-        CoreEdit::report(core, *refusal);
-    return !refusal;
+    return addAsStep(core, "Paste " + itemsName(names),
+                     [items, at](AreaModel& area, ViewState& view, GroupEditing::Room room) {
+                         return GroupEditing::addItems(area, view, items, at.column, at.row, "Can't paste!", room);
+                     });
 }
 
 } // namespace quorled::GroupCommands

@@ -209,7 +209,7 @@ CellShift origin(const NewItems& items)
 }
 
 std::optional<Notice> addItems(AreaModel& area, ViewState& view, const NewItems& items, int column, int row,
-                               const std::string& title)
+                               const std::string& title, Room room)
 {
     if (items.empty())
         return std::nullopt;
@@ -277,7 +277,7 @@ std::optional<Notice> addItems(AreaModel& area, ViewState& view, const NewItems&
         lastEnemyPage = std::max(lastEnemyPage, enemyPage(trial, trial.enemy(i)));
     if (!added.enemies.empty())
         enemyNeed += std::max(0, lastEnemyPage - std::max(area.enemyLastPage, -1));
-    if (levelNeed > area.levelSpareFF || enemyNeed > area.enemySpareBytes) {
+    if (room == Room::Count && (levelNeed > area.levelSpareFF || enemyNeed > area.enemySpareBytes)) {
         std::string text = "Not enough free space in this area: ";
         if (levelNeed > area.levelSpareFF)
             text += "the objects need " + byteCount(levelNeed) + " of level data and " +
@@ -291,8 +291,8 @@ std::optional<Notice> addItems(AreaModel& area, ViewState& view, const NewItems&
         text += ". Delete items to make room first.";
         return Notice{text, title, NoticeIcon::Information};
     }
-    trial.levelSpareFF -= static_cast<int>(levelNeed);
-    trial.enemySpareBytes -= static_cast<int>(enemyNeed);
+    trial.levelSpareFF = static_cast<int>(std::max(0L, trial.levelSpareFF - levelNeed));
+    trial.enemySpareBytes = static_cast<int>(std::max(0L, trial.enemySpareBytes - enemyNeed));
     trial.enemyLastPage = added.enemies.empty() ? area.enemyLastPage : std::max(area.enemyLastPage, lastEnemyPage);
     GroupSelection::setSelection(trial, view, added);
     area = std::move(trial);
@@ -309,7 +309,7 @@ NewItems copyItems(const AreaModel& area, const ItemSelection& items)
     return copy;
 }
 
-std::optional<Notice> duplicate(AreaModel& area, ViewState& view)
+std::optional<Notice> duplicate(AreaModel& area, ViewState& view, Room room)
 {
     const ItemSelection items = GroupSelection::selectedItems(area, view.editMode);
     if (items.empty())
@@ -317,7 +317,7 @@ std::optional<Notice> duplicate(AreaModel& area, ViewState& view)
     const NewItems copy = copyItems(area, items);
     const CellShift step = limitShift(area, items, {1, 1});
     const CellShift from = origin(copy);
-    return addItems(area, view, copy, from.dx + step.dx, from.dy + step.dy, "Can't duplicate!");
+    return addItems(area, view, copy, from.dx + step.dx, from.dy + step.dy, "Can't duplicate!", room);
 }
 
 } // namespace quorled::GroupEditing

@@ -79,16 +79,18 @@ CellShift origin(const NewItems& items);
 // objects; enemies go to the end. Bytes are booked against the free space.
 // Refused (model unchanged) when the group does not fit the area or the
 // free space is short; the notice says how many bytes are needed. `title`
-// is the refusal's title ("Can't paste!").
+// is the refusal's title ("Can't paste!"). With `room` Room::Ignore the free
+// space is not counted (for a save that moves the data afterwards).
+enum class Room { Count, Ignore };
 std::optional<Notice> addItems(AreaModel& area, ViewState& view, const NewItems& items, int column, int row,
-                               const std::string& title);
+                               const std::string& title, Room room = Room::Count);
 
 // The selected items as new items.
 NewItems copyItems(const AreaModel& area, const ItemSelection& items);
 
 // "Duplicate": a copy of the selection one cell right and down (as far as
 // the area allows), which becomes the selection.
-std::optional<Notice> duplicate(AreaModel& area, ViewState& view);
+std::optional<Notice> duplicate(AreaModel& area, ViewState& view, Room room = Room::Count);
 
 } // namespace GroupEditing
 

@@ -25,10 +25,24 @@ void add(std::vector<Problem>& out, const char* rule, Severity severity, int are
 
 // --- errors ---
 
+// A damage note as a sentence of its own: the problem already names its
+// area, so the note's leading "area NN: " goes.
+std::string damageSentence(std::string note, int area)
+{
+    const std::string label = "area " + hex2(area) + ": ";
+    if (note.compare(0, label.size(), label) == 0)
+        note.erase(0, label.size());
+    if (!note.empty() && note[0] >= 'a' && note[0] <= 'z')
+        note[0] = static_cast<char>(note[0] - 'a' + 'A');
+    if (!note.empty() && note.back() != '.')
+        note += '.';
+    return note;
+}
+
 void damagedData(const GameAreas& game, int area, std::vector<Problem>& out)
 {
-    for (const std::string& sentence : game.model(area).damage)
-        add(out, "damaged-data", Severity::Error, area, ProblemItem::None, 0, sentence);
+    for (const std::string& note : game.model(area).damage)
+        add(out, "damaged-data", Severity::Error, area, ProblemItem::None, 0, damageSentence(note, area));
 }
 
 void dataTooLarge(const GameAreas& game, int area, std::vector<Problem>& out)

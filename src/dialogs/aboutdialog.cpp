@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace quorled {
@@ -81,6 +82,27 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
         shortcutGrid->addWidget(wrappedLabel(help.shortcuts[i], shortcuts), static_cast<int>(i % half),
                                 static_cast<int>(i / half));
 
+    // The view keys as "&Keyboard shortcuts..." set them, in three columns.
+    auto* viewKeys = new QGroupBox(tr("View keys"), this);
+    viewKeys->setObjectName(QStringLiteral("viewKeys"));
+    auto* viewGrid = new QGridLayout(viewKeys);
+    viewGrid->setVerticalSpacing(2);
+    viewGrid->setHorizontalSpacing(16);
+    const qsizetype third = (help.viewKeys.size() + 2) / 3;
+    for (qsizetype i = 0; i < help.viewKeys.size(); ++i)
+        viewGrid->addWidget(wrappedLabel(help.viewKeys[i], viewKeys), static_cast<int>(i % third),
+                            static_cast<int>(i / third));
+
+    // One tab each, so that the box stays within a small screen.
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("keyTabs"));
+    tabs->addTab(keys, tr("Keys"));
+    tabs->addTab(shortcuts, tr("Menu shortcuts"));
+    if (help.viewKeys.isEmpty())
+        viewKeys->hide();
+    else
+        tabs->addTab(viewKeys, tr("View keys"));
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -88,8 +110,7 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(description);
-    layout->addWidget(keys);
-    layout->addWidget(shortcuts);
+    layout->addWidget(tabs);
     layout->addWidget(thanks);
     layout->addWidget(readme);
     layout->addWidget(buttons);

@@ -11,6 +11,7 @@ struct KeyHelp {
     QStringList horizontalOnly; // under "(Horizontal levels only)"
     QStringList common;         // the lines for every level
     QStringList shortcuts;      // the menu items' shortcuts, under "Menu shortcuts"
+    QStringList viewKeys;       // the view keys as set now, under "View keys"
 };
 
 // The form `about`: title and version, what the editor does, the frame

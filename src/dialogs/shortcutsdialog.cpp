@@ -1,9 +1,10 @@
 #include "shortcutsdialog.h"
 
+#include "keyfield.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,14 +13,13 @@
 
 namespace quorled {
 
-ShortcutsDialog::ShortcutsDialog(std::vector<Binding> bindings, std::vector<Binding> defaults,
-                                 std::vector<std::pair<QString, QString>> viewKeys, QWidget* parent)
-    : QDialog(parent), bindings_(std::move(bindings)), defaults_(std::move(defaults)), viewKeys_(std::move(viewKeys))
+ShortcutsDialog::ShortcutsDialog(std::vector<Binding> bindings, std::vector<Binding> defaults, QWidget* parent)
+    : QDialog(parent), bindings_(std::move(bindings)), defaults_(std::move(defaults))
 {
     setObjectName(QStringLiteral("shortcutsDialog"));
     setWindowTitle(tr("Keyboard shortcuts"));
     const int commands = static_cast<int>(bindings_.size());
-    table_ = new QTableWidget(commands + static_cast<int>(viewKeys_.size()), 2, this);
+    table_ = new QTableWidget(commands, 2, this);
     table_->setHorizontalHeaderLabels({tr("Command"), tr("Keys")});
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
@@ -28,18 +28,9 @@ ShortcutsDialog::ShortcutsDialog(std::vector<Binding> bindings, std::vector<Bind
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int row = 0; row < commands; ++row)
         showRow(row);
-    // The view's keys: listed, not rebound here.
-    for (std::size_t i = 0; i < viewKeys_.size(); ++i) {
-        const int row = commands + static_cast<int>(i);
-        auto* what = new QTableWidgetItem(tr("View: %1").arg(viewKeys_[i].second));
-        auto* keys = new QTableWidgetItem(viewKeys_[i].first);
-        for (QTableWidgetItem* item : {what, keys})
-            item->setFlags(Qt::ItemIsEnabled);
-        table_->setItem(row, 0, what);
-        table_->setItem(row, 1, keys);
-    }
 
-    keyEdit_ = new QKeySequenceEdit(this);
+    keyEdit_ = new KeyField(this);
+    keyEdit_->setObjectName(QStringLiteral("keyField"));
     auto* set = new QPushButton(tr("&Set"), this);
     auto* clear = new QPushButton(tr("C&lear"), this);
     auto* restore = new QPushButton(tr("&Restore defaults"), this);
@@ -53,10 +44,7 @@ ShortcutsDialog::ShortcutsDialog(std::vector<Binding> bindings, std::vector<Bind
     };
     connect(set, &QPushButton::clicked, this, [this, currentCommand] {
         if (const int row = currentCommand(); row >= 0)
-            // One key combination; the field takes the first typed.
-            setKey(row, keyEdit_->keySequence().isEmpty()
-                            ? QString()
-                            : QKeySequence(keyEdit_->keySequence()[0]).toString(QKeySequence::PortableText));
+            setKey(row, keyEdit_->text());
     });
     connect(clear, &QPushButton::clicked, this, [this, currentCommand] {
         if (const int row = currentCommand(); row >= 0)
@@ -94,12 +82,6 @@ bool ShortcutsDialog::setKey(int row, const QString& key)
     message_->clear();
     if (key.isEmpty() || row < 0 || row >= static_cast<int>(bindings_.size()))
         return false;
-    for (const auto& [viewKey, what] : viewKeys_) {
-        if (viewKey.split(QStringLiteral(", ")).contains(key)) {
-            message_->setText(tr("%1 is the view's key for \"%2\"; choose another key.").arg(key, what));
-            return false;
-        }
-    }
     Binding& binding = bindings_[static_cast<std::size_t>(row)];
     const std::string holder = ShortcutSettings::holder(bindings_, binding.name, key.toStdString());
     if (!holder.empty()) {

@@ -4,33 +4,29 @@
 
 #include <QDialog>
 
-#include <utility>
 #include <vector>
 
-class QKeySequenceEdit;
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 
 namespace quorled {
 
-// "Keyboard shortcuts": every menu command with its keys, to rebind, clear
-// or restore to the defaults, and the view's own keys for reference. A key
-// that another command has is named before it is taken from it.
+// "Keyboard shortcuts": every menu command and view key with its keys, to
+// rebind, clear or restore to the defaults. A key that another command has
+// is named before it is taken from it.
 class ShortcutsDialog : public QDialog {
     Q_OBJECT
 public:
     using Binding = ShortcutSettings::Binding;
-    // `viewKeys`: the view's keys and what they do, shown below the
-    // commands; a command cannot take one of them.
-    ShortcutsDialog(std::vector<Binding> bindings, std::vector<Binding> defaults,
-                    std::vector<std::pair<QString, QString>> viewKeys, QWidget* parent = nullptr);
+    ShortcutsDialog(std::vector<Binding> bindings, std::vector<Binding> defaults, QWidget* parent = nullptr);
 
     const std::vector<Binding>& bindings() const { return bindings_; }
 
     QTableWidget* table() const { return table_; }
-    QKeySequenceEdit* keyEdit() const { return keyEdit_; }
-    // Gives the chosen command the key in the key field; `confirm` answers
-    // whether to take a key another command has (a message box by default).
+    QLineEdit* keyEdit() const { return keyEdit_; }
+    // Gives the command of `row` the key (as its only one); a key another
+    // command has is taken from it once a message box says yes.
     bool setKey(int row, const QString& key);
     void clearKey(int row);
     void restoreDefaults();
@@ -41,9 +37,8 @@ private:
 
     std::vector<Binding> bindings_;
     std::vector<Binding> defaults_;
-    std::vector<std::pair<QString, QString>> viewKeys_;
     QTableWidget* table_ = nullptr;
-    QKeySequenceEdit* keyEdit_ = nullptr;
+    QLineEdit* keyEdit_ = nullptr;
     QLabel* message_ = nullptr;
 };
 

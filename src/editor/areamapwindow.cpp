@@ -6,6 +6,7 @@
 #include "assets/imageconversion.h"
 #include "core/areamapgeometry.h"
 #include "core/editorcore.h"
+#include "core/maplinks.h"
 #include "core/outputtarget.h"
 #include "platform/messages.h"
 #include "romdata/imageerror.h"
@@ -40,6 +41,7 @@ AreaMapCanvas::AreaMapCanvas(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("mapCanvas"));
     setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
 }
 
 void AreaMapCanvas::setMap(const QImage& map, const QRect& viewRect)
@@ -75,12 +77,16 @@ void AreaMapCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
         emit pointed(int(event->position().x()), int(event->position().y()));
+    else
+        emit hovered(int(event->position().x()), int(event->position().y()));
 }
+
+void AreaMapCanvas::leaveEvent(QEvent*) { emit left(); }
 
 AreaMapWindow::AreaMapWindow(EditorCore& core, QWidget* parent)
     : QWidget(parent, Qt::Window), core_(core), zoomBox_(new QComboBox(this)),
       export_(new QPushButton(tr("&Export map as PNG..."), this)), scroll_(new QScrollArea(this)),
-      canvas_(new AreaMapCanvas)
+      canvas_(new AreaMapCanvas), link_(new QLabel(this))
 {
     setObjectName(QStringLiteral("areaMap"));
     setWindowTitle(tr("Area map"));
@@ -97,6 +103,13 @@ AreaMapWindow::AreaMapWindow(EditorCore& core, QWidget* parent)
     connect(zoomBox_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(export_, &QPushButton::clicked, this, &AreaMapWindow::exportMap);
     connect(canvas_, &AreaMapCanvas::pointed, this, &AreaMapWindow::scrollViewTo);
+    connect(canvas_, &AreaMapCanvas::hovered, this, &AreaMapWindow::showLinkAt);
+    connect(canvas_, &AreaMapCanvas::left, this, [this] {
+        hoveringLink_ = false;
+        showSelectedLink();
+    });
+    link_->setObjectName(QStringLiteral("mapLink"));
+    link_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     scroll_->setWidget(canvas_);
     scroll_->setAlignment(Qt::AlignCenter);
@@ -110,6 +123,7 @@ AreaMapWindow::AreaMapWindow(EditorCore& core, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(scroll_, 1);
+    layout->addWidget(link_);
     resize(900, 300);
 }
 
@@ -150,6 +164,31 @@ void AreaMapWindow::refresh(bool force)
     const QRect rect(r.x, r.y, r.width, r.height);
     canvas_->setMap(scaled_, rect);
     scroll_->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 8, rect.height() / 2 + 8);
+    if (!hoveringLink_)
+        showSelectedLink();
+}
+
+void AreaMapWindow::showLinkAt(int x, int y)
+{
+    if (!core_.hasImage())
+        return;
+    const MapCell cell = AreaMapGeometry(core_.area(), zoom()).cellAt(x, y);
+    const QString text = QString::fromStdString(
+        mapLinkTextAt(core_.area(), core_.view(), core_.directory(), cell.column, cell.row));
+    hoveringLink_ = !text.isEmpty();
+    canvas_->setToolTip(text);
+    if (hoveringLink_)
+        link_->setText(text);
+    else
+        showSelectedLink();
+}
+
+void AreaMapWindow::showSelectedLink()
+{
+    const std::string text = core_.hasImage() && core_.editMode() == 0
+                                 ? mapLinkText(core_.area(), core_.directory(), core_.area().selectedObject)
+                                 : std::string();
+    link_->setText(text.empty() ? QString() : tr("Selected: %1").arg(QString::fromStdString(text)));
 }
 
 void AreaMapWindow::scrollViewTo(int x, int y)

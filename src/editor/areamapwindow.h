@@ -12,6 +12,7 @@
 #include <optional>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QScrollArea;
 
@@ -21,7 +22,8 @@ class EditorCore;
 class Renderer;
 
 // The picture of the area map with the level view's rectangle on it; a
-// press or drag reports the map pixel under the pointer.
+// press or drag reports the map pixel under the pointer, and so does a move
+// without a button held.
 class AreaMapCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -33,11 +35,14 @@ public:
 
 signals:
     void pointed(int x, int y);
+    void hovered(int x, int y);
+    void left();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QImage map_;
@@ -47,7 +52,8 @@ private:
 // "Area map": the whole current area at a chosen zoom, drawn by the
 // renderer with the view's options, the level view's screen outlined on
 // it. A click or drag scrolls the level view there; the window follows
-// every edit and scroll of the main window.
+// every edit and scroll of the main window. Below the map it says where the
+// door or pointer under the mouse pointer leads, else the selected one.
 class AreaMapWindow : public QWidget {
     Q_OBJECT
 public:
@@ -66,11 +72,14 @@ public:
     AreaMapCanvas* canvas() const { return canvas_; }
     QComboBox* zoomBox() const { return zoomBox_; }
     QPushButton* exportButton() const { return export_; }
+    QLabel* linkLabel() const { return link_; }
 
 private:
     int zoom() const;
     void scrollViewTo(int x, int y);
     void exportMap();
+    void showLinkAt(int x, int y);
+    void showSelectedLink();
 
     EditorCore& core_;
     GraphicsModel graphics_;
@@ -86,6 +95,9 @@ private:
     QPushButton* export_;
     QScrollArea* scroll_;
     AreaMapCanvas* canvas_;
+    QLabel* link_;
+    // Whether the mouse pointer is over a door or pointer on the map.
+    bool hoveringLink_ = false;
 };
 
 } // namespace quorled

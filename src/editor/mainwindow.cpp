@@ -248,9 +248,14 @@ void MainWindow::showChanges(ChangeSet changes)
             QMessageBox box(QMessageBox::Warning, QString::fromStdString(notice.title),
                             QString::fromStdString(notice.text), QMessageBox::Cancel, this);
             QPushButton* move = box.addButton(tr("Move and save"), QMessageBox::AcceptRole);
+            const auto moveEdit = notice.moveEdit;
             box.exec();
-            if (box.clickedButton() == move)
-                core_.saveMovingData();
+            if (box.clickedButton() == move) {
+                if (moveEdit)
+                    (*moveEdit)(core_);
+                else
+                    core_.saveMovingData();
+            }
         } else {
             showMessage(this, QString::fromStdString(notice.text), QString::fromStdString(notice.title), icon);
         }
@@ -426,7 +431,8 @@ void MainWindow::fitToContents()
 void MainWindow::showAbout()
 {
     const KeyHelp help{toStringList(EditorCore::verticalKeyHelp()), toStringList(EditorCore::horizontalKeyHelp()),
-                       toStringList(EditorCore::keyHelp()), menuShortcutLines(*menuBar())};
+                       toStringList(EditorCore::keyHelp()), menuShortcutLines(*menuBar()),
+                       workbenchCommands_->shortcuts().viewKeyLines()};
     AboutDialog dialog(QString::fromStdString(EditorCore::versionText()), help, this);
     dialog.exec();
 }
@@ -443,19 +449,25 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    const int key = virtualKeyCode(*event);
+    // The view keys as the user set them.
+    const std::optional<KeyPress> press =
+        workbenchCommands_->shortcuts().viewPress(virtualKeyCode(*event), modifierState(event->modifiers()));
+    if (!press) {
+        event->accept();
+        return;
+    }
+    const int key = press->keyCode;
     // Past the first or the last area the page keys do nothing at all.
-    if (modifierState(event->modifiers()) == 0 && ((key == vk::PageUp && core_.currentArea() == 0) ||
-                                                   (key == vk::PageDown && core_.currentArea() == lastAreaIndex))) {
+    if (press->shift == 0 && ((key == vk::PageUp && core_.currentArea() == 0) ||
+                              (key == vk::PageDown && core_.currentArea() == lastAreaIndex))) {
         event->accept();
         return;
     }
-    if ((key == vk::PageUp || key == vk::PageDown) && modifierState(event->modifiers()) == 0 &&
-        !confirmLeavingArea()) {
+    if ((key == vk::PageUp || key == vk::PageDown) && press->shift == 0 && !confirmLeavingArea()) {
         event->accept();
         return;
     }
-    const KeyRequest request = core_.keyDown(virtualKeyCode(*event), modifierState(event->modifiers()));
+    const KeyRequest request = core_.keyDown(key, press->shift);
     event->accept();
     if (request == KeyRequest::ShowAbout)
         showAbout();

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -63,23 +64,46 @@ ProblemsDock::ProblemsDock(GameAreaSource& source, QWidget* parent)
         if (p.area >= 0)
             emit problemChosen(p.area, p.item, p.index);
     });
+    // A burst of edits (a held key, a drag) is checked once, when the
+    // timer first started by it runs out.
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(kRefreshDelayMs);
+    connect(refreshTimer_, &QTimer::timeout, this, &ProblemsDock::refresh);
     listener_ = source_.addListener([this](int area) { sourceChanged(area); });
-    sourceChanged(-1);
+    pendingAll_ = true;
+    refresh();
 }
 
 ProblemsDock::~ProblemsDock() { source_.removeListener(listener_); }
 
 void ProblemsDock::sourceChanged(int area)
 {
+    if (area < 0)
+        pendingAll_ = true;
+    else
+        pendingAreas_.insert(area);
+    if (!refreshTimer_->isActive())
+        refreshTimer_->start();
+}
+
+void ProblemsDock::refresh()
+{
+    refreshTimer_->stop();
     const GameAreas& game = source_.areas();
-    if (area < 0 || byArea_.size() != game.areas.size()) {
+    if (pendingAll_ || byArea_.size() != game.areas.size()) {
         byArea_.assign(game.areas.size(), {});
         for (int a = 0; a < static_cast<int>(game.areas.size()); ++a)
             byArea_[static_cast<std::size_t>(a)] = checkArea(game, a);
     } else {
-        byArea_[static_cast<std::size_t>(area)] = checkArea(game, area);
+        for (const int area : pendingAreas_)
+            if (area < static_cast<int>(game.areas.size()))
+                byArea_[static_cast<std::size_t>(area)] = checkArea(game, area);
     }
+    pendingAll_ = false;
+    pendingAreas_.clear();
     tables_ = checkGameTables(game);
+    ++refreshes_;
     fill();
 }
 

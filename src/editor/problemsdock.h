@@ -4,9 +4,11 @@
 
 #include <QDockWidget>
 
+#include <set>
 #include <vector>
 
 class QLabel;
+class QTimer;
 class QTreeWidget;
 
 namespace quorled {
@@ -15,8 +17,8 @@ class GameAreaSource;
 
 // "Problems": what is probably wrong in the image, each with its severity,
 // area, item and a sentence. It checks again the area that changed (and
-// the game-wide tables) at every change of the source; a click asks to
-// show the item.
+// the game-wide tables) shortly after the source changes, once for a burst
+// of changes; a click asks to show the item.
 class ProblemsDock : public QDockWidget {
     Q_OBJECT
 public:
@@ -25,12 +27,18 @@ public:
 
     QTreeWidget* list() const { return list_; }
     const std::vector<Problem>& problems() const { return shown_; }
+    // How many times the list was checked again since the dock was made.
+    int refreshes() const { return refreshes_; }
+
+    // The most a change waits before the list shows it, in milliseconds.
+    static constexpr int kRefreshDelayMs = 40;
 
 signals:
     void problemChosen(int area, ProblemItem item, int index);
 
 private:
     void sourceChanged(int area);
+    void refresh();
     void fill();
 
     GameAreaSource& source_;
@@ -38,6 +46,11 @@ private:
     std::vector<std::vector<Problem>> byArea_;
     std::vector<Problem> tables_;
     std::vector<Problem> shown_;
+    // The areas changed since the last refresh; all of them after a -1.
+    std::set<int> pendingAreas_;
+    bool pendingAll_ = false;
+    QTimer* refreshTimer_ = nullptr;
+    int refreshes_ = 0;
     QTreeWidget* list_ = nullptr;
     QLabel* summary_ = nullptr;
 };

@@ -2,9 +2,9 @@
 
 #include "mainmenu.h"
 
-#include "core/editorcore.h"
 #include "core/settingsfile.h"
 #include "dialogs/shortcutsdialog.h"
+#include "platform/keymapping.h"
 #include "platform/messages.h"
 
 #include <QAction>
@@ -20,23 +20,10 @@ QString keysOf(const QAction* action)
     return QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText);
 }
 
-// The keys of the level view, for reference in the dialog.
-std::vector<std::pair<QString, QString>> viewKeys()
-{
-    std::vector<std::pair<QString, QString>> keys;
-    for (const std::string& line : EditorCore::keyHelp()) {
-        const std::size_t colon = line.find(" : ");
-        if (colon != std::string::npos)
-            keys.emplace_back(QString::fromStdString(line.substr(0, colon)),
-                              QString::fromStdString(line.substr(colon + 3)));
-    }
-    return keys;
-}
-
 } // namespace
 
 ShortcutCommands::ShortcutCommands(MainMenu& menu, QString settingsPath)
-    : menu_(menu), settingsPath_(std::move(settingsPath))
+    : menu_(menu), settingsPath_(std::move(settingsPath)), viewBindings_(viewKeyDefaults())
 {
     defaults_ = current();
 }
@@ -50,6 +37,7 @@ std::vector<ShortcutSettings::Binding> ShortcutCommands::current() const
                                                       : action->text().toStdString());
         bindings.push_back({name, keysOf(action).toStdString()});
     }
+    bindings.insert(bindings.end(), viewBindings_.begin(), viewBindings_.end());
     return bindings;
 }
 
@@ -62,6 +50,9 @@ void ShortcutCommands::apply(const std::vector<ShortcutSettings::Binding>& bindi
                                                               QKeySequence::PortableText));
         ++i;
     }
+    if (i < bindings.size())
+        viewBindings_.assign(bindings.begin() + static_cast<std::ptrdiff_t>(i), bindings.end());
+    viewKeys_ = ViewKeyMap(viewBindings_);
 }
 
 void ShortcutCommands::applyStored()
@@ -76,7 +67,7 @@ void ShortcutCommands::applyStored()
 
 void ShortcutCommands::runDialog(QWidget* parent)
 {
-    ShortcutsDialog dialog(current(), defaults_, viewKeys(), parent);
+    ShortcutsDialog dialog(current(), defaults_, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     apply(dialog.bindings());
@@ -88,6 +79,20 @@ void ShortcutCommands::runDialog(QWidget* parent)
         showMessage(parent, QObject::tr("The keys are in use but could not be kept: %1").arg(QString::fromUtf8(error.what())),
                     QObject::tr("Keyboard shortcuts"), MessageIcon::Warning);
     }
+}
+
+std::optional<KeyPress> ShortcutCommands::viewPress(int keyCode, int shift) const
+{
+    return viewKeys_.translate(keyName(keyCode, shift).toStdString(), KeyPress{keyCode, shift});
+}
+
+QStringList ShortcutCommands::viewKeyLines() const
+{
+    QStringList lines;
+    for (const ShortcutSettings::Binding& binding : viewBindings_)
+        if (!binding.keys.empty())
+            lines << QStringLiteral("%1 : %2").arg(QString::fromStdString(binding.keys), QString::fromStdString(binding.name));
+    return lines;
 }
 
 } // namespace quorled

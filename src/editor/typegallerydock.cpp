@@ -9,12 +9,15 @@
 #include "core/typegallery.h"
 #include "romdata/bytes.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPixmap>
 #include <QSignalBlocker>
+#include <QStyleHints>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quorled {
@@ -51,6 +54,9 @@ TypeGalleryDock::TypeGalleryDock(EditorCore& core, QWidget* parent)
     : QDockWidget(tr("Types"), parent), core_(core), pictures_(std::make_unique<TypePictures>(carriedPictures()))
 {
     setObjectName(QStringLiteral("typeGalleryDock"));
+    clickTimer_ = new QTimer(this);
+    clickTimer_->setSingleShot(true);
+    connect(clickTimer_, &QTimer::timeout, this, &TypeGalleryDock::applyPendingClick);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("typeTabs"));
     tabs_->addTab(buildPage(TypeKind::Object), tr("Objects"));
@@ -84,19 +90,31 @@ QWidget* TypeGalleryDock::buildPage(TypeKind kind)
     // Keys stay with the level view, as for the window's buttons.
     p.grid->setFocusPolicy(Qt::NoFocus);
     connect(p.filter, &QLineEdit::textChanged, this, [this, kind] { fill(kind); });
+    // The first click of a double-click comes as a click too: it waits for
+    // the double-click time, so that a double-click only places.
     connect(p.grid, &QListWidget::itemClicked, this, [this, kind](QListWidgetItem* item) {
-        if (!TypeGallery::applyType(core_, kind, item->data(kTypeRole).toInt()))
-            highlight(kind);
+        clickKind_ = kind;
+        clickType_ = item->data(kTypeRole).toInt();
+        clickTimer_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
     });
     connect(p.grid, &QListWidget::itemDoubleClicked, this, [this, kind](QListWidgetItem* item) {
+        clickTimer_->stop();
         GroupCommands::placeType(core_, kind == TypeKind::Enemy, item->data(kTypeRole).toInt(),
                                  GroupCommands::viewCentre(core_));
+        highlight(TypeKind::Object);
+        highlight(TypeKind::Enemy);
     });
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(p.filter);
     layout->addWidget(p.grid, 1);
     return widget;
+}
+
+void TypeGalleryDock::applyPendingClick()
+{
+    if (!TypeGallery::applyType(core_, clickKind_, clickType_))
+        highlight(clickKind_);
 }
 
 void TypeGalleryDock::follow(ChangeSet changes)

@@ -12,6 +12,7 @@
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
+class QTimer;
 
 namespace quorled {
 
@@ -19,8 +20,10 @@ class EditorCore;
 
 // The dockable "Types" panel: a picture grid of the 256 object types of the
 // current object set and one of the 256 enemy types, each with a filter box
-// on the names. A click gives the selected object or enemy that type; the
-// selection's type is the highlighted cell.
+// on the names. A click gives the selected object or enemy that type once
+// the double-click time has passed without a second click; a double-click
+// places a new item of the type instead, leaving the selection's type as it
+// was. The selection's type is the highlighted cell.
 class TypeGalleryDock : public QDockWidget {
     Q_OBJECT
 public:
@@ -47,12 +50,17 @@ private:
     QWidget* buildPage(TypeKind kind);
     void fill(TypeKind kind);
     void highlight(TypeKind kind);
+    void applyPendingClick();
 
     EditorCore& core_;
     std::unique_ptr<TypePictures> pictures_;
     std::array<Page, 2> pages_;
     QTabWidget* tabs_ = nullptr;
     int objectSet_ = -1;
+    // A click waiting to see whether it becomes a double-click.
+    QTimer* clickTimer_ = nullptr;
+    TypeKind clickKind_ = TypeKind::Object;
+    int clickType_ = 0;
 };
 
 } // namespace quorled

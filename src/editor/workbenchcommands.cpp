@@ -84,7 +84,8 @@ void WorkbenchCommands::showMap()
 
 void WorkbenchCommands::showChanges(ChangeSet changes)
 {
-    if (map_ && map_->isVisible() && (changes.has(Change::Picture) || changes.has(Change::Caption)))
+    if (map_ && map_->isVisible() &&
+        (changes.has(Change::Picture) || changes.has(Change::Caption) || changes.has(Change::Readouts)))
         map_->refresh(changes.has(Change::Caption));
     if (changes.has(Change::Commands) || changes.has(Change::Caption))
         explainSave();

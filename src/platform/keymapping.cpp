@@ -1,6 +1,7 @@
 #include "keymapping.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace quorled {
 
@@ -109,6 +110,76 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 int virtualKeyCode(const QKeyEvent& event)
 {
     return virtualKeyCode(event.key(), event.modifiers());
+}
+
+namespace {
+
+// The Qt key of a virtual-key code, Qt::Key_unknown for none; keypad keys
+// come with Qt::KeypadModifier in `keypad`.
+int qtKeyOf(int vkCode, bool& keypad)
+{
+    keypad = false;
+    if (vkCode >= 0x41 && vkCode <= 0x5A)
+        return Qt::Key_A + (vkCode - 0x41);
+    if (vkCode >= 0x30 && vkCode <= 0x39)
+        return Qt::Key_0 + (vkCode - 0x30);
+    if (vkCode >= vk::F1 && vkCode < vk::F1 + 24)
+        return Qt::Key_F1 + (vkCode - vk::F1);
+    if (vkCode >= vk::Numpad0 && vkCode <= vk::Numpad0 + 9) {
+        keypad = true;
+        return Qt::Key_0 + (vkCode - vk::Numpad0);
+    }
+    switch (vkCode) {
+    case vk::Multiply: keypad = true; return Qt::Key_Asterisk;
+    case vk::Add: keypad = true; return Qt::Key_Plus;
+    case vk::Subtract: keypad = true; return Qt::Key_Minus;
+    case 0x6E: keypad = true; return Qt::Key_Period;
+    case vk::Divide: keypad = true; return Qt::Key_Slash;
+    case 0x08: return Qt::Key_Backspace;
+    case 0x09: return Qt::Key_Tab;
+    case 0x0D: return Qt::Key_Return;
+    case 0x1B: return Qt::Key_Escape;
+    case vk::Space: return Qt::Key_Space;
+    case vk::PageUp: return Qt::Key_PageUp;
+    case vk::PageDown: return Qt::Key_PageDown;
+    case 0x23: return Qt::Key_End;
+    case 0x24: return Qt::Key_Home;
+    case vk::Left: return Qt::Key_Left;
+    case vk::Up: return Qt::Key_Up;
+    case vk::Right: return Qt::Key_Right;
+    case vk::Down: return Qt::Key_Down;
+    case 0x2D: return Qt::Key_Insert;
+    case 0x2E: return Qt::Key_Delete;
+    case 0xBA: return Qt::Key_Semicolon;
+    case 0xBB: return Qt::Key_Equal;
+    case 0xBC: return Qt::Key_Comma;
+    case 0xBD: return Qt::Key_Minus;
+    case 0xBE: return Qt::Key_Period;
+    case 0xBF: return Qt::Key_Slash;
+    case 0xDB: return Qt::Key_BracketLeft;
+    case 0xDD: return Qt::Key_BracketRight;
+    default: return Qt::Key_unknown;
+    }
+}
+
+} // namespace
+
+QString keyName(int vkCode, int state)
+{
+    bool keypad = false;
+    const int key = qtKeyOf(vkCode, keypad);
+    if (key == Qt::Key_unknown)
+        return {};
+    Qt::KeyboardModifiers modifiers;
+    if (state & 1)
+        modifiers |= Qt::ShiftModifier;
+    if (state & 2)
+        modifiers |= Qt::ControlModifier;
+    if (state & 4)
+        modifiers |= Qt::AltModifier;
+    if (keypad)
+        modifiers |= Qt::KeypadModifier;
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))).toString(QKeySequence::PortableText);
 }
 
 } // namespace quorled

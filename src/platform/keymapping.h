@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <Qt>
 
 class QKeyEvent;
@@ -32,5 +33,10 @@ int modifierState(Qt::KeyboardModifiers modifiers);
 // codes.
 int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 int virtualKeyCode(const QKeyEvent& event);
+
+// The portable name of a key press the key rules see ("Alt+Shift+Left",
+// "Num+4", "Ctrl+G"), as menu shortcuts are written; empty for a press of a
+// modifier alone or of a key without a name here.
+QString keyName(int vkCode, int state);
 
 } // namespace quorled

@@ -4,6 +4,7 @@
 
 #include "romdata/demo/demoimage.h"
 #include "romdata/filestore.h"
+#include "romdata/romlayout.h"
 
 #include <nlohmann/json.hpp>
 
@@ -64,6 +65,21 @@ TEST_F(GameCommandsTest, CheckExitsWithOneOnlyWhenAnErrorIsFound)
     const auto problems = nlohmann::json::parse(out.str())["problems"];
     EXPECT_EQ(problems[0]["rule"], "world-table");
     EXPECT_TRUE(problems[0]["area"].is_null());
+}
+
+TEST_F(GameCommandsTest, CheckNamesADamagedAreaOnce)
+{
+    const RomLayout& layout = romLayout(ImageKind::Ines);
+    const long pointer = 0x8100 - layout.pointerBase; // before the level-data region
+    bytes[static_cast<std::size_t>(layout.levelPointerLow + 0x0A)] = static_cast<std::uint8_t>(pointer & 0xFF);
+    bytes[static_cast<std::size_t>(layout.levelPointerHigh + 0x0A)] = static_cast<std::uint8_t>(pointer >> 8);
+    const std::string spoiled = (dir / "damaged.nes").string();
+    writeWholeFile(spoiled, bytes);
+    ASSERT_EQ(run({"check", spoiled}), 1);
+    EXPECT_NE(out.str().find("\nerror  area 0A  The level data pointer $8100 lies outside the level-data region $"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(out.str().find("area 0A  area 0A"), std::string::npos) << out.str();
 }
 
 TEST_F(GameCommandsTest, FindListsTheSameMatchesAsTextAndJson)

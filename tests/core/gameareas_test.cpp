@@ -1,9 +1,11 @@
 // Door links, the problem rules, search and statistics over hand-made
 // areas, and the demo images' doors and problems.
+#include "core/areamapgeometry.h"
 #include "core/areasearch.h"
 #include "core/doorlinks.h"
 #include "core/gameoverview.h"
 #include "core/gamestats.h"
+#include "core/maplinks.h"
 #include "core/problemrules.h"
 
 #include "romdata/areadirectory.h"
@@ -162,6 +164,40 @@ TEST(ProblemRules, EveryRuleCatchesItsFault)
     for (const ProblemRule& rule : problemRules())
         EXPECT_TRUE(std::any_of(cases.begin(), cases.end(), [&](const Case& c) { return c.rule == std::string(rule.id); }))
             << rule.id;
+}
+
+TEST(MapLinks, DoorsAndPointersSayWhereTheyLead)
+{
+    const GameAreas game = cleanGame();
+    const AreaModel& a = game.areas[0].model;
+    const std::string to = destinationText(DoorDestination{0, 1, 0}, game.directory);
+    EXPECT_EQ(mapLinkText(a, game.directory, 2), "Object 2 " + to);
+    EXPECT_EQ(mapLinkText(a, game.directory, 3), "Object 3 " + to);
+    for (const int index : {0, 1, 4})
+        EXPECT_EQ(mapLinkText(a, game.directory, index), "") << index;
+    // Pointed at on the map, at full size and at a quarter.
+    const ViewState view;
+    for (const int zoom : {AreaMapGeometry::kFullSize, 2}) {
+        const AreaMapGeometry geometry(a, zoom);
+        const auto at = [&](int column, int row) {
+            const MapCell cell = geometry.cellAt((16 * column + 8) * zoom / 8, (16 * row + 8) * zoom / 8);
+            EXPECT_EQ(cell, (MapCell{column, row}));
+            return mapLinkTextAt(a, view, game.directory, cell.column, cell.row);
+        };
+        EXPECT_EQ(at(3, 5), "Object 2 " + to) << zoom;
+        EXPECT_EQ(at(9, 12), "") << zoom;
+    }
+}
+
+TEST(ProblemRules, DamageNotesBecomeSentencesWithoutTheirAreaName)
+{
+    GameAreas game = cleanGame();
+    game.areas[10].model.damage = {"area 0A: level data runs past the end of the file",
+                                   "the enemy data pointer $8100 lies outside the file."};
+    const std::vector<Problem> problems = checkArea(game, 10);
+    ASSERT_GE(problems.size(), 2u);
+    EXPECT_EQ(problems[0].text, "Level data runs past the end of the file.");
+    EXPECT_EQ(problems[1].text, "The enemy data pointer $8100 lies outside the file.");
 }
 
 TEST(ProblemRules, StarBackgroundOnTopRowAndAFullEnemyPageAreFine)

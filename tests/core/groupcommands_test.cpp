@@ -4,6 +4,9 @@
 #include "core/groupselection.h"
 #include "core/keyediting.h"
 
+#include "romdata/arealoader.h"
+#include "romdata/romimage.h"
+
 #include <gtest/gtest.h>
 
 namespace quorled {
@@ -113,6 +116,41 @@ TEST_F(GroupCommandsTest, DuplicateAndPlacingATypeAreRefusedWithoutRoom)
     EXPECT_EQ(core.editMode(), 1);
     EXPECT_EQ(selected(), 1);
     EXPECT_EQ(core.document().undoName(), "Place enemy");
+}
+
+TEST_F(GroupCommandsTest, MoveAndSaveMakesAnAdditionRefusedForRoomAndSavesIt)
+{
+    AreaModel before;
+    const auto refuseDuplicate = [&] {
+        core.area().levelSpareFF = 0;
+        core.area().enemySpareBytes = 0;
+        before = core.area();
+        core.runCommand(Command::editDuplicate);
+        EXPECT_EQ(core.area(), before);
+        EXPECT_TRUE(core.notice().offersMove);
+        EXPECT_NE(core.notice().text.find("\"Move and save\""), std::string::npos) << core.notice().text;
+        return core.notice().moveEdit;
+    };
+    // A save that fails takes the addition back and writes nothing.
+    const auto failing = refuseDuplicate();
+    ASSERT_TRUE(failing);
+    const std::vector<std::uint8_t> damaged(0x100, 0x00);
+    folder.writeImage("quorl.nes", damaged);
+    (*failing)(core);
+    EXPECT_FALSE(core.message().empty());
+    EXPECT_TRUE(AreaDocument::sameContent(core.area(), before));
+    EXPECT_EQ(folder.readFile("quorl.nes"), std::string(damaged.begin(), damaged.end()));
+
+    folder.writeImage("quorl.nes", editorTestImage().bytes());
+    const auto moving = refuseDuplicate();
+    ASSERT_TRUE(moving);
+    (*moving)(core);
+    EXPECT_FALSE(core.document().differs()) << core.message() << core.notice().text;
+    EXPECT_EQ(core.document().undoName(), "Duplicate items");
+    const RomImage image = RomImage::open(folder.path("quorl.nes"));
+    const AreaModel saved = loadArea(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines, 10);
+    EXPECT_EQ(saved.objCount(), 2 * original.objCount());
+    EXPECT_EQ(saved.enemyCount(), 2 * original.enemyCount());
 }
 
 } // namespace

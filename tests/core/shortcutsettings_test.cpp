@@ -1,5 +1,6 @@
 #include "core/settingsfile.h"
 #include "core/shortcutsettings.h"
+#include "core/viewkeys.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,31 @@ TEST(ShortcutSettings, HolderNamesTheOtherCommandWithTheKey)
     EXPECT_EQ(ShortcutSettings::holder(bindings, "Grid", ""), "");
     EXPECT_EQ(ShortcutSettings::commandName("&Keyboard shortcuts..."), "Keyboard shortcuts");
     EXPECT_EQ(ShortcutSettings::commandName("Select &all items"), "Select all items");
+}
+
+TEST(ViewKeys, RebindingMovesTheKeyAndSilencesTheOldOne)
+{
+    std::vector<Binding> bindings = viewKeyDefaults();
+    for (Binding& b : bindings) {
+        if (b.name == "Move the selection left")
+            b.keys = "H";
+        if (b.name == "Switch the object marks")
+            b.keys = "";
+    }
+    const ViewKeyMap map(bindings);
+    const KeyPress left{0x64, 0}; // keypad 4
+    const KeyPress plain{0x51, 0};
+    struct Case {
+        const char* key;
+        KeyPress press;
+        std::optional<KeyPress> to;
+    };
+    for (const Case& c : {Case{"H", {0x48, 0}, left}, Case{"Alt+Left", {0x25, 4}, std::nullopt},
+                          Case{"Num+4", {0x64, 0}, std::nullopt}, Case{"M", {0x4D, 0}, std::nullopt},
+                          Case{"Alt+Shift+Left", {0x25, 5}, KeyPress{0x25, 5}}, Case{"Q", plain, plain},
+                          Case{"", {0x13, 0}, KeyPress{0x13, 0}}})
+        EXPECT_EQ(map.translate(c.key, c.press), c.to) << c.key;
+    EXPECT_EQ(ViewKeyMap().translate("Alt+Left", {0x25, 4}), left);
 }
 
 } // namespace

@@ -6,13 +6,18 @@
 #include "demowindow.h"
 
 #include "core/doorlinks.h"
+#include "core/areamapgeometry.h"
 #include "core/editorcore.h"
+#include "core/groupselection.h"
+#include "editor/areamapwindow.h"
 #include "editor/finddialog.h"
 #include "editor/gameviews.h"
+#include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
 #include "editor/overviewwindow.h"
 #include "editor/problemsdock.h"
 #include "editor/readoutpanel.h"
+#include "editor/workbenchcommands.h"
 #include "romdata/romimage.h"
 
 #include <QAction>
@@ -63,6 +68,40 @@ private slots:
         }
     }
 
+    void theAreaMapSaysWhereADoorLeads()
+    {
+        EditorCore& core = *demo_.core;
+        const std::vector<DoorLink> links = doorLinks(core.area());
+        QVERIFY(!links.empty());
+        const DoorLink link = links.front();
+        const int door = link.door > 0 ? link.door : link.pointer;
+        const QString where = QString::fromStdString(destinationText(link.to, core.directory()));
+        int plain = 1;
+        while (plain <= core.area().objCount() && linkOfObject(core.area(), plain))
+            ++plain;
+        QVERIFY(plain <= core.area().objCount());
+        core.area().selectedObject = plain;
+        core.view().editMode = 0;
+        demo_.window->mainMenu()->action(Command::lmap)->trigger();
+        AreaMapWindow* map = demo_.window->workbenchCommands()->mapWindow();
+        map->setZoomIndex(2); // full size: a map pixel is a view pixel
+        QCOMPARE(map->linkLabel()->text(), QString());
+        // Selecting the door says where it leads.
+        core.area().selectedObject = door;
+        core.redraw(Change::Readouts);
+        QCOMPARE(map->linkLabel()->text(), QStringLiteral("Selected: Object %1 %2").arg(door).arg(where));
+        // Over the door on the map, with another object selected.
+        core.area().selectedObject = plain;
+        core.redraw(Change::Readouts);
+        QCOMPARE(map->linkLabel()->text(), QString());
+        const CellBox cells = GroupSelection::itemCells(core.area(), core.view(), {false, door});
+        emit map->canvas()->hovered(16 * cells.left + 8, 16 * cells.top + 8);
+        QVERIFY2(map->linkLabel()->text().endsWith(where), qPrintable(map->linkLabel()->text()));
+        QCOMPARE(map->canvas()->toolTip(), map->linkLabel()->text());
+        emit map->canvas()->left();
+        QCOMPARE(map->linkLabel()->text(), QString());
+    }
+
     void findListsMatchesAsYouTypeAndOpensTheItem()
     {
         EditorCore& core = *demo_.core;
@@ -98,7 +137,7 @@ private slots:
         else
             core.area().enemy(n).x = 16 * 15 + 3;
         core.redraw(Change::Readouts);
-        QVERIFY(errors() >= 1); // the enemy data may also outgrow its room
+        QTRY_VERIFY_WITH_TIMEOUT(errors() >= 1, 1000); // the enemy data may also outgrow its room
         const auto found = std::find_if(dock->problems().begin(), dock->problems().end(),
                                         [](const Problem& p) { return p.rule == "past-area-length"; });
         QVERIFY(found != dock->problems().end());
@@ -110,6 +149,30 @@ private slots:
         emit list->itemClicked(list->topLevelItem(static_cast<int>(found - dock->problems().begin())), 0);
         QCOMPARE(core.editMode(), 1);
         QCOMPARE(core.area().selectedEnemy, n);
+    }
+
+    void problemsCheckABurstOfEditsOnce()
+    {
+        EditorCore& core = *demo_.core;
+        ProblemsDock* dock = demo_.window->gameViews()->problems();
+        const int before = dock->refreshes();
+        QVERIFY(core.area().enemyCount() >= 1);
+        const int n = core.area().enemyCount();
+        for (int step = 0; step < 20; ++step) {
+            if (core.area().isVertical)
+                core.area().enemy(n).y = 16 * 15 + step;
+            else
+                core.area().enemy(n).x = 16 * 15 + step;
+            core.redraw(Change::Readouts);
+        }
+        QCOMPARE(dock->refreshes(), before);
+        QTRY_COMPARE_WITH_TIMEOUT(dock->refreshes(), before + 1, 1000);
+        QTest::qWait(2 * ProblemsDock::kRefreshDelayMs);
+        QCOMPARE(dock->refreshes(), before + 1);
+        // The one check saw the last edit.
+        QVERIFY(std::any_of(dock->problems().begin(), dock->problems().end(), [&](const Problem& p) {
+            return p.rule == "past-area-length" && p.index == n && p.area == core.currentArea();
+        }));
     }
 
     void overviewDrawsEveryAreaAndAClickOpensOne()

@@ -1,9 +1,14 @@
 #include "widgettests.h"
 
+#include "core/shortcutsettings.h"
+#include "core/viewkeys.h"
 #include "platform/keymapping.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTest>
+
+#include <set>
 
 using namespace quorled;
 
@@ -58,6 +63,33 @@ private slots:
         QCOMPARE(virtualKeyCode(Qt::Key_F1, {}), 0x70);
         QCOMPARE(virtualKeyCode(Qt::Key_Space, {}), 0x20);
         QCOMPARE(virtualKeyCode(Qt::Key_Shift, Qt::ShiftModifier), 0x10);
+    }
+
+    // Each default view key, typed as Qt reports it, gets the same name
+    // back and reaches the core as the view key's own press; the names and
+    // presses are each one view key's.
+    void viewKeysAreNamedAsTypedAndReachTheirPress()
+    {
+        const ViewKeyMap defaults;
+        std::set<std::string> names;
+        std::set<std::pair<int, int>> presses;
+        for (const ViewKey& key : viewKeyTable()) {
+            QVERIFY2(names.insert(key.name).second, key.name);
+            QVERIFY2(presses.insert({key.keyCode, key.shift}).second, key.name);
+            for (const std::string& text : ShortcutSettings::splitKeys(key.keys)) {
+                const QKeySequence sequence = QKeySequence::fromString(QString::fromStdString(text), QKeySequence::PortableText);
+                QCOMPARE(sequence.count(), 1);
+                const QKeyCombination typed = sequence[0];
+                const int code = virtualKeyCode(typed.key(), typed.keyboardModifiers());
+                const int state = modifierState(typed.keyboardModifiers());
+                QCOMPARE(keyName(code, state), QString::fromStdString(text));
+                QVERIFY2(defaults.translate(text, {code, state}) == (KeyPress{key.keyCode, key.shift}), key.name);
+            }
+        }
+        // Shift+] comes as Shift+} on most layouts: the same key.
+        QCOMPARE(keyName(virtualKeyCode(Qt::Key_BraceRight, Qt::AltModifier | Qt::ShiftModifier), 5),
+                 QStringLiteral("Alt+Shift+]"));
+        QCOMPARE(keyName(0x10, 1), QString()); // Shift alone
     }
 
     void modifierStateAddsShiftCtrlAlt()

@@ -9,19 +9,26 @@
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
 #include "editor/propertiesdock.h"
+#include "editor/shortcutcommands.h"
 #include "editor/typegallerydock.h"
 #include "editor/workbench.h"
+#include "editor/workbenchcommands.h"
 #include "view/catalogue.h"
 
 #include <QDockWidget>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyleHints>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <set>
 
 using namespace quorled;
 using quorled::widgettests::DemoWindow;
@@ -37,10 +44,21 @@ QListWidgetItem* cellOfType(QListWidget* grid, int type)
     return nullptr;
 }
 
+// A click on a gallery cell; it acts once the double-click time is over.
 void clickCell(QListWidget* grid, QListWidgetItem* item)
 {
     grid->scrollToItem(item);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 20);
+}
+
+void doubleClickCell(QListWidget* grid, QListWidgetItem* item)
+{
+    grid->scrollToItem(item);
+    const QPoint at = grid->visualItemRect(item).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
 void turnWheel(QWidget* widget, QPoint angle, Qt::KeyboardModifiers modifiers = {})
@@ -65,8 +83,18 @@ void typeInto(QLineEdit* field, const QString& text)
 class WorkbenchTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QVERIFY(demo_.open(true)); }
-    void cleanup() { demo_.close(); }
+    void init()
+    {
+        QVERIFY(demo_.open(true));
+        // Short, so that a gallery click acts soon.
+        doubleClickInterval_ = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(60);
+    }
+    void cleanup()
+    {
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClickInterval_);
+        demo_.close();
+    }
 
     void galleryClickSetsTheTypeAndUndoRestoresIt()
     {
@@ -104,6 +132,65 @@ private slots:
         clickCell(enemies, cellOfType(enemies, enemyType));
         QCOMPARE(core.area().enemy(1).type, enemyType);
         QCOMPARE(core.editMode(), 1);
+    }
+
+    void galleryDoubleClickPlacesWithoutRetypingTheSelection()
+    {
+        EditorCore& core = *demo_.core;
+        QListWidget* grid = demo_.window->workbench()->galleries()->grid(TypeKind::Object);
+        int s = 1;
+        while (s <= core.area().objCount() && core.area().object(s).special)
+            ++s;
+        QVERIFY(s <= core.area().objCount());
+        core.area().selectedObject = s;
+        core.redraw();
+        const AreaModel before = core.area();
+        const int wanted = (before.object(s).type + 0x11) % 256;
+        const std::size_t steps = core.document().undoSteps();
+        doubleClickCell(grid, cellOfType(grid, wanted));
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 20);
+        QCOMPARE(core.area().objCount(), before.objCount() + 1);
+        QCOMPARE(core.document().undoSteps(), steps + 1);
+        // Every item keeps its type; the new one is selected.
+        const auto types = [](const AreaModel& area) {
+            std::multiset<int> all;
+            for (int i = 1; i <= area.objCount(); ++i)
+                all.insert(area.object(i).type);
+            return all;
+        };
+        std::multiset<int> expected = types(before);
+        expected.insert(wanted);
+        QVERIFY(types(core.area()) == expected);
+        QCOMPARE(core.area().object(core.area().selectedObject).type, wanted);
+        QVERIFY(cellOfType(grid, wanted)->isSelected());
+    }
+
+    void viewKeysTakeTheKeysTheSettingsFileGives()
+    {
+        EditorCore& core = *demo_.core;
+        QFile settings(demo_.dir->filePath(QStringLiteral("Quorled.ini")));
+        QVERIFY(settings.open(QIODevice::Append));
+        settings.write("[Shortcuts]\nMove the selection left= H\n");
+        settings.close();
+        ShortcutCommands& keys = demo_.window->workbenchCommands()->shortcuts();
+        keys.applyStored();
+        QVERIFY(keys.viewKeyLines().contains(QStringLiteral("H : Move the selection left")));
+        int s = 1;
+        while (s <= core.area().objCount() && (core.area().object(s).special || core.area().object(s).x < 1))
+            ++s;
+        QVERIFY(s <= core.area().objCount());
+        core.area().selectedObject = s;
+        core.view().editMode = 0;
+        core.redraw();
+        const int x = core.area().object(s).x;
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Left, Qt::AltModifier);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_4, Qt::KeypadModifier);
+        QCOMPARE(core.area().object(s).x, x);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_H);
+        QCOMPARE(core.area().object(s).x, x - 1);
+        // The other view keys stay as they were.
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_6, Qt::KeypadModifier);
+        QCOMPARE(core.area().object(s).x, x);
     }
 
     void filterKeepsTheMatchingNames()
@@ -276,6 +363,7 @@ private slots:
 
 private:
     DemoWindow demo_;
+    int doubleClickInterval_ = 0;
 };
 
 int quorled::widgettests::runWorkbenchTests(int argc, char** argv)
