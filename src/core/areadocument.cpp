@@ -10,61 +10,41 @@ void AreaDocument::reset(AreaModel model, std::optional<AreaRoom> room)
     saved_ = model_;
     room_ = room;
     open_.reset();
-    undo_.clear();
-    redo_.clear();
 }
 
 void AreaDocument::markSaved(AreaModel saved, std::optional<AreaRoom> room)
 {
-    commitStep();
     model_ = std::move(saved);
     saved_ = model_;
     room_ = room;
 }
 
+void AreaDocument::imageChanged(AreaModel saved, std::optional<AreaRoom> room)
+{
+    if (!differs()) {
+        saved.selectedObject = model_.selectedObject;
+        saved.selectedEnemy = model_.selectedEnemy;
+        model_ = saved;
+    }
+    saved_ = std::move(saved);
+    room_ = room;
+}
+
 void AreaDocument::beginStep(std::string name)
 {
-    commitStep();
-    open_ = Step{std::move(name), model_};
+    open_ = model_;
+    openName_ = std::move(name);
 }
 
-bool AreaDocument::commitStep()
+std::optional<AreaModel> AreaDocument::commitStep()
 {
     if (!open_)
-        return false;
-    Step step = std::move(*open_);
+        return std::nullopt;
+    std::optional<AreaModel> before = std::move(open_);
     open_.reset();
-    if (sameContent(step.model, model_))
-        return false;
-    undo_.push_back(std::move(step));
-    if (undo_.size() > kMaxSteps)
-        undo_.pop_front();
-    redo_.clear();
-    return true;
-}
-
-bool AreaDocument::undo()
-{
-    commitStep();
-    if (undo_.empty())
-        return false;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    std::swap(step.model, model_);
-    redo_.push_back(std::move(step));
-    return true;
-}
-
-bool AreaDocument::redo()
-{
-    commitStep();
-    if (redo_.empty())
-        return false;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    std::swap(step.model, model_);
-    undo_.push_back(std::move(step));
-    return true;
+    if (sameContent(*before, model_))
+        return std::nullopt;
+    return before;
 }
 
 bool AreaDocument::differs() const { return !sameContent(model_, saved_); }

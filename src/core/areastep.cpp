@@ -1,6 +1,5 @@
 #include "areastep.h"
 
-#include "coreedit.h"
 #include "editorcore.h"
 
 namespace quorled {
@@ -9,9 +8,9 @@ bool AreaStep::run(EditorCore& core, const std::string& name, const Edit& edit)
 {
     if (!core.hasImage())
         return false;
-    AreaDocument& document = CoreEdit::document(core);
+    ImageDocument& document = core.document();
     document.beginStep(name);
-    edit(document.model(), core.view());
+    edit(core.area(), core.view());
     const bool changed = document.commitStep();
     core.redraw(Change::EditMode);
     return changed;

@@ -3,7 +3,6 @@
 #include "areaclipboard.h"
 #include "areaediting.h"
 #include "areastep.h"
-#include "coreedit.h"
 #include "editorcore.h"
 
 #include "romdata/imageerror.h"
@@ -35,14 +34,14 @@ bool ClipboardCommands::paste(EditorCore& core, const std::string& text)
     try {
         item = AreaClipboard::readText(text);
     } catch (const ImageError& error) {
-        CoreEdit::report(core, Notice{error.what(), "Can't paste!", NoticeIcon::Warning});
+        core.report(Notice{error.what(), "Can't paste!", NoticeIcon::Warning});
         return false;
     }
     std::optional<Notice> refusal;
     AreaStep::run(core, item.isEnemy ? "Paste enemy" : "Paste object",
                   [&](AreaModel& area, ViewState& view) { refusal = AreaClipboard::paste(item, area, view); });
     if (refusal)
-        CoreEdit::report(core, *refusal);
+        core.report(*refusal);
     return !refusal;
 }
 

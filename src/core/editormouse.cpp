@@ -9,7 +9,7 @@ void EditorCore::mouseDown(int /*button*/, int /*shift*/, double x, double y)
     const int modeBefore = view_.editMode;
     beginEdit("Drag");
     mouse_.press(area(), view_, x, y);
-    renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+    renderer_->drawArea(area(), view_, directory().worldFirstArea);
     readouts_ = updateReadouts(area(), view_);
     ChangeSet changes = Change::Picture | Change::Readouts;
     if (view_.editMode != modeBefore)
@@ -23,7 +23,7 @@ void EditorCore::mouseMove(int button, int /*shift*/, double x, double y)
         return;
     const bool moved = mouse_.move(area(), view_, button, x, y);
     // Every movement redraws, with or without a button held.
-    renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+    renderer_->drawArea(area(), view_, directory().worldFirstArea);
     readouts_ = updateReadouts(area(), view_);
     notify(moved ? Change::Picture | Change::Readouts | Change::Caption | Change::Status
                  : Change::Picture | Change::Readouts);
@@ -31,7 +31,7 @@ void EditorCore::mouseMove(int button, int /*shift*/, double x, double y)
 
 void EditorCore::mouseUp()
 {
-    if (hasImage() && document_.stepOpen()) {
+    if (hasImage() && document_.area().stepOpen()) {
         endEdit();
         notify(Change::Caption | Change::Commands | Change::Status);
     }
