@@ -1,9 +1,12 @@
 // One mouse move over the level view at zoom 2, from the event to the
-// painted widget, in the real main window under the offscreen platform.
+// painted widget, in the real main window under the offscreen platform:
+// without a button, dragging 100 selected items, and drawing a selection
+// box over the whole screen.
 // A Qt Test benchmark; scripts/bench runs it, ctest does not.
 #include "benchsetup.h"
 
 #include "core/editorcore.h"
+#include "core/groupselection.h"
 #include "editor/carriedart.h"
 #include "editor/levelview.h"
 #include "editor/mainwindow.h"
@@ -41,6 +44,8 @@ class WindowBench : public QObject {
 private slots:
     void initTestCase();
     void mouseMoveOverTheLevelView();
+    void dragOf100SelectedItems();
+    void boxSelectOverTheScreen();
     void cleanupTestCase();
 
 private:
@@ -93,6 +98,57 @@ void WindowBench::mouseMoveOverTheLevelView()
     }
     view->removeEventFilter(&counter);
     QVERIFY2(counter.paints >= moves, "a mouse move did not repaint the level view");
+}
+
+namespace {
+
+// Moves with the left button held between two positions, each delivered and
+// painted; returns the number of moves.
+int dragBackAndForth(LevelView* view, const QPointF (&positions)[2], Qt::KeyboardModifiers modifiers)
+{
+    int moves = 0;
+    QBENCHMARK {
+        const QPointF at = positions[moves % 2];
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(view, &move);
+        QApplication::processEvents();
+        ++moves;
+    }
+    return moves;
+}
+
+} // namespace
+
+void WindowBench::dragOf100SelectedItems()
+{
+    // The busy screen's items plus copies of its first object up to 100,
+    // all selected; the drag holds one of them.
+    AreaModel& area = core_->area();
+    QVERIFY(area.objCount() > 0);
+    const LevelObject first = area.object(1);
+    while (area.objCount() + area.enemyCount() < 100)
+        area.objects.push_back(first);
+    core_->runCommand(Command::editSelectAll);
+    QCOMPARE(GroupSelection::selectedItems(area, core_->editMode()).size(), area.objCount() + area.enemyCount());
+    LevelView* view = window_->levelView();
+    const int zoom = view->zoom();
+    const QPointF grab(16.0 * zoom * (first.x - core_->view().viewColumn) + 4,
+                       16.0 * zoom * (first.y - core_->view().viewRow) + 4);
+    QTest::mousePress(view, Qt::LeftButton, {}, grab.toPoint());
+    const QPointF positions[2] = {grab + QPointF(3 * 16 * zoom, 16 * zoom), grab};
+    dragBackAndForth(view, positions, Qt::NoModifier);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, grab.toPoint());
+}
+
+void WindowBench::boxSelectOverTheScreen()
+{
+    LevelView* view = window_->levelView();
+    const int zoom = view->zoom();
+    // Shift+drag always draws a box, from the top-left cell to the last.
+    QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 2));
+    const QPointF positions[2] = {QPointF(256.0 * zoom - 3, 240.0 * zoom - 3), QPointF(256.0 * zoom - 20, 240.0 * zoom - 20)};
+    dragBackAndForth(view, positions, Qt::ShiftModifier);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 2));
 }
 
 void WindowBench::cleanupTestCase()

@@ -4,7 +4,6 @@
 #include "fuzzimage.h"
 
 #include "core/areajson.h"
-#include "core/jsonreader.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/imageerror.h"
@@ -20,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string document(reinterpret_cast<const char*>(data), size);
     AreaModel model = loadArea(image, directory, ImageKind::Ines, 2);
     try {
-        applyAreaJson(parseJson(document), model, "fuzz.json");
+        applyAreaJson(parseJson(document, kAreaJsonLimits), model, "fuzz.json");
         planSave(image, directory, ImageKind::Ines, model);
     } catch (const ImageError&) {
         // Refused, with a message: the answer to a bad document.

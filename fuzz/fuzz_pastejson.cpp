@@ -1,9 +1,10 @@
 // Feeds fuzzed clipboard texts to the paste reader and checks: a text is
-// either refused with a message and changes nothing, or pastes one item
-// whose area a save can still plan for.
+// either refused with a message and changes nothing, or pastes its items
+// into an area that a save can still plan for.
 #include "fuzzimage.h"
 
-#include "core/areaclipboard.h"
+#include "core/groupclipboard.h"
+#include "core/groupediting.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/imageerror.h"
@@ -22,12 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AreaModel model = loaded;
     ViewState view;
     try {
-        const ClipItem item = AreaClipboard::readText(text);
-        const auto refusal = AreaClipboard::paste(item, model, view);
-        const std::size_t items = model.objects.size() + model.enemies.size();
+        const GroupEditing::NewItems items = GroupClipboard::readText(text);
+        const auto refusal = GroupEditing::addItems(model, view, items, 0, 0, "Can't paste!");
+        const std::size_t count = model.objects.size() + model.enemies.size();
         const std::size_t before = loaded.objects.size() + loaded.enemies.size();
-        // One item more, or a refusal that changed nothing.
-        if (refusal ? !(model == loaded) : items != before + 1)
+        // Every item more, or a refusal that changed nothing.
+        if (refusal ? !(model == loaded) : count != before + items.objects.size() + items.enemies.size())
             std::abort();
         planSave(image, directory, ImageKind::Ines, model);
     } catch (const ImageError&) {

@@ -4,6 +4,8 @@ include(GNUInstallDirs)
 
 install(TARGETS quorled-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/quorled-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/quorled-cli.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME quorled-cli)
 
 if(QUORLED_BUILD_EDITOR)
   install(TARGETS quorled RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

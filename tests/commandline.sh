@@ -16,4 +16,11 @@ run --no-such-option >"$t/out" 2>"$t/err"
 code=$?
 [ "$code" -eq 2 ] || { echo "--no-such-option exited $code, not 2"; failed=1; }
 [ ! -s "$t/out" ] && grep -q usage "$t/err" || { echo "--no-such-option: no usage on standard error alone"; failed=1; }
+# The editor refuses a file name that would not come back byte for byte
+# (and would open another file), before it needs a display.
+if [ "$2" = quorled ]; then
+    run "$(printf 'bad\377.nes')" >"$t/out" 2>"$t/err"
+    code=$?
+    [ "$code" -eq 2 ] && grep -q 'bad\\xFF.nes' "$t/err" || { echo "a name that is not UTF-8 was not refused (exit $code)"; failed=1; }
+fi
 exit "$failed"

@@ -3,7 +3,8 @@
 
 QUORLED_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 QUORLED_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev qt6-base-dev
-                  libgl-dev zlib1g-dev clang libclang-rt-14-dev)
+                  libgl-dev zlib1g-dev clang libclang-rt-14-dev nettle-dev
+                  nlohmann-json3-dev libcli11-dev)
 
 quorled_install_packages() {
     local missing=()

@@ -21,7 +21,7 @@ void writeText(const AreaModel& model, const AreaDirectory& directory, std::ostr
         << hexAddress(model.enemyDataOffset) << " (ends before " << hexAddress(model.enemyDataEnd) << ")\n";
     out << "Header " << hex2(header[0]) << " " << hex2(header[1]) << " " << hex2(header[2]) << " "
         << hex2(header[3]) << ": " << (model.isVertical ? "vertical" : "horizontal") << ", "
-        << model.header.levelLength() + 1 << " pages, object type " << set << ", level colors "
+        << model.header.levelLength() + 1 << " pages, object type " << hex2(set) << ", level colors "
         << model.header.levelPalette() << ", enemy colors " << model.header.enemyPalette() << ", ground setting "
         << model.header.groundSetting() << ", ground type " << model.header.groundType() << "\n";
     out << "Spare bytes: level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
@@ -32,9 +32,9 @@ void writeText(const AreaModel& model, const AreaDirectory& directory, std::ostr
     out << "\nObjects (" << model.objCount() << "):\n";
     for (int i = 1; i <= model.objCount(); ++i) {
         const LevelObject& o = model.object(i);
-        out << "  #" << i << "  X " << o.x << "  Y " << o.y << "  layer " << o.layer << "  ";
+        out << "  #" << i << "  X " << hex2(o.x) << "  Y " << hex2(o.y) << "  layer " << hex2(o.layer) << "  ";
         if (o.special) {
-            out << "kind " << o.kind() << " (" << hex2(o.param[0]);
+            out << "kind " << hex2(o.kind()) << " (" << hex2(o.param[0]);
             if (specialObjExtraBytes[static_cast<std::size_t>(o.kind())] == 2)
                 out << " " << hex2(o.param[1]);
             out << ")  " << catalogue.specialObjectName(o.kind()) << "\n";
@@ -45,7 +45,7 @@ void writeText(const AreaModel& model, const AreaDirectory& directory, std::ostr
     out << "\nEnemies (" << model.enemyCount() << "):\n";
     for (int i = 1; i <= model.enemyCount(); ++i) {
         const Enemy& e = model.enemy(i);
-        out << "  #" << i << "  X " << e.x << "  Y " << e.y << "  type " << hex2(e.type) << "  "
+        out << "  #" << i << "  X " << hex2(e.x) << "  Y " << hex2(e.y) << "  type " << hex2(e.type) << "  "
             << catalogue.enemyTypeName(e.type & 0xFF) << "\n";
     }
 }

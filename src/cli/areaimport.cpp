@@ -10,7 +10,7 @@ JsonValue readJsonFile(const std::string& fileName)
 {
     const std::vector<std::uint8_t> bytes = readWholeFile(fileName, {kTextFileLimit.bytes, "a JSON file"});
     try {
-        return parseJson(std::string(bytes.begin(), bytes.end()));
+        return parseJson(std::string(bytes.begin(), bytes.end()), kAreaJsonLimits);
     } catch (const JsonError& error) {
         throw ImageError("The file " + shownName(fileName) + " is not JSON: " + error.what() + ". Nothing was written.");
     }

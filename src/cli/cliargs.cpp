@@ -1,48 +1,52 @@
 #include "cliargs.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
 namespace quorled::cli {
 
-namespace {
-
-bool contains(const std::vector<std::string>& list, const std::string& word)
-{
-    return std::find(list.begin(), list.end(), word) != list.end();
-}
-
-// "--name", or a dash and a letter ("-o"); "-5" stays a (negative) number.
-bool isOptionWord(const std::string& word)
-{
-    if (word.size() > 2 && word.compare(0, 2, "--") == 0)
-        return true;
-    return word.size() == 2 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1]));
-}
-
-} // namespace
-
 CliArgs::CliArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued,
                  const std::vector<std::string>& flags)
 {
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (isOptionWord(word)) {
-            if (contains(valued, word)) {
-                if (i + 1 >= words.size())
-                    throw UsageError("option " + word + " needs a value");
-                values_.emplace_back(word, words[++i]);
-            } else if (contains(flags, word) || contains(commonFlags(), word)) {
-                flags_.push_back(word);
-            } else {
-                throw UsageError("unknown option " + word);
-            }
-        } else {
-            positional_.push_back(word);
-        }
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras();
+    app.add_option("arguments", positional_);
+    std::vector<std::pair<std::string, CLI::Option*>> values;
+    std::vector<std::pair<std::string, CLI::Option*>> switches;
+    for (const std::string& name : valued)
+        values.emplace_back(name, app.add_option(name)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast));
+    for (const auto* list : {&flags, &commonFlags()})
+        for (const std::string& name : *list)
+            if (!app.get_option_no_throw(name))
+                switches.emplace_back(name, app.add_flag(name));
+    // The library reads the words back to front.
+    std::vector<std::string> reversed(words.rbegin(), words.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& error) {
+        for (const auto& [name, option] : values)
+            if (std::string(error.what()).rfind(name, 0) == 0)
+                throw UsageError("option " + name + " needs a value");
+        throw UsageError(error.what());
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(error.what());
     }
+    // The library keeps the "--" that ends the options among the extras.
+    std::vector<std::string> extras = app.remaining();
+    if (const auto mark = std::find(extras.begin(), extras.end(), "--"); mark != extras.end())
+        extras.erase(mark);
+    for (const std::string& extra : extras)
+        throw UsageError((extra.rfind('-', 0) == 0 ? "unknown option " : "unexpected argument ") + extra);
+    for (const auto& [name, option] : values)
+        if (option->count() > 0)
+            values_.emplace_back(name, option->as<std::string>());
+    for (const auto& [name, option] : switches)
+        if (option->count() > 0)
+            flags_.push_back(name);
 }
 
 const std::vector<std::string>& CliArgs::commonFlags()
@@ -61,15 +65,14 @@ void CliArgs::expectPositionals(std::size_t count) const
         throw UsageError("unexpected argument \"" + positional_[count] + "\"");
 }
 
-bool CliArgs::flag(const std::string& name) const { return contains(flags_, name); }
+bool CliArgs::flag(const std::string& name) const { return std::find(flags_.begin(), flags_.end(), name) != flags_.end(); }
 
 std::optional<std::string> CliArgs::value(const std::string& name) const
 {
-    std::optional<std::string> found;
     for (const auto& [key, text] : values_)
         if (key == name)
-            found = text;
-    return found;
+            return text;
+    return std::nullopt;
 }
 
 int parseNumber(const std::string& text, const std::string& what, int min, int max)

@@ -14,7 +14,8 @@ public:
 };
 
 // The words after the command name: positional arguments in order, and
-// options "--name", "--name VALUE" or a short one such as "-o VALUE". Every
+// options "--name", "--name VALUE", "--name=VALUE" or a short one such as
+// "-o VALUE"; after "--" every word is a positional argument. Every
 // command also takes the common flags: --force (work on a file that does
 // not start as an image of its kind does) and --no-backup (write the image
 // without making NAME.bak).

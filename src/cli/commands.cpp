@@ -18,7 +18,7 @@ const std::vector<Command>& commands()
         {"palettes", "palettes IMAGE [--json] [--reference FILE]", runPalettes},
         {"render", "render IMAGE AREA OUT.png [--at COL,ROW] [--ground none|above|behind] [--pages] [--marks] "
                    "[--screen-lines] [--pointers-as-objects] [--select OBJ,ENEMY] [--map] [--zoom N] "
-                   "[--reference FILE] [--dry-run]", runRender},
+                   "[--reference FILE] [--dry-run] | render IMAGE --overview OUT.png [--zoom N]", runRender},
         {"readouts", "readouts IMAGE AREA [--object N] [--enemy N] [--pointers-as-objects] [--reference FILE]",
          runReadouts},
         {"save", "save IMAGE AREA [--reference FILE] [--dry-run] [-o OUT]", runSave},
@@ -35,6 +35,12 @@ const std::vector<Command>& commands()
         {"set-colour", "set-colour IMAGE WORLD level|enemy PALETTE SLOT COLOUR [--dry-run] [-o OUT]", runSetColour},
         {"patch", "patch ORIGINAL EDITED OUT.ips|OUT.bps", runPatch},
         {"apply", "apply IMAGE PATCH OUT", runApply},
+        {"find", "find IMAGE QUERY [--json] [--reference FILE]", runFind},
+        {"stats", "stats IMAGE [--json] [--reference FILE]", runStats},
+        {"check", "check IMAGE [--json] [--reference FILE]", runCheck},
+        {"unpack", "unpack IMAGE DIR [--reference FILE]", runUnpack},
+        {"pack", "pack DIR --base IMAGE -o OUT [--reference FILE]", runPack},
+        {"diff", "diff A B [--json] [--reference FILE]", runDiff},
     };
     return list;
 }
@@ -43,7 +49,8 @@ namespace {
 
 void printUsage(std::ostream& err)
 {
-    err << "usage: quorled-cli COMMAND ARGUMENTS, quorled-cli --help or quorled-cli --version\n";
+    err << "usage: quorled-cli COMMAND ARGUMENTS, quorled-cli help [COMMAND], quorled-cli --help or quorled-cli "
+           "--version\n";
     for (const Command& command : commands())
         err << "  quorled-cli " << command.usage << "\n";
     err << "AREA is decimal or 0x-hex, 0..209. A disk image (.fds) needs --reference FILE, "
@@ -52,9 +59,37 @@ void printUsage(std::ostream& err)
            "ROW and VALUE (the stored byte, 0..255) as tables lists them. levels-per-world takes only bounds its "
            "dialog can reach: world 1 starts at 0 or later, every world keeps 1..4 levels, 21 levels at most.\n"
            "--dry-run tells what would change and writes nothing; -o OUT writes the result to the new file OUT "
-           "and leaves IMAGE as it was. COMMAND --help shows the usage of one command.\n"
+           "and leaves IMAGE as it was. quorled-cli help COMMAND or COMMAND --help shows the usage of one command. "
+           "Options take their value as --name VALUE or --name=VALUE; after -- every word is an argument.\n"
+           "QUERY of find is a piece of a name (\"Cloud\"), \"enemy NN\" or \"object NN\" (hexadecimal). check "
+           "exits with 1 when it finds an error.\n"
            "Every command takes --no-backup (write the image without making NAME.bak) and --force (work on a file "
            "that does not start as an iNES image does).\n";
+}
+
+const Command* findCommand(const std::string& name)
+{
+    for (const Command& command : commands())
+        if (name == command.name)
+            return &command;
+    return nullptr;
+}
+
+// "help" alone prints the whole usage, "help COMMAND" that command's.
+int runHelp(const std::vector<std::string>& words, std::ostream& out, std::ostream& err)
+{
+    if (words.empty()) {
+        printUsage(out);
+        return 0;
+    }
+    const Command* command = findCommand(words[0]);
+    if (!command || words.size() > 1) {
+        err << "quorled-cli: help: " << (command ? "unexpected argument \"" + words[1] + "\"" : "unknown command \"" + words[0] + "\"") << "\n";
+        printUsage(err);
+        return 2;
+    }
+    out << "usage: quorled-cli " << command->usage << "\n";
+    return 0;
 }
 
 } // namespace
@@ -70,17 +105,22 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return 0;
     }
     const std::vector<std::string> words(arguments.begin() + 1, arguments.end());
-    for (const Command& command : commands()) {
-        if (arguments[0] != command.name)
-            continue;
-        if (std::find(words.begin(), words.end(), "--help") != words.end()) {
+    if (arguments[0] == "help")
+        return runHelp(words, out, err);
+    if (const Command* found = findCommand(arguments[0])) {
+        const Command& command = *found;
+        // --help before a "--" asks for the usage; after it, it is a file name.
+        const auto optionsEnd = std::find(words.begin(), words.end(), "--");
+        if (std::find(words.begin(), optionsEnd, "--help") != optionsEnd ||
+            std::find(words.begin(), optionsEnd, "-h") != optionsEnd) {
             out << "usage: quorled-cli " << command.usage << "\n";
             return 0;
         }
         try {
             return command.run(words, out);
         } catch (const UsageError& error) {
-            err << "quorled-cli: " << error.what() << "\nusage: quorled-cli " << command.usage << "\n";
+            err << "quorled-cli: " << command.name << ": " << error.what() << "\nusage: quorled-cli " << command.usage
+                << "\n";
             return 2;
         } catch (const ImageError& error) {
             err << "quorled-cli: " << error.what() << "\n";

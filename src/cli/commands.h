@@ -36,6 +36,12 @@ int runInsert(const std::vector<std::string>& words, std::ostream& out);
 int runSetColour(const std::vector<std::string>& words, std::ostream& out);
 int runPatch(const std::vector<std::string>& words, std::ostream& out);
 int runApply(const std::vector<std::string>& words, std::ostream& out);
+int runFind(const std::vector<std::string>& words, std::ostream& out);
+int runStats(const std::vector<std::string>& words, std::ostream& out);
+int runCheck(const std::vector<std::string>& words, std::ostream& out);
+int runUnpack(const std::vector<std::string>& words, std::ostream& out);
+int runPack(const std::vector<std::string>& words, std::ostream& out);
+int runDiff(const std::vector<std::string>& words, std::ostream& out);
 
 // Runs quorled-cli with its arguments (without the program name): prints
 // errors as one line "quorled-cli: MESSAGE" on `err` and returns the exit

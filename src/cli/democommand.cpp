@@ -13,7 +13,8 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {"--kind"}, {"--dry-run"});
     args.expectPositionals(1);
-    ImageKind kind = ImageKind::Ines;
+    // The kind follows OUT's extension, as in the editor, unless --kind names one.
+    ImageKind kind = imageKindFromFileName(args.positional(0));
     if (const auto name = args.value("--kind")) {
         if (*name != "ines" && *name != "snes" && *name != "fds")
             throw UsageError("unknown image kind \"" + *name + "\" (use ines, snes or fds)");
@@ -24,12 +25,12 @@ int runDemo(const std::vector<std::string>& words, std::ostream& out)
     refuseExistingFile(path, "demo");
     const auto bytes = buildDemoImage(kind);
     if (args.flag("--dry-run")) {
-        out << "Dry run: would write the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size()
+        out << "Dry run: would write the " << imageKindName(kind) << " demo image " << shownName(path) << " (" << bytes.size()
             << " bytes); nothing was written.\n";
         return 0;
     }
     writeWholeFile(path, bytes);
-    out << "Wrote the " << imageKindName(kind) << " demo image " << path << " (" << bytes.size() << " bytes).\n";
+    out << "Wrote the " << imageKindName(kind) << " demo image " << shownName(path) << " (" << bytes.size() << " bytes).\n";
     return 0;
 }
 

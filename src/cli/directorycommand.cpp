@@ -1,9 +1,10 @@
 #include "commands.h"
 
 #include "imagesession.h"
-#include "core/jsonwriter.h"
+#include "core/jsondocument.h"
 #include "romdata/areadamage.h"
 #include "romdata/bytes.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -15,21 +16,23 @@ int runDirectory(const std::vector<std::string>& words, std::ostream& out)
     const AreaDirectory& directory = session.directory;
 
     if (args.flag("--json")) {
-        out << "{\"kind\": " << jsonString(imageKindName(session.kind)) << ", \"worldFirstArea\": [";
-        for (int i = 1; i <= 8; ++i)
-            out << (i > 1 ? ", " : "") << directory.worldFirstArea[static_cast<std::size_t>(i)];
-        out << "], \"areas\": [";
+        nlohmann::ordered_json areas = nlohmann::ordered_json::array();
         for (int area = 0; area < kAreaCount; ++area) {
             const auto a = static_cast<std::size_t>(area);
-            out << (area > 0 ? ", " : "") << "{\"area\": " << area << ", \"name\": " << jsonString(directory.areaName(area))
-                << ", \"levelOffset\": " << directory.areaLevelOffset[a]
-                << ", \"enemyOffset\": " << directory.areaEnemyOffset[a] << "}";
+            areas.push_back({{"area", area},
+                             {"name", directory.areaName(area)},
+                             {"levelOffset", directory.areaLevelOffset[a]},
+                             {"enemyOffset", directory.areaEnemyOffset[a]}});
         }
-        out << "]}\n";
+        const auto& worlds = directory.worldFirstArea;
+        out << jsonText({{"kind", imageKindName(session.kind)},
+                         {"worldFirstArea", std::vector<int>(worlds.begin() + 1, worlds.begin() + 9)},
+                         {"areas", areas}})
+            << "\n";
         return 0;
     }
 
-    out << "Image: " << args.positional(0) << " (" << imageKindName(session.kind) << ", "
+    out << "Image: " << shownName(args.positional(0)) << " (" << imageKindName(session.kind) << ", "
         << session.image.size() << " bytes)\n";
     if (const auto note = manyDamagedAreasNote(args.positional(0),
                                                damagedAreaCount(session.image, directory, session.kind)))

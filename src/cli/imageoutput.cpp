@@ -76,10 +76,10 @@ void ImageOutput::report(std::ostream& out) const
     if (dryRun_) {
         out << "Dry run: " << changedRanges(before_, after_) << " would change";
         if (outPath_)
-            out << " in a new file " << *outPath_;
+            out << " in a new file " << shownName(*outPath_);
         out << "; nothing was written.\n";
     } else if (outPath_) {
-        out << "Wrote " << *outPath_ << ": " << changedRanges(before_, after_) << " changed; " << imagePath_
+        out << "Wrote " << shownName(*outPath_) << ": " << changedRanges(before_, after_) << " changed; " << shownName(imagePath_)
             << " was left as it was.\n";
     }
 }

@@ -10,6 +10,7 @@
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 #include "savereport.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -43,7 +44,7 @@ int runImport(const std::vector<std::string>& words, std::ostream& out)
     output.write(session.image); // with --relocate the move and the save in one write
     for (const std::string& move : moves)
         out << "Moved " << move << "\n";
-    out << "Area " << hex2(area) << " imported from " << fileName << ": ";
+    out << "Area " << hex2(area) << " imported from " << shownName(fileName) << ": ";
     printChangedOffsets(result.changedOffsets, out);
     out << "\n";
     printSharedAreas(session.directory, area, room, result.changedOffsets, out);

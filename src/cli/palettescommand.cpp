@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "imagesession.h"
+#include "core/jsondocument.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/bytes.h"
 
@@ -9,23 +10,10 @@ namespace quorled::cli {
 namespace {
 
 template <typename Rows>
-void writeRowsJson(const Rows& rows, std::ostream& out)
-{
-    out << "[";
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        out << (r ? ", " : "") << "[";
-        for (std::size_t s = 0; s < rows[r].size(); ++s)
-            out << (s ? ", " : "") << rows[r][s];
-        out << "]";
-    }
-    out << "]";
-}
-
-template <typename Rows>
 void writeRowsText(const Rows& rows, int perWorld, std::ostream& out)
 {
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        out << "  world " << r / static_cast<std::size_t>(perWorld) << " palette "
+        out << "  world " << r / static_cast<std::size_t>(perWorld) + 1 << " palette "
             << r % static_cast<std::size_t>(perWorld) << ":";
         for (int value : rows[r])
             out << " " << hex2(value);
@@ -42,11 +30,7 @@ int runPalettes(const std::vector<std::string>& words, std::ostream& out)
     const ImageSession session = ImageSession::open(args.positional(0), args);
     const PaletteTables tables = startupPalettes(session.image, session.kind);
     if (args.flag("--json")) {
-        out << "{\"levelPalettes\": ";
-        writeRowsJson(tables.levelPalettes, out);
-        out << ", \"enemyPalettes\": ";
-        writeRowsJson(tables.enemyPalettes, out);
-        out << "}\n";
+        out << jsonText({{"levelPalettes", tables.levelPalettes}, {"enemyPalettes", tables.enemyPalettes}}) << "\n";
         return 0;
     }
     out << "Level palettes:\n";

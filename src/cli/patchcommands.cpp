@@ -2,6 +2,7 @@
 
 #include "cliargs.h"
 #include "patch/patchfile.h"
+#include "romdata/shownname.h"
 
 namespace quorled::cli {
 
@@ -14,8 +15,8 @@ int runPatch(const std::vector<std::string>& words, std::ostream& out)
     if (!format)
         throw UsageError("the patch's name must end in .ips or .bps, which decides its format");
     const std::size_t size = writePatchFile(args.positional(0), args.positional(1), patchPath, args.flag("--force"));
-    out << "Wrote the " << (*format == PatchFormat::Ips ? "IPS" : "BPS") << " patch " << patchPath << " (" << size
-        << " bytes) that turns " << args.positional(0) << " into " << args.positional(1) << ".\n";
+    out << "Wrote the " << (*format == PatchFormat::Ips ? "IPS" : "BPS") << " patch " << shownName(patchPath) << " (" << size
+        << " bytes) that turns " << shownName(args.positional(0)) << " into " << shownName(args.positional(1)) << ".\n";
     return 0;
 }
 
@@ -24,8 +25,8 @@ int runApply(const std::vector<std::string>& words, std::ostream& out)
     const CliArgs args(words, {}, {});
     args.expectPositionals(3);
     const std::size_t size = writePatchedImage(args.positional(0), args.positional(1), args.positional(2), args.flag("--force"));
-    out << "Wrote " << args.positional(2) << " (" << size << " bytes): " << args.positional(0) << " with "
-        << args.positional(1) << " applied.\n";
+    out << "Wrote " << shownName(args.positional(2)) << " (" << size << " bytes): " << shownName(args.positional(0)) << " with "
+        << shownName(args.positional(1)) << " applied.\n";
     return 0;
 }
 

@@ -4,12 +4,15 @@
 
 #include "assets/artwork.h"
 #include "assets/imageconversion.h"
+#include "core/gameoverview.h"
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/filestore.h"
+#include "romdata/imageerror.h"
 #include "view/graphics.h"
 #include "view/renderer.h"
 #include "view/viewstate.h"
+#include "romdata/shownname.h"
 
 #include <utility>
 
@@ -37,12 +40,54 @@ int parseGroundView(const std::string& text)
     throw UsageError("--ground \"" + text + "\" must be none, above or behind");
 }
 
+// Pictures are written up to this many pixels a side and in all: a map of
+// a long area at a large zoom would otherwise take seconds and gigabytes.
+constexpr long kLargestPictureSide = 16384;
+constexpr long kMostPicturePixels = 16L << 20;
+
+void refuseLargePicture(long width, long height, const std::string& outPath)
+{
+    if (width > kLargestPictureSide || height > kLargestPictureSide || width * height > kMostPicturePixels)
+        throw ImageError("The picture would be " + std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels, more than the " + std::to_string(kLargestPictureSide) +
+                         " pixels a side and " + std::to_string(kMostPicturePixels) +
+                         " pixels in all a picture may have, so " + shownName(outPath) +
+                         " was not written; choose a smaller --zoom.");
+}
+
+// The picture of every area with its door links, as the overview shows it.
+int renderOverview(const CliArgs& args, std::ostream& out)
+{
+    args.expectPositionals(2);
+    const std::string& outPath = args.positional(1);
+    refuseOutputOverImage(outPath, args.positional(0));
+    const int zoom = args.value("--zoom") ? parseNumber(*args.value("--zoom"), "--zoom", 1, 4) : 1;
+    const ImageSession session = ImageSession::open(args.positional(0), args);
+    const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
+    ThumbnailPainter painter(assets::loadGraphics(), startupPalettes(session.image, session.kind));
+    std::vector<Picture> thumbnails;
+    for (int area = 0; area < kAreaCount; ++area)
+        thumbnails.push_back(painter.thumbnail(game, area));
+    const OverviewLayout layout = overviewLayout(game);
+    const Picture picture = composeOverview(game, layout, thumbnails, overviewMarks(game, checkGame(game)));
+    refuseLargePicture(picture.width() * zoom, picture.height() * zoom, outPath);
+    if (args.flag("--dry-run"))
+        out << "Dry run, nothing was written: would write ";
+    else
+        assets::savePng(picture, outPath, zoom);
+    out << shownName(outPath) << ": " << picture.width() * zoom << " x " << picture.height() * zoom << ", " << kAreaCount
+        << " areas\n";
+    return 0;
+}
+
 } // namespace
 
 int runRender(const std::vector<std::string>& words, std::ostream& out)
 {
     const CliArgs args(words, {"--reference", "--at", "--ground", "--select", "--zoom"},
-                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map", "--dry-run"});
+                       {"--pages", "--marks", "--screen-lines", "--pointers-as-objects", "--map", "--dry-run", "--overview"});
+    if (args.flag("--overview"))
+        return renderOverview(args, out);
     const bool dryRun = args.flag("--dry-run");
     args.expectPositionals(3);
     const int areaNumber = parseAreaNumber(args.positional(1));
@@ -71,11 +116,12 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
 
     if (args.flag("--map")) {
         const Picture map = drawAreaMap(renderer, area, view, session.directory.worldFirstArea);
+        refuseLargePicture(map.width() * zoom, map.height() * zoom, outPath);
         if (dryRun)
             out << "Dry run, nothing was written: would write ";
         else
             assets::savePng(map, outPath, zoom);
-        out << outPath << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
+        out << shownName(outPath) << ": " << map.width() * zoom << " x " << map.height() * zoom << ", "
             << area.header.levelLength() + 1 << " pages\n";
         return 0;
     }
@@ -84,7 +130,7 @@ int runRender(const std::vector<std::string>& words, std::ostream& out)
         out << "Dry run, nothing was written: would write ";
     else
         assets::savePng(renderer.picture(), outPath, zoom);
-    out << outPath << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
+    out << shownName(outPath) << ": " << Renderer::kViewWidth * zoom << " x " << Renderer::kViewHeight * zoom
         << ", view at column " << view.viewColumn << ", row " << view.viewRow << "\n";
     return 0;
 }

@@ -4,7 +4,10 @@
 #include "imageoutput.h"
 #include "imagesession.h"
 
+#include "core/jsondocument.h"
+
 #include "romdata/arealoader.h"
+#include "romdata/areadecodekey.h"
 #include "romdata/bytes.h"
 #include "romdata/datamove.h"
 #include "romdata/freespace.h"
@@ -12,6 +15,9 @@
 #include "romdata/leveldump.h"
 #include "romdata/romimage.h"
 #include "romdata/shownname.h"
+
+#include <map>
+#include <utility>
 
 namespace quorled::cli {
 
@@ -36,22 +42,30 @@ int runFree(const std::vector<std::string>& words, std::ostream& out)
     const RomImage image = openInes(args.positional(0), "free", args);
     const FreeSpaceCount count = countFreeSpace(image);
     const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
-    const bool json = args.flag("--json");
-    if (json)
-        out << "{\"free\": " << count.free << ", \"total\": " << count.total << ", \"areas\": [";
-    else
-        out << freeSpaceText(count) << "\n";
-    for (int area = 0; area < kAreaCount; ++area) {
-        const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
-        if (json)
-            out << (area ? ", " : "") << "{\"area\": " << area << ", \"levelSpareFF\": " << model.levelSpareFF
-                << ", \"enemySpareBytes\": " << model.enemySpareBytes << "}";
-        else
-            out << "Area " << hex2(area) << ": level " << model.levelSpareFF << ", enemy " << model.enemySpareBytes
-                << "\n";
+    // Areas on the same data have the same spare bytes: each distinct key is decoded once.
+    std::map<AreaDecodeKey, std::pair<int, int>> spare;
+    const auto spareBytes = [&](int area) {
+        const auto [at, added] = spare.emplace(areaDecodeKey(directory, ImageKind::Ines, area), std::pair{0, 0});
+        if (added) {
+            const AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
+            at->second = {model.levelSpareFF, model.enemySpareBytes};
+        }
+        return at->second;
+    };
+    if (args.flag("--json")) {
+        nlohmann::ordered_json areas = nlohmann::ordered_json::array();
+        for (int area = 0; area < kAreaCount; ++area) {
+            const auto [level, enemy] = spareBytes(area);
+            areas.push_back({{"area", area}, {"levelSpareFF", level}, {"enemySpareBytes", enemy}});
+        }
+        out << jsonText({{"free", count.free}, {"total", count.total}, {"areas", areas}}) << "\n";
+        return 0;
     }
-    if (json)
-        out << "]}\n";
+    out << freeSpaceText(count) << "\n";
+    for (int area = 0; area < kAreaCount; ++area) {
+        const auto [level, enemy] = spareBytes(area);
+        out << "Area " << hex2(area) << ": level " << level << ", enemy " << enemy << "\n";
+    }
     return 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include "cliargs.h"
 #include "core/gametables.h"
-#include "core/jsonwriter.h"
+#include "core/jsondocument.h"
 #include "imageoutput.h"
 #include "romdata/bytes.h"
 #include "imagesession.h"
@@ -21,18 +21,18 @@ int runTables(const std::vector<std::string>& words, std::ostream& out)
     const RomImage image = openImageFile(args.positional(0), kind, args);
     const std::vector<GameTable> tables = listGameTables(image, kind);
     if (args.flag("--json")) {
-        out << "{\"tables\": [";
-        for (std::size_t t = 0; t < tables.size(); ++t) {
-            out << (t ? ", " : "") << "{\"table\": " << jsonString(tables[t].name) << ", \"rows\": [";
-            for (std::size_t r = 0; r < tables[t].rows.size(); ++r) {
-                const GameTableRow& row = tables[t].rows[r];
-                out << (r ? ", " : "") << "{\"row\": " << row.row << ", \"caption\": " << jsonString(row.caption)
-                    << ", \"offset\": " << row.offset << ", \"value\": " << row.value
-                    << ", \"shown\": " << jsonString(row.shown) << "}";
-            }
-            out << "]}";
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const GameTable& table : tables) {
+            nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+            for (const GameTableRow& row : table.rows)
+                rows.push_back({{"row", row.row},
+                                {"caption", row.caption},
+                                {"offset", row.offset},
+                                {"value", row.value},
+                                {"shown", row.shown}});
+            list.push_back({{"table", table.name}, {"rows", rows}});
         }
-        out << "]}\n";
+        out << jsonText({{"tables", list}}) << "\n";
         return 0;
     }
     for (const GameTable& table : tables) {

@@ -2,6 +2,7 @@
 
 #include "imagesession.h"
 #include "romdata/arealoader.h"
+#include "romdata/areadecodekey.h"
 #include "romdata/areawriter.h"
 #include "romdata/bytes.h"
 
@@ -18,9 +19,21 @@ int runVerify(const std::vector<std::string>& words, std::ostream& out)
     const ImageSession session = ImageSession::open(args.positional(0), args);
     int changing = 0;
     int refused = 0;
+    // Areas on the same data (same offsets and bounds) decode and plan
+    // alike: a plan is made once per distinct key. A refusal names its
+    // area, so it is made again for each.
+    std::map<AreaDecodeKey, SavePlan> plans;
     for (int area = 0; area < kAreaCount; ++area) {
-        const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
-        const SavePlan plan = planSave(session.image, session.directory, session.kind, model);
+        const AreaDecodeKey key = areaDecodeKey(session.directory, session.kind, area);
+        auto known = plans.find(key);
+        if (known == plans.end()) {
+            const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+            known = plans.emplace(key, planSave(session.image, session.directory, session.kind, model)).first;
+        } else if (known->second.refusal) {
+            const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
+            known->second = planSave(session.image, session.directory, session.kind, model);
+        }
+        const SavePlan& plan = known->second;
         out << "Area " << hex2(area) << " (" << session.directory.areaName(area) << "): ";
         if (plan.refusal) {
             ++refused;

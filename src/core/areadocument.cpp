@@ -19,12 +19,24 @@ void AreaDocument::markSaved(AreaModel saved, std::optional<AreaRoom> room)
     room_ = room;
 }
 
+void takeDataLocation(AreaModel& model, const AreaModel& from)
+{
+    model.levelDataOffset = from.levelDataOffset;
+    model.enemyDataOffset = from.enemyDataOffset;
+    model.enemyDataEnd = from.enemyDataEnd;
+    model.levelEndMarkerOffset = from.levelEndMarkerOffset;
+    model.enemyTerminatorOffset = from.enemyTerminatorOffset;
+}
+
 void AreaDocument::imageChanged(AreaModel saved, std::optional<AreaRoom> room)
 {
     if (!differs()) {
         saved.selectedObject = model_.selectedObject;
         saved.selectedEnemy = model_.selectedEnemy;
+        saved.group = model_.group;
         model_ = saved;
+    } else {
+        takeDataLocation(model_, saved);
     }
     saved_ = std::move(saved);
     room_ = room;
@@ -61,6 +73,7 @@ bool AreaDocument::sameContent(const AreaModel& a, const AreaModel& b)
     AreaModel left = a;
     left.selectedObject = b.selectedObject;
     left.selectedEnemy = b.selectedEnemy;
+    left.group = b.group;
     return left == b;
 }
 

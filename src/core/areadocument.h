@@ -14,6 +14,11 @@ namespace quorled {
 // measured, its room in the image and where the view was left. An edit is
 // opened before it changes the model and closed after it; the image's one
 // history keeps the steps.
+// Gives `model` the place of the area's data in the image as `from` has it
+// (offsets and end markers), keeping its items and header: edits
+// made before a move or insertion follow the data to where it went.
+void takeDataLocation(AreaModel& model, const AreaModel& from);
+
 class AreaDocument {
 public:
     // `model` is what the image holds; `room` the room the area has there

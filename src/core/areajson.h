@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jsonreader.h"
+#include "jsondocument.h"
 
 #include "romdata/areadirectory.h"
 #include "romdata/areamodel.h"
@@ -24,6 +24,11 @@ struct AreaJsonContent {
     std::vector<LevelObject> objects;
     std::vector<Enemy> enemies;
 };
+
+// What a document in that form can hold: the area document has 13 keys; an
+// area's data lies within the 64 KiB a pointer reaches and every object and
+// enemy takes at least two bytes of it.
+inline constexpr JsonLimits kAreaJsonLimits{13, 32768, 8};
 
 // Where a document came from, for its messages: "The file NAME" and
 // "Nothing was written." for a file, other words for the clipboard.

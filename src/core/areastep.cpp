@@ -4,14 +4,14 @@
 
 namespace quorled {
 
-bool AreaStep::run(EditorCore& core, const std::string& name, const Edit& edit)
+bool AreaStep::run(EditorCore& core, const std::string& name, const Edit& edit, bool merge)
 {
     if (!core.hasImage())
         return false;
     ImageDocument& document = core.document();
     document.beginStep(name);
     edit(core.area(), core.view());
-    const bool changed = document.commitStep();
+    const bool changed = document.commitStep(merge);
     core.redraw(Change::EditMode);
     return changed;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "groupcommands.h"
+
 #include <optional>
 #include <string>
 
@@ -11,15 +13,17 @@ class EditorCore;
 // window moves the text to and from the system clipboard.
 class ClipboardCommands {
 public:
-    // The selected object or enemy as clipboard text; nullopt when nothing
-    // is selected.
+    // The selected items as clipboard text; nullopt when nothing is
+    // selected.
     static std::optional<std::string> copy(const EditorCore& core);
     // Copy, then the item is deleted as one undo step.
     static std::optional<std::string> cut(EditorCore& core);
-    // Adds the item the text holds as one undo step. A text that is refused
-    // (malformed, out of range, too little free space) changes nothing and
-    // comes as the core's notice. True when the item was added.
-    static bool paste(EditorCore& core, const std::string& text);
+    // Adds the items the text holds as one undo step, their top-left at
+    // `cell` (the cell under the pointer) or else the view's top-left cell.
+    // A text that is refused (malformed, out of range, too little free
+    // space) changes nothing and comes as the core's notice. True when the
+    // items were added.
+    static bool paste(EditorCore& core, const std::string& text, std::optional<AreaCell> cell = std::nullopt);
 };
 
 } // namespace quorled

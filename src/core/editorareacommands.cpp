@@ -1,5 +1,7 @@
 #include "editorcore.h"
 
+#include "groupcommands.h"
+#include "groupselection.h"
 #include "headerform.h"
 #include "savedselection.h"
 
@@ -67,6 +69,10 @@ bool EditorCore::runAreaCommand(Command command)
         return true;
     }
     case Command::delobj:
+        if (GroupSelection::isGroup(area(), view_.editMode)) {
+            GroupCommands::deleteSelection(*this);
+            return true;
+        }
         beginEdit(view_.editMode == 0 ? "Delete object" : "Delete enemy");
         AreaEditing::deleteSelected(area(), view_.editMode);
         endEdit();
@@ -83,6 +89,12 @@ bool EditorCore::runAreaCommand(Command command)
         redraw();
         return true;
     }
+    case Command::editSelectAll:
+        GroupCommands::selectAll(*this);
+        return true;
+    case Command::editDuplicate:
+        GroupCommands::duplicate(*this);
+        return true;
     case Command::editUndo:
     case Command::editRedo:
         undoOrRedo(command == Command::editUndo);
@@ -123,7 +135,9 @@ void EditorCore::save(bool relocate)
     std::string shared;
     const ImageKind kind = imageKind();
     const auto edit = [&](RomImage& image) {
-        const AreaDirectory before = directory();
+        // The directory as the file read under the lock has it: a save never
+        // writes where another program moved the area's data away from.
+        const AreaDirectory before = directoryForSave(image, kind, directory(), saved);
         const std::optional<AreaRoom> oldRoom =
             findSaveRoom(image, before, kind, loadArea(image, before, kind, saved.area));
         SaveResult result;

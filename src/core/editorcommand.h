@@ -7,13 +7,13 @@ namespace quorled {
 enum class Command {
     // "&Levels"
     sel1, LI, Ehdr, lreload, lrefresh, lsave, lsaveall, LvlDump, LvlInsert, exportPatch, testEmu, lQuit,
-    lopen, lsaveas, lmap, lexport,
+    lopen, lsaveas, lmap, lexport, compareImage,
     // "&Edit"
-    editUndo, editRedo, editCut, editCopy, editPaste,
+    editUndo, editRedo, editCut, editCopy, editPaste, editSelectAll, editDuplicate,
     // "&Options"
     GV0, GV1, GV2, PSV1, PSV0, om1, om0, pnt, spno, backup,
     sv0, sv1, sv2, sv3, sv4, sv5, sv6,
-    askDiscard, emuCmd,
+    askDiscard, emuCmd, optGrid, optShortcuts,
     // "O&bjects"
     delobj, DelAll, addO, addE, movL, movZ, seeF, TFSpace,
     // "O&ther"

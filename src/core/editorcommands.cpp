@@ -51,7 +51,7 @@ bool EditorCore::commandEnabled(Command command) const
     if (command == Command::editUndo || command == Command::editRedo)
         return command == Command::editUndo ? document_.canUndo() : document_.canRedo();
     // Cut and Copy need a selected object or enemy.
-    if (command == Command::editCut || command == Command::editCopy) {
+    if (command == Command::editCut || command == Command::editCopy || command == Command::editDuplicate) {
         const AreaModel& model = area();
         const int selected = view_.editMode == 0 ? model.selectedObject : model.selectedEnemy;
         return hasImage() && selected >= 1 && selected <= (view_.editMode == 0 ? model.objCount() : model.enemyCount());
@@ -66,6 +66,8 @@ bool EditorCore::commandChecked(Command command) const
 {
     if (command == Command::pnt)
         return view_.pointersFollowDoors;
+    if (command == Command::optGrid)
+        return view_.grid;
     if (command == Command::spno)
         return view_.showPointersAsObjects;
     if (command == Command::backup)
@@ -122,6 +124,11 @@ void EditorCore::runCommand(Command command)
     case Command::spno:
         view_.showPointersAsObjects = !view_.showPointersAsObjects;
         notify(Change::Checks);
+        break;
+    case Command::optGrid:
+        view_.grid = !view_.grid;
+        notify(Change::Checks);
+        redraw = true;
         break;
     case Command::backup:
         document_.writeGuard().setBackupEnabled(!document_.writeGuard().backupEnabled());

@@ -218,6 +218,12 @@ void EditorCore::report(Notice notice)
     notify(Change::Notice);
 }
 
+void EditorCore::drawInto(AreaModel area, ViewState view)
+{
+    renderer_->drawArea(area, view, directory().worldFirstArea);
+    notify(Change::Picture);
+}
+
 void EditorCore::continueWithFile(const std::string& path, std::optional<AreaModel> saved,
                                   std::optional<AreaRoom> room, const ViewState& view,
                                   const std::vector<std::uint8_t>& bytes)

@@ -7,7 +7,7 @@
 #include "editorcommand.h"
 #include "editorsettings.h"
 #include "levelinfo.h"
-#include "mouseediting.h"
+#include "selectiongesture.h"
 #include "notice.h"
 #include "romdata/areadirectory.h"
 #include "romdata/areamodel.h"
@@ -200,6 +200,8 @@ public:
     // the notice (Change::Notice).
     void fail(const std::string& message);
     void report(Notice notice);
+    // Draws `area` as `view` shows it, for a look at an edit not made.
+    void drawInto(AreaModel area, ViewState view);
     // After the image was written to a new file: the editor goes on with
     // that file, which holds `bytes`; `saved` is the area as it holds it,
     // `view` the view after.
@@ -231,7 +233,7 @@ private:
     ImageDocument document_;
     ViewState view_;
 
-    MouseEditing mouse_;
+    SelectionGesture mouse_;
     AreaChooser chooser_;
     std::string caption_ = "Quorl editor";
     ReadoutTexts readouts_;

@@ -1,5 +1,6 @@
 #include "editorcore.h"
 
+#include "groupcommands.h"
 #include "keyediting.h"
 
 namespace quorled {
@@ -26,6 +27,9 @@ std::string keyStepName(int keyCode, int editMode)
 KeyRequest EditorCore::keyDown(int keyCode, int shift)
 {
     if (!hasImage())
+        return KeyRequest::None;
+    // Keys on a selection of many items, Escape and the laptop keys.
+    if (GroupCommands::keyDown(*this, keyCode, shift))
         return KeyRequest::None;
     ChangeSet changes;
     beginEdit(keyStepName(keyCode, view_.editMode));

@@ -31,8 +31,19 @@ std::vector<std::string> EditorCore::keyHelp()
         "0 : switch ground viewing",
         "S : switch screen line viewing",
         "F : switch \"pointers follow doors\"",
-        "Page Up, Page Down : go to the previous/next area (unsaved changes are dropped)",
+        "Page Up, Page Down : go to the previous/next area; with unsaved edits it first asks whether to save "
+        "them, when \"Ask before discarding unsaved edits\" is on (else they are dropped); nothing happens "
+        "before the first or past the last area",
         "F1 : show this help",
+        "click : select one object/enemy; Shift+click : add it to the selection or take it out",
+        "drag from empty space : select with a box (Shift+drag : add to the selection)",
+        "drag a selected item : move the whole selection",
+        "Escape : back to the last clicked item alone",
+        "Delete : delete the selected objects and enemies",
+        "Alt+arrows : move the selection by a cell (Alt+Shift+arrows : by a page)",
+        "Alt+[, Alt+] : change the type by 1 (Alt+Shift : by 16)",
+        "Alt+0 : switch ground viewing",
+        "G : switch the cell grid; Ctrl+wheel : zoom",
     };
 }
 

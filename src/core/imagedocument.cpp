@@ -1,6 +1,7 @@
 #include "imagedocument.h"
 
 #include "romdata/arealoader.h"
+#include "romdata/areawriter.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
@@ -16,16 +17,16 @@ namespace quorled {
 namespace {
 
 // The runs of bytes where `after` differs from `before` (same length).
-std::vector<ByteRun> differingRuns(const std::vector<std::uint8_t>& before, const std::vector<std::uint8_t>& after)
+std::vector<WrittenRun> differingRuns(const std::vector<std::uint8_t>& before, const std::vector<std::uint8_t>& after)
 {
-    std::vector<ByteRun> runs;
+    std::vector<WrittenRun> runs;
     const std::size_t n = std::min(before.size(), after.size());
     for (std::size_t i = 0; i < n;) {
         if (before[i] == after[i]) {
             ++i;
             continue;
         }
-        ByteRun run;
+        WrittenRun run;
         run.offset = static_cast<long>(i);
         while (i < n && before[i] != after[i]) {
             run.before.push_back(before[i]);
@@ -35,27 +36,6 @@ std::vector<ByteRun> differingRuns(const std::vector<std::uint8_t>& before, cons
         runs.push_back(std::move(run));
     }
     return runs;
-}
-
-std::vector<int> movedAreas(const AreaDirectory& a, const AreaDirectory& b)
-{
-    std::vector<int> moved;
-    for (int area = 0; area < kAreaCount; ++area) {
-        const auto i = static_cast<std::size_t>(area);
-        if (a.areaLevelOffset[i] != b.areaLevelOffset[i] || a.areaEnemyOffset[i] != b.areaEnemyOffset[i])
-            moved.push_back(area);
-    }
-    return moved;
-}
-
-std::string areaList(const std::vector<int>& areas)
-{
-    std::string text;
-    for (std::size_t i = 0; i < areas.size() && i < 12; ++i)
-        text += (i ? ", " : "") + hex2(areas[i]);
-    if (areas.size() > 12)
-        text += ", ...";
-    return text;
 }
 
 } // namespace
@@ -200,6 +180,8 @@ bool ImageDocument::applyAreaStep(HistoryStep& step)
     if (step.area != current_)
         setCurrent(step.area);
     std::swap(*step.model, area().model());
+    // The data may have moved since the step was made.
+    takeDataLocation(area().model(), area().savedModel());
     notify(DocumentChange::AreaChanged, current_);
     return true;
 }
@@ -208,7 +190,7 @@ bool ImageDocument::applyWritten(HistoryStep& step, bool undo)
 {
     bool overwritten = false;
     const Written written = writeLocked([&](RomImage& image) {
-        for (const ByteRun& run : step.runs) {
+        for (const WrittenRun& run : step.runs) {
             const std::vector<std::uint8_t>& expected = undo ? run.after : run.before;
             for (std::size_t i = 0; i < expected.size(); ++i)
                 overwritten = overwritten || image.read(run.offset + static_cast<long>(i)) != expected[i];
@@ -217,7 +199,7 @@ bool ImageDocument::applyWritten(HistoryStep& step, bool undo)
                                                     "\" were changed by a later write or another program since. "
                                                     "Overwrite the other program's changes?")))
             throw ImageError("Nothing was written: the bytes of \"" + step.name + "\" changed since.");
-        for (const ByteRun& run : step.runs)
+        for (const WrittenRun& run : step.runs)
             image.writeBlock(run.offset, undo ? run.before : run.after);
     });
     takeImage(written.image, written.runs, step.savedArea ? step.area : -1);
@@ -238,20 +220,26 @@ ImageDocument::Written ImageDocument::writeLocked(const std::function<void(RomIm
     // A file opened although it is no image of the game is for viewing only.
     if (const auto foreign = foreignImageProblem(path_, image.bytes(), kind_))
         throw ImageError(*foreign + " It is open for viewing only, so nothing was written.");
-    // Offsets the edits were made against must still be the file's.
+    // The data of every area with unsaved edits must still start where it
+    // was loaded from (another program may have moved it).
     const std::vector<std::uint8_t> disk = image.bytes();
-    const AreaDirectory fresh = buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr);
-    if (const std::vector<int> moved = movedAreas(fresh, directory_); !moved.empty() || disk.size() != bytes_.size())
-        throw ImageError("Another program moved the data of area " + areaList(moved) + " in " + path_ +
+    if (disk.size() != bytes_.size())
+        throw ImageError("Another program changed the size of " + path_ +
                          " since the editor read it. Reload the image; nothing was written.");
-    edit(image);
-    Written written{differingRuns(disk, image.bytes()), image.bytes()};
+    for (const auto& [index, document] : areas_)
+        if (document.differs())
+            directoryForSave(image, kind_, directory_, document.model());
+    // The edit works on a copy: whatever it does, the file is written only
+    // below, after the checks.
+    RomImage edited = RomImage::inMemoryCopy(image);
+    edit(edited);
+    Written written{differingRuns(disk, edited.bytes()), edited.bytes()};
     // A write that changes no byte writes nothing, the backup included.
     if (written.runs.empty())
         return written;
     if (disk != bytes_) {
         bool clash = false;
-        for (const ByteRun& run : written.runs)
+        for (const WrittenRun& run : written.runs)
             for (std::size_t i = 0; i < run.before.size() && !clash; ++i) {
                 const auto at = static_cast<std::size_t>(run.offset) + i;
                 clash = bytes_[at] != disk[at];
@@ -262,14 +250,7 @@ ImageDocument::Written ImageDocument::writeLocked(const std::function<void(RomIm
                                               "Overwrite the other program's changes?")))
             throw ImageError("Nothing was written: the other program's changes to " + path_ + " were kept.");
     }
-    guard_.prepareWrite(path_);
-    try {
-        image.commit();
-    } catch (const ImageError&) {
-        guard_.noteWritten(path_);
-        throw;
-    }
-    guard_.noteWritten(path_);
+    guard_.commit(path_, edited);
     return written;
 }
 
@@ -290,11 +271,11 @@ void ImageDocument::write(const std::function<void(RomImage&)>& edit, const std:
     }
 }
 
-void ImageDocument::takeImage(const std::vector<std::uint8_t>& image, const std::vector<ByteRun>& runs, int keepArea)
+void ImageDocument::takeImage(const std::vector<std::uint8_t>& image, const std::vector<WrittenRun>& runs, int keepArea)
 {
     // What the editor knows of the file: its own writes. Bytes another
     // program changed elsewhere stay unknown, so a later write over them asks.
-    for (const ByteRun& run : runs)
+    for (const WrittenRun& run : runs)
         std::copy(run.after.begin(), run.after.end(), bytes_.begin() + run.offset);
     const RomImage written = RomImage::fromBytes(image, path_);
     directory_ = buildAreaDirectory(written, kind_, disk_ ? &*disk_ : nullptr);

@@ -112,11 +112,11 @@ public:
 
 private:
     struct Written {
-        std::vector<ByteRun> runs;
+        std::vector<WrittenRun> runs;
         std::vector<std::uint8_t> image;
     };
     Written writeLocked(const std::function<void(RomImage&)>& edit);
-    void takeImage(const std::vector<std::uint8_t>& image, const std::vector<ByteRun>& runs, int keepArea);
+    void takeImage(const std::vector<std::uint8_t>& image, const std::vector<WrittenRun>& runs, int keepArea);
     bool applyWritten(HistoryStep& step, bool undo);
     bool applyAreaStep(HistoryStep& step);
     void notify(DocumentChange change, int area);

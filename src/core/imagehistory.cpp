@@ -12,8 +12,8 @@ std::size_t HistoryStep::bytes() const
     if (model)
         total += sizeof(AreaModel) + model->objects.capacity() * sizeof(LevelObject) +
                  model->enemies.capacity() * sizeof(Enemy);
-    for (const ByteRun& run : runs)
-        total += sizeof(ByteRun) + run.before.size() + run.after.size();
+    for (const WrittenRun& run : runs)
+        total += sizeof(WrittenRun) + run.before.size() + run.after.size();
     return total;
 }
 
@@ -47,6 +47,11 @@ void ImageHistory::trim()
         bytes_ -= undo_.front().bytes();
         undo_.pop_front();
     }
+    // Undone steps left alone past the bound: the farthest go first.
+    while (!redo_.empty() && bytes_ > kMaxBytes) {
+        bytes_ -= redo_.front().bytes();
+        redo_.pop_front();
+    }
 }
 
 HistoryStep ImageHistory::takeUndo()
@@ -69,6 +74,7 @@ void ImageHistory::undone(HistoryStep step)
 {
     bytes_ += step.bytes();
     redo_.push_back(std::move(step));
+    trim();
 }
 
 void ImageHistory::redone(HistoryStep step)

@@ -13,7 +13,7 @@ namespace quorled {
 
 // Bytes of the image file a written step changed: what they were before the
 // step and what the step made of them.
-struct ByteRun {
+struct WrittenRun {
     long offset = 0;
     std::vector<std::uint8_t> before;
     std::vector<std::uint8_t> after;
@@ -26,7 +26,7 @@ struct HistoryStep {
     std::string name;
     int area = 0; // the area the step was made in (and opens on undo)
     std::optional<AreaModel> model;
-    std::vector<ByteRun> runs;
+    std::vector<WrittenRun> runs;
     int item = 0; // the selected object of a merging area step
     int mode = 0; // the selected enemy of a merging area step
     bool savedArea = false; // a save of `area`: its model stays when undone

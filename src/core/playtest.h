@@ -1,13 +1,11 @@
 #pragma once
 
-#include <array>
+#include "desktopdefault.h"
+
 #include <string>
 #include <vector>
 
 namespace quorled {
-
-// The emulators looked for on PATH, in this order, when no command is set.
-inline constexpr std::array<const char*, 3> kKnownEmulators = {"fceux", "nestopia", "mednafen"};
 
 // What starting the emulator runs: the program and its arguments, the
 // image's path last.
@@ -17,12 +15,12 @@ struct EmulatorLaunch {
 };
 
 // Play-testing in an emulator: the command kept in the settings file
-// ("Options"/"Emulator"), the default found on PATH when none is kept, and
-// the program and arguments that start it on an image.
+// ("Options"/"Emulator"), the desktop's default application for the image's
+// type when none is kept, and the program and arguments that start it on an
+// image.
 class PlayTest {
 public:
-    // `pathVariable` is the value of PATH, passed in so tests choose it.
-    PlayTest(std::string settingsPath, std::string pathVariable);
+    explicit PlayTest(std::string settingsPath);
 
     // The kept command; empty when none is.
     std::string storedCommand() const;
@@ -30,15 +28,17 @@ public:
     // again). Throws ImageError for a command the settings file can't hold
     // or a failed write; the file is then as it was.
     void storeCommand(const std::string& command) const;
-    // The kept command, else the first known emulator on PATH, else empty.
-    std::string command() const;
-    // The full path of an executable file `name` in a folder of PATH, or empty.
-    std::string findOnPath(const std::string& name) const;
-
     // The command split into words (by the caller, the way a shell would)
     // with the image path added last. Throws ImageError when there is no
     // word or the first is empty.
     static EmulatorLaunch launch(const std::vector<std::string>& words, const std::string& imagePath);
+
+    // What starts the test: the kept command's words (`keptWords`, split by
+    // the caller) with the image path added last; without them, the
+    // desktop's default application for `mimeType`. Throws ImageError when
+    // there is neither.
+    static EmulatorLaunch launch(const std::vector<std::string>& keptWords, const std::string& imagePath,
+                                 const std::string& mimeType, const DesktopDefault& desktop);
 
     static std::string title();
     static std::string noEmulatorMessage();
@@ -46,7 +46,6 @@ public:
 
 private:
     std::string settingsPath_;
-    std::string pathVariable_;
 };
 
 } // namespace quorled

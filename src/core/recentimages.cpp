@@ -2,6 +2,8 @@
 
 #include "settingsfile.h"
 
+#include "romdata/shownname.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -15,10 +17,11 @@ std::string key(std::size_t i) { return "File" + std::to_string(i + 1); }
 
 // Whether the settings file can hold the name and give it back whole: not
 // too long, no line break or other control character, no blank at either
-// end (reading trims them).
+// end (reading trims them), and well-formed UTF-8 (the window shows and
+// opens names as such; other bytes would lead to another file).
 bool keepable(const std::string& path)
 {
-    return !path.empty() && path.size() <= SettingsFile::kMaxValueLength && path.front() != ' ' &&
+    return !path.empty() && isWellFormedUtf8(path) && path.size() <= SettingsFile::kMaxValueLength && path.front() != ' ' &&
            path.back() != ' ' &&
            std::none_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace quorled {
 
@@ -70,8 +72,12 @@ SettingsFile SettingsFile::load(const std::string& path)
     try {
         const std::vector<std::uint8_t> bytes = readWholeFile(path, {kTextFileLimit.bytes, "a settings file"});
         return fromText(std::string(bytes.begin(), bytes.end()));
-    } catch (const ImageError&) {
-        return SettingsFile{};
+    } catch (const ImageError& error) {
+        SettingsFile empty;
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 || errno != ENOENT)
+            empty.unreadable_ = error.what();
+        return empty;
     }
 }
 
@@ -146,6 +152,9 @@ std::string SettingsFile::text() const
 
 void SettingsFile::save(const std::string& path) const
 {
+    if (!unreadable_.empty())
+        throw ImageError("The settings file " + shownName(path) + " could not be read, so it was left as it was "
+                         "and the settings were not saved. " + unreadable_);
     if (isReadOnlyFile(path))
         throw ImageError("The settings file " + shownName(path) + " is read-only, so the settings were not saved.");
     const std::string contents = text();

@@ -18,8 +18,13 @@ public:
     SettingsFile() = default;
     // Parses file contents (lines end in "\n" or "\r\n").
     static SettingsFile fromText(const std::string& text);
-    // Reads a file; a missing or unreadable file gives an empty one.
+    // Reads a file; a missing or unreadable file gives an empty one. One
+    // that exists but cannot be read (too long, no permission, no plain
+    // file) remembers why, and is never saved over.
     static SettingsFile load(const std::string& path);
+    // Why the file that was loaded could not be read; empty when it could
+    // (or did not exist).
+    const std::string& unreadable() const { return unreadable_; }
 
     // The value text, cut to kMaxValueLength characters, with blanks around
     // it removed as the profile functions do; nullopt when the key is missing.
@@ -31,7 +36,8 @@ public:
 
     std::string text() const;
     // Replaces the file as a whole (temporary file, then rename). Throws
-    // ImageError naming the file and the reason.
+    // ImageError naming the file and the reason, also for a file that was
+    // loaded but could not be read: that one stays as it is.
     void save(const std::string& path) const;
 
 private:
@@ -43,6 +49,7 @@ private:
     };
     std::vector<Line> lines_;
     bool crlf_ = false;
+    std::string unreadable_;
 };
 
 } // namespace quorled

@@ -1,5 +1,8 @@
 #include "typegallery.h"
 
+#include "groupcommands.h"
+#include "groupselection.h"
+
 #include "areastep.h"
 #include "editorcore.h"
 
@@ -57,6 +60,8 @@ std::optional<int> TypeGallery::selectedType(const AreaModel& area, TypeKind kin
 
 bool TypeGallery::applyType(EditorCore& core, TypeKind kind, int type)
 {
+    if (core.hasImage() && type >= 0 && type < kTypes && GroupSelection::isGroup(core.area(), core.editMode()))
+        return GroupCommands::setTypes(core, kind == TypeKind::Enemy, type);
     if (!core.hasImage() || type < 0 || type >= kTypes ||
         !selectedType(core.area(), kind, core.view().showPointersAsObjects))
         return false;

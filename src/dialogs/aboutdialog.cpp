@@ -1,6 +1,7 @@
 #include "aboutdialog.h"
 
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -49,8 +50,11 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
 
     auto* description = wrappedLabel(
         tr("Views and edits the areas of a Quorl cartridge image: the objects that build the scenery, "
-           "the enemies placed in them and the area header, and saves them back. Moving an area's data, "
-           "level dumps and the game-data dialogs are not available yet."),
+           "the enemies placed in them and the area header, with undo, a clipboard, the area map, the "
+           "type and property docks, and saves them back. It moves an area's data when it outgrows its "
+           "room, dumps and inserts level data, shows the free space, exports patches, starts a play-test, "
+           "and edits the game's own tables: palettes, levels per world, character, enemy and power-up "
+           "properties, lives and the title card time."),
         this);
     auto* thanks = wrappedLabel(tr("Thanks to everyone who charted the game's level format."), this);
     auto* readme = wrappedLabel(tr("Read the README.md file for more information about the editor."), this);
@@ -66,6 +70,17 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     for (const QString& line : help.common)
         keyLayout->addWidget(wrappedLabel(line, keys));
 
+    auto* shortcuts = new QGroupBox(tr("Menu shortcuts"), this);
+    shortcuts->setObjectName(QStringLiteral("shortcuts"));
+    // Two columns, so that the box stays within a small screen.
+    auto* shortcutGrid = new QGridLayout(shortcuts);
+    shortcutGrid->setVerticalSpacing(2);
+    shortcutGrid->setHorizontalSpacing(16);
+    const qsizetype half = (help.shortcuts.size() + 1) / 2;
+    for (qsizetype i = 0; i < help.shortcuts.size(); ++i)
+        shortcutGrid->addWidget(wrappedLabel(help.shortcuts[i], shortcuts), static_cast<int>(i % half),
+                                static_cast<int>(i / half));
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Command1"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -74,11 +89,12 @@ AboutDialog::AboutDialog(const QString& versionText, const KeyHelp& help, QWidge
     layout->addWidget(title);
     layout->addWidget(description);
     layout->addWidget(keys);
+    layout->addWidget(shortcuts);
     layout->addWidget(thanks);
     layout->addWidget(readme);
     layout->addWidget(buttons);
     // Wrapped labels take the height their width needs, no more.
-    keys->setMinimumWidth(500);
+    keys->setMinimumWidth(640);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

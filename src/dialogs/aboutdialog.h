@@ -10,6 +10,7 @@ struct KeyHelp {
     QStringList verticalOnly;   // under "(Vertical levels only)"
     QStringList horizontalOnly; // under "(Horizontal levels only)"
     QStringList common;         // the lines for every level
+    QStringList shortcuts;      // the menu items' shortcuts, under "Menu shortcuts"
 };
 
 // The form `about`: title and version, what the editor does, the frame

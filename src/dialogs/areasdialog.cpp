@@ -3,7 +3,10 @@
 #include "core/areachooser.h"
 #include "core/editorcore.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -12,8 +15,8 @@
 
 namespace quorled {
 
-AreasDialog::AreasDialog(EditorCore& core, QWidget* parent)
-    : QDialog(parent), core_(core), list1_(new QListWidget(this)), list2_(new QListWidget(this))
+AreasDialog::AreasDialog(EditorCore& core, QWidget* parent, std::vector<int> marked)
+    : QDialog(parent), core_(core), marked_(std::move(marked)), list1_(new QListWidget(this)), list2_(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Areas"));
     setWindowTitle(tr("Select area"));
@@ -64,8 +67,17 @@ void AreasDialog::list1Click()
     const int row = list1_->row(selected.first());
     const QSignalBlocker blocker(list2_);
     list2_->clear();
-    for (const std::string& name : core_.chooseWorld(row + 1))
-        list2_->addItem(QString::fromStdString(name));
+    const int first = core_.directory().worldFirstArea[static_cast<std::size_t>(row + 1)];
+    int area = std::max(0, first);
+    for (const std::string& name : core_.chooseWorld(row + 1)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(name), list2_);
+        if (std::find(marked_.begin(), marked_.end(), area++) != marked_.end()) {
+            item->setText(item->text() + tr(" (differs)"));
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
 }
 
 void AreasDialog::list2Click()

@@ -75,6 +75,14 @@ ByteTableDialog::ByteTableDialog(EditorCore& core, ByteTableForm form, QWidget* 
     connect(buttons.box, &QDialogButtonBox::accepted, this, &ByteTableDialog::okClick);
 
     auto* layout = new QVBoxLayout(this);
+    if (!table.heading.empty()) {
+        auto* heading = new QLabel(text(table.heading), this);
+        heading->setObjectName(QStringLiteral("heading"));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        layout->addWidget(heading);
+    }
     layout->addLayout(grid);
     layout->addWidget(buttons.box);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -4,6 +4,8 @@
 
 #include "core/editorcore.h"
 #include "core/playtest.h"
+#include "core/project/projectdiff.h"
+#include "romdata/bytes.h"
 #include "patch/patchfile.h"
 #include "platform/lineprompt.h"
 #include "platform/messages.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeDatabase>
 #include <QProcess>
 
 namespace quorled {
@@ -32,9 +35,11 @@ bool saveFirst(MainWindow& window, EditorCore& core)
     return window.confirmUnsavedAreas();
 }
 
-PlayTest playTest(const QString& settingsPath)
+PlayTest playTest(const QString& settingsPath) { return PlayTest(settingsPath.toStdString()); }
+
+DesktopDefault desktopDefault()
 {
-    return PlayTest(settingsPath.toStdString(), qEnvironmentVariable("PATH").toStdString());
+    return DesktopDefault([](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); });
 }
 
 void testInEmulator(MainWindow& window, EditorCore& core, const QString& settingsPath)
@@ -43,13 +48,15 @@ void testInEmulator(MainWindow& window, EditorCore& core, const QString& setting
     if (!saveFirst(window, core))
         return;
     const PlayTest play = playTest(settingsPath);
-    const QString command = QString::fromStdString(play.command());
+    const QString command = QString::fromStdString(play.storedCommand());
     std::vector<std::string> words;
     for (const QString& word : QProcess::splitCommand(command))
         words.push_back(word.toStdString());
     const QString image = QFileInfo(QString::fromStdString(core.romFileName())).absoluteFilePath();
     try {
-        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString());
+        // Without a kept command, the program the desktop opens such images with.
+        const std::string mimeType = QMimeDatabase().mimeTypeForFile(image).name().toStdString();
+        const EmulatorLaunch launch = PlayTest::launch(words, image.toStdString(), mimeType, desktopDefault());
         QStringList arguments;
         for (const std::string& argument : launch.arguments)
             arguments << QString::fromStdString(argument);
@@ -67,8 +74,8 @@ void chooseEmulator(MainWindow& window, const QString& settingsPath)
     const QString title = QObject::tr("Emulator command");
     LinePrompt prompt(title,
                       QObject::tr("The command that starts the emulator; the image's name is added at its end. "
-                                  "Leave it empty to use the first emulator found on the PATH."),
-                      QString::fromStdString(play.storedCommand().empty() ? play.command() : play.storedCommand()),
+                                  "Leave it empty to use the program the desktop opens such images with."),
+                      QString::fromStdString(play.storedCommand()),
                       QObject::tr("All files (*)"), &window);
     if (prompt.exec() != QDialog::Accepted)
         return;
@@ -104,6 +111,48 @@ void exportPatch(MainWindow& window, EditorCore& core)
     }
 }
 
+// Marks in "Select area" the areas whose header, objects or enemies differ
+// from those of another image of the same kind.
+void compareWithImage(MainWindow& window, EditorCore& core)
+{
+    const QString title = QObject::tr("Compare with image");
+    if (!saveFirst(window, core))
+        return;
+    const QString other = LinePrompt::ask(&window, title, QObject::tr("The image to compare the open image with:"),
+                                          QString(),
+                                          QObject::tr("Images (*.nes *.smc *.sfc *.fig *.fds);;All files (*)"));
+    if (other.isEmpty())
+        return;
+    try {
+        const ImageKind kind = core.imageKind();
+        if (imageKindFromFileName(other.toStdString()) != kind)
+            throw ImageError(QObject::tr("%1 is not an image of the open image's kind (%2).")
+                                 .arg(other, QString::fromLatin1(imageKindName(kind)))
+                                 .toStdString());
+        const RomImage open = RomImage::openChecked(core.romFileName(), kind);
+        const RomImage compared = RomImage::openChecked(other.toStdString(), kind);
+        // A disk image keeps no pointer tables: both read through the open
+        // image's directory.
+        const AreaDirectory otherDirectory =
+            kind == ImageKind::Fds ? core.directory() : buildAreaDirectory(compared, kind);
+        const std::vector<int> areas =
+            differingAreas({open, kind, core.directory()}, {compared, kind, otherDirectory});
+        window.setComparedAreas(core.romFileName(), areas);
+        QStringList numbers;
+        for (int area : areas)
+            numbers << QString::fromStdString(hex2(area));
+        showMessage(&window,
+                    areas.empty() ? QObject::tr("Every area is the same in %1.").arg(other)
+                                  : QObject::tr("%1 of 210 areas differ from %2: %3.\nThey are marked \"(differs)\" "
+                                                "in \"Select area\".")
+                                        .arg(areas.size())
+                                        .arg(other, numbers.join(QStringLiteral(", "))),
+                    title);
+    } catch (const ImageError& error) {
+        showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
+    }
+}
+
 } // namespace
 
 bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, const QString& settingsPath)
@@ -119,6 +168,10 @@ bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, co
     case Command::exportPatch:
         if (core.hasImage())
             exportPatch(window, core);
+        return true;
+    case Command::compareImage:
+        if (core.hasImage())
+            compareWithImage(window, core);
         return true;
     default:
         return false;

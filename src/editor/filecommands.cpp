@@ -94,6 +94,8 @@ void FileCommands::remember(const QString& path)
     if (settingsPath_.isEmpty())
         return; // no folder for the settings file: shut-down says so
     SettingsFile file = SettingsFile::load(settingsPath_.toStdString());
+    if (!file.unreadable().empty())
+        return; // a file that cannot be read is never written: shut-down says so, once
     recent_.write(file);
     try {
         QDir().mkpath(QFileInfo(settingsPath_).absolutePath());

@@ -1,7 +1,14 @@
 #include "levelview.h"
 
+#include "typedrop.h"
+
 #include "platform/keymapping.h"
 
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -18,6 +25,7 @@ LevelView::LevelView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
+    setAcceptDrops(true);
     image_ = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
     image_.fill(Qt::black);
     setZoom(2);
@@ -102,6 +110,15 @@ void LevelView::mouseReleaseEvent(QMouseEvent* /*event*/) { emit mouseReleased()
 void LevelView::wheelEvent(QWheelEvent* event)
 {
     QPoint angle = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        event->accept();
+        const int notches = -zoomWheel_.notches(angle.y());
+        const QPointF p = picturePosition(event->position());
+        // Away from the user zooms in.
+        if (notches != 0)
+            emit zoomWheeled(-notches, p.x(), p.y());
+        return;
+    }
     if ((event->modifiers() & Qt::ShiftModifier) && angle.x() == 0)
         angle = QPoint(angle.y(), 0); // Shift turns the wheel sideways
     // Turning away from the user, or to the left, scrolls back.
@@ -110,6 +127,45 @@ void LevelView::wheelEvent(QWheelEvent* event)
     event->accept();
     if (down != 0 || across != 0)
         emit wheelScrolled(down, across);
+}
+
+namespace {
+
+std::optional<TypeDrop> typeDropOf(const QMimeData* data)
+{
+    if (!data || !data->hasFormat(QString::fromLatin1(typeDropMimeType())))
+        return std::nullopt;
+    return decodeTypeDrop(data->data(QString::fromLatin1(typeDropMimeType())));
+}
+
+} // namespace
+
+void LevelView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (typeDropOf(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void LevelView::dragMoveEvent(QDragMoveEvent* event)
+{
+    const auto drop = typeDropOf(event->mimeData());
+    if (!drop)
+        return;
+    event->acceptProposedAction();
+    const QPointF p = picturePosition(event->position());
+    emit typeDragged(drop->enemy, drop->type, p.x(), p.y());
+}
+
+void LevelView::dragLeaveEvent(QDragLeaveEvent* /*event*/) { emit typeDragLeft(); }
+
+void LevelView::dropEvent(QDropEvent* event)
+{
+    const auto drop = typeDropOf(event->mimeData());
+    if (!drop)
+        return;
+    event->acceptProposedAction();
+    const QPointF p = picturePosition(event->position());
+    emit typeDropped(drop->enemy, drop->type, p.x(), p.y());
 }
 
 } // namespace quorled

@@ -38,6 +38,14 @@ signals:
     // Whole wheel notches: `down` toward the user, `across` to the right
     // (a sideways wheel, or the wheel with Shift held).
     void wheelScrolled(int down, int across);
+    // A type from the Types gallery dragged over the view (picture pixels),
+    // dragged out again (or the drag cancelled), and dropped.
+    void typeDragged(bool enemy, int type, double x, double y);
+    void typeDragLeft();
+    void typeDropped(bool enemy, int type, double x, double y);
+    // Ctrl+wheel: whole notches away from the user zoom in, at a pixel of
+    // the picture.
+    void zoomWheeled(int notches, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,12 +53,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QImage image_;
     int zoom_ = 2;
     WheelScroll downWheel_;
     WheelScroll acrossWheel_;
+    WheelScroll zoomWheel_;
 };
 
 } // namespace quorled

@@ -11,9 +11,10 @@
 #include "platform/messages.h"
 #include "quorled/version.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include <iostream>
@@ -39,6 +40,15 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // The name keeps its bytes; one that would come back as other bytes
+    // would open another file, so it is refused, before any window.
+    const QString imagePath = QFile::decodeName(QByteArray::fromStdString(arguments.imagePath));
+    if (QFile::encodeName(imagePath).toStdString() != arguments.imagePath) {
+        std::cerr << "quorled: The file name " << quorled::shownName(arguments.imagePath)
+                  << " cannot be kept byte for byte by this program, so it was not opened.\n";
+        return 2;
+    }
+
     quorled::startupprobe::mark("libraries loaded");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorled"));
@@ -56,13 +66,14 @@ int main(int argc, char** argv)
     }
     quorled::startupprobe::mark("pictures decoded");
 
-    // The settings file by the same rule as quorled-cli's.
-    const QString settingsPath = QString::fromStdString(quorled::settingsFilePath(
-        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString(), QDir::homePath().toStdString()));
+    // The settings file by the same rule as quorled-cli's: no HOME (and no
+    // XDG_CONFIG_HOME) means no settings file, never one in the root folder.
+    const QString settingsPath = QFile::decodeName(QByteArray::fromStdString(quorled::settingsFilePath(
+        qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString())));
     quorled::MainWindow window(*core, settingsPath, quorled::splashPicture());
     quorled::startupprobe::mark("main window built");
     quorled::startupprobe::watchFirstPaint(window.levelView());
-    if (!window.startUp(QString::fromLocal8Bit(arguments.imagePath.c_str())))
+    if (!window.startUp(imagePath))
         return 0;
     if (arguments.area) {
         if (const auto problem = quorled::jumpToArea(*core, *arguments.area))

@@ -39,6 +39,9 @@ QAction* MainMenu::add(QMenu* menu, Command command, const QString& caption, con
 {
     QAction* action = menu->addAction(caption);
     action->setShortcut(shortcut);
+    // The name the keyboard shortcuts are kept under; the caption of some
+    // items changes (Undo names its step).
+    action->setProperty("shortcutName", caption);
     action->setShortcutContext(Qt::WindowShortcut);
     actions_[command] = action;
     connect(action, &QAction::triggered, this, [this, command] { emit triggered(command); });
@@ -69,6 +72,7 @@ void MainMenu::buildLevels(QMenuBar* bar)
     add(m, Command::LvlInsert, tr("&Insert level data ..."), QKeySequence(Qt::CTRL | Qt::Key_B));
     m->addSeparator();
     add(m, Command::exportPatch, tr("Export &patch..."));
+    add(m, Command::compareImage, tr("Compare with image..."));
     add(m, Command::testEmu, tr("&Test in emulator"), QKeySequence(Qt::Key_F9));
     m->addSeparator();
     add(m, Command::lQuit, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -84,6 +88,9 @@ void MainMenu::buildEdit(QMenuBar* bar)
     add(m, Command::editCut, tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X));
     add(m, Command::editCopy, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     add(m, Command::editPaste, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    add(m, Command::editDuplicate, tr("&Duplicate"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    m->addSeparator();
+    add(m, Command::editSelectAll, tr("Select &all items"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 }
 
 void MainMenu::buildOptions(QMenuBar* bar)
@@ -109,14 +116,22 @@ void MainMenu::buildOptions(QMenuBar* bar)
         zoomActions_[static_cast<std::size_t>(z - 1)] = action;
         connect(action, &QAction::triggered, this, [this, z] { emit zoomChosen(z); });
     }
+    // The largest zoom that shows the whole view, following the window's size.
+    fitAction_ = zoom->addAction(tr("&Fit"));
+    fitAction_->setObjectName(QStringLiteral("ZoomFit"));
+    fitAction_->setCheckable(true);
+    zoomGroup->addAction(fitAction_);
+    connect(fitAction_, &QAction::triggered, this, &MainMenu::fitChosen);
     m->addSeparator();
 
     add(m, Command::pnt, tr("Pointers &follow doors, entrances, etc."))->setCheckable(true);
     add(m, Command::spno, tr("Show door pointers as &normal objects"))->setCheckable(true);
+    add(m, Command::optGrid, tr("&Grid"), QKeySequence(Qt::Key_G))->setCheckable(true);
     m->addSeparator();
     add(m, Command::backup, tr("Keep a &backup of the image"))->setCheckable(true);
     add(m, Command::askDiscard, tr("Ask before discarding unsaved edits"))->setCheckable(true);
     add(m, Command::emuCmd, tr("&Emulator command..."));
+    add(m, Command::optShortcuts, tr("&Keyboard shortcuts..."));
     m->addSeparator();
 
     QMenu* ini = addSubmenu(m, tr("&INI file"), QStringLiteral("Ini"));

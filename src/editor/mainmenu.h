@@ -26,6 +26,7 @@ public:
     QAction* action(Command command) const { return actions_.at(command); }
     const std::map<Command, QAction*>& actions() const { return actions_; }
     QAction* zoomAction(int zoom) const { return zoomActions_[static_cast<std::size_t>(zoom - 1)]; }
+    QAction* fitAction() const { return fitAction_; }
     void setZoomChecked(int zoom);
     // "Open re&cent" of "&Levels", filled by the window.
     QMenu* recentMenu() const { return recent_; }
@@ -33,6 +34,7 @@ public:
 signals:
     void triggered(Command command);
     void zoomChosen(int zoom);
+    void fitChosen();
 
 private:
     QAction* add(QMenu* menu, Command command, const QString& caption, const QKeySequence& shortcut = {});
@@ -45,6 +47,7 @@ private:
 
     std::map<Command, QAction*> actions_;
     std::array<QAction*, 4> zoomActions_{};
+    QAction* fitAction_ = nullptr;
     QMenu* recent_ = nullptr;
 };
 

@@ -11,11 +11,23 @@
 #include "spacecommands.h"
 #include "filecommands.h"
 #include "workbenchcommands.h"
+#include "gameviews.h"
+#include "shortcutcommands.h"
 #include "stagearea.h"
+#include "workarea.h"
 #include "workbench.h"
+#include "fieldexit.h"
+#include "propertiesdock.h"
+#include "typegallerydock.h"
+#include "abouttexts.h"
+#include "dialogtitleroom.h"
 
+#include "core/groupcommands.h"
+#include "core/groupselection.h"
+#include "core/pointercell.h"
 #include "core/editorcore.h"
 #include "core/wheelscroll.h"
+#include "romdata/areanames.h"
 #include "romdata/roomuse.h"
 #include "dialogs/aboutdialog.h"
 #include "dialogs/addsdialog.h"
@@ -27,10 +39,12 @@
 #include "platform/messages.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -38,6 +52,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -69,14 +84,20 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     menu_ = new MainMenu(menuBar(), this);
     connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
+    connect(menu_, &MainMenu::fitChosen, this, [this] { work_->setFitting(true); });
     workbenchCommands_ = new WorkbenchCommands(core_, *this, settingsPath_);
 
     view_ = new LevelView(this);
     connect(view_, &LevelView::mousePressed, this,
             [this](int button, int shift, double x, double y) { core_.mouseDown(button, shift, x, y); });
     connect(view_, &LevelView::mouseMoved, this,
-            [this](int button, int shift, double x, double y) { core_.mouseMove(button, shift, x, y); });
+            [this](int button, int shift, double x, double y) {
+                core_.mouseMove(button, shift, x, y);
+                if (core_.hasImage())
+                    pointerCell_->setText(QString::fromStdString(pointerCellText(core_.area(), core_.view(), x, y)));
+            });
     connect(view_, &LevelView::mouseReleased, this, [this] { core_.mouseUp(); });
+    connectGalleryDrops();
 
     connect(view_, &LevelView::wheelScrolled, this, [this](int down, int across) {
         if (core_.hasImage() && WheelScroll::scroll(core_.area(), core_.view(), down, across))
@@ -85,16 +106,16 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
 
     scroll_ = makeStageArea(view_, this);
 
+    QWidget* buttons = buildSidePanel();
+    work_ = new WorkArea(scroll_, view_, readouts_, header_, buttons, this);
+    connect(work_, &WorkArea::fittingZoomChanged, this, &MainWindow::showZoom);
+    // The bar about a change by another program sits above the work area.
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(10, 10, 10, 10);
-    outer->setSpacing(6);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
     outer->addWidget(buildChangedOnDiskBar());
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(10);
-    layout->addWidget(scroll_, 1);
-    layout->addWidget(buildSidePanel(), 0);
-    outer->addLayout(layout, 1);
+    outer->addWidget(work_, 1);
     setCentralWidget(central);
     watcher_ = new QFileSystemWatcher(this);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
@@ -107,14 +128,28 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
                                      QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Yes;
     });
     workbench_ = new Workbench(core_, *this);
+    gameViews_ = new GameViews(core_, *this);
+
+    // Done with a dock's text field, the keyboard goes back to the view.
+    auto* fieldExit = new FieldExit(this);
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(workbench_->properties()),
+                              static_cast<QDockWidget*>(workbench_->galleries())})
+        for (QLineEdit* field : dock->findChildren<QLineEdit*>())
+            fieldExit->watch(field);
+    connect(fieldExit, &FieldExit::escaped, this, [this] { workbench_->properties()->showValues(); });
+    connect(fieldExit, &FieldExit::done, this, [this] { view_->setFocus(Qt::OtherFocusReason); });
 
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName(QStringLiteral("fileLabel"));
     statusBar()->addWidget(fileLabel_, 1);
     roomMeter_ = new QLabel(this);
     roomMeter_->setObjectName(QStringLiteral("roomMeter"));
+    pointerCell_ = new QLabel(this);
+    pointerCell_->setObjectName(QStringLiteral("pointerCell"));
+    statusBar()->addPermanentWidget(pointerCell_);
     statusBar()->addPermanentWidget(roomMeter_);
 
+    qApp->installEventFilter(new DialogTitleRoom(this));
     view_->setFocus();
     core_.setObserver([this](ChangeSet changes) { showChanges(changes); });
 }
@@ -178,7 +213,7 @@ void MainWindow::rereadImage()
 QWidget* MainWindow::buildSidePanel()
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("sidePanel"));
+    panel->setObjectName(QStringLiteral("panelButtons"));
     readouts_ = new ReadoutPanel(panel);
     header_ = new HeaderPanel(panel);
     header_->setPressedColour(EditorCore::pressedBitBoxColour());
@@ -196,20 +231,12 @@ QWidget* MainWindow::buildSidePanel()
     refreshButton_ = makeButton(tr("Refresh"), QStringLiteral("Refresh"), Command::lrefresh);
     reloadButton_ = makeButton(tr("Reload"), QStringLiteral("Reload"), Command::lreload);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout(panel);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(6);
     buttons->addWidget(saveButton_);
     buttons->addWidget(refreshButton_);
     buttons->addWidget(reloadButton_);
-
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addWidget(readouts_);
-    layout->addWidget(header_);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
-    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     return panel;
 }
 
@@ -229,7 +256,8 @@ bool MainWindow::startUp(const QString& imagePath)
     // The zoom is known before the area is drawn, so the drawn area is
     // converted for the view once, at the zoom it is shown at.
     view_->setZoom(core_.zoom());
-    menu_->setZoomChecked(core_.zoom());
+    if (!work_->fitting())
+        menu_->setZoomChecked(core_.zoom());
     ImageOpener opener(core_, isVisible() ? this : nullptr, splashPicture_);
     if (!opener.run(imagePath))
         return false;
@@ -238,6 +266,7 @@ bool MainWindow::startUp(const QString& imagePath)
     workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
     changedBar_->hide();
     watchImage();
+    workbenchCommands_->shortcuts().applyStored();
     const QSize shown = QSize(LevelView::kPictureWidth, LevelView::kPictureHeight) * view_->zoom();
     showChanges(view_->picture().size() == shown ? kEverythingButPicture : kEverything);
     // The window comes back where it was left; otherwise it fits the view.
@@ -298,6 +327,7 @@ void MainWindow::showChanges(ChangeSet changes)
         }
     }
     workbenchCommands_->showChanges(changes);
+    gameViews_->follow(changes);
 }
 
 void MainWindow::showStatus()
@@ -307,10 +337,14 @@ void MainWindow::showStatus()
     const bool fits = !use || use->fits();
     roomMeter_->setStyleSheet(fits ? QString() : QStringLiteral("color: red;"));
     roomMeter_->setProperty("fits", fits);
-    if (core_.status().empty())
+    // How many items are selected, then what the last command did.
+    std::string text = core_.hasImage() ? GroupSelection::summary(core_.area(), core_.editMode()) : std::string();
+    if (!core_.status().empty())
+        text += (text.empty() ? "" : "   ") + core_.status();
+    if (text.empty())
         statusBar()->clearMessage();
     else
-        statusBar()->showMessage(QString::fromStdString(core_.status()));
+        statusBar()->showMessage(QString::fromStdString(text));
 }
 
 bool MainWindow::confirmUnsavedAreas()
@@ -341,7 +375,8 @@ void MainWindow::runCommand(Command command)
 {
     switch (command) {
     case Command::sel1: {
-        AreasDialog dialog(core_, this);
+        AreasDialog dialog(core_, this,
+                           core_.romFileName() == comparedImage_ ? comparedAreas_ : std::vector<int>{});
         dialog.exec();
         break;
     }
@@ -383,6 +418,13 @@ void MainWindow::runCommand(Command command)
     showChanges(Change::Checks);
 }
 
+void MainWindow::setComparedAreas(const std::string& imagePath, std::vector<int> areas)
+{
+    comparedImage_ = imagePath;
+    comparedAreas_ = std::move(areas);
+    gameViews_->setComparedAreas(comparedImage_, comparedAreas_);
+}
+
 void MainWindow::reload()
 {
     if (!startUp(QString()))
@@ -391,24 +433,72 @@ void MainWindow::reload()
 
 void MainWindow::chooseZoom(int zoom)
 {
+    work_->setFitting(false);
+    showZoom(zoom);
+    menu_->setZoomChecked(core_.zoom());
+    fitToContents();
+}
+
+void MainWindow::showZoom(int zoom)
+{
     core_.setZoom(zoom);
     view_->setZoom(core_.zoom());
-    menu_->setZoomChecked(core_.zoom());
     showChanges(ChangeSet(Change::Picture));
-    fitToContents();
+    work_->arrange();
+}
+
+void MainWindow::connectGalleryDrops()
+{
+    auto cellAt = [this](double x, double y) {
+        return AreaCell{core_.view().viewColumn + std::max(0, static_cast<int>(x)) / 16,
+                        core_.view().viewRow + std::max(0, static_cast<int>(y)) / 16};
+    };
+    // While a type is dragged over the view it shows where it will land.
+    connect(view_, &LevelView::typeDragged, this, [this, cellAt](bool enemy, int type, double x, double y) {
+        GroupCommands::previewType(core_, enemy, type, cellAt(x, y));
+    });
+    connect(view_, &LevelView::typeDragLeft, this, [this] { core_.redraw(); });
+    connect(view_, &LevelView::typeDropped, this, [this, cellAt](bool enemy, int type, double x, double y) {
+        if (!GroupCommands::placeType(core_, enemy, type, cellAt(x, y)))
+            core_.redraw();
+        view_->setFocus(Qt::OtherFocusReason);
+    });
+    // Ctrl+wheel zooms and keeps the picture pixel under the pointer there.
+    connect(view_, &LevelView::zoomWheeled, this, [this](int notches, double x, double y) {
+        const int zoom = std::clamp(core_.zoom() + notches, 1, 4);
+        if (zoom == core_.zoom())
+            return;
+        const QPoint pointer = scroll_->viewport()->mapFromGlobal(view_->mapToGlobal(
+            QPoint(static_cast<int>(x * core_.zoom()), static_cast<int>(y * core_.zoom()))));
+        chooseZoom(zoom);
+        QTimer::singleShot(0, this, [this, pointer, x, y, zoom] {
+            const QPoint wanted(static_cast<int>(x * zoom), static_cast<int>(y * zoom));
+            const QPoint now = scroll_->viewport()->mapFromGlobal(view_->mapToGlobal(wanted));
+            scroll_->horizontalScrollBar()->setValue(scroll_->horizontalScrollBar()->value() + now.x() - pointer.x());
+            scroll_->verticalScrollBar()->setValue(scroll_->verticalScrollBar()->value() + now.y() - pointer.y());
+        });
+    });
 }
 
 void MainWindow::fitToContents()
 {
     // Let the layouts take in the view's new size, then fit the window to it.
     centralWidget()->layout()->activate();
-    QTimer::singleShot(0, this, [this] { fitWindowToStage(*this, *scroll_); });
+    // Once more after the docks took their share of the new size, unless
+    // the window was resized meanwhile.
+    QTimer::singleShot(0, this, [this] {
+        fitWindowToWork(*this, *work_, view_->zoom());
+        QTimer::singleShot(0, this, [this, fitted = size()] {
+            if (size() == fitted)
+                fitWindowToWork(*this, *work_, view_->zoom());
+        });
+    });
 }
 
 void MainWindow::showAbout()
 {
     const KeyHelp help{toStringList(EditorCore::verticalKeyHelp()), toStringList(EditorCore::horizontalKeyHelp()),
-                       toStringList(EditorCore::keyHelp())};
+                       toStringList(EditorCore::keyHelp()), menuShortcutLines(*menuBar())};
     AboutDialog dialog(QString::fromStdString(EditorCore::versionText()), help, this);
     dialog.exec();
 }
@@ -423,6 +513,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!started_) {
         QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const int key = virtualKeyCode(*event);
+    // Past the first or the last area the page keys do nothing at all.
+    if (modifierState(event->modifiers()) == 0 && ((key == vk::PageUp && core_.currentArea() == 0) ||
+                                                   (key == vk::PageDown && core_.currentArea() == lastAreaIndex))) {
+        event->accept();
         return;
     }
     const KeyRequest request = core_.keyDown(virtualKeyCode(*event), modifierState(event->modifiers()));

@@ -16,11 +16,13 @@ class QScrollArea;
 namespace quorled {
 
 class EditorCore;
+class GameViews;
 class HeaderPanel;
 class LevelView;
 class MainMenu;
 class ReadoutPanel;
 class WorkbenchCommands;
+class WorkArea;
 class Workbench;
 
 // The main window `quorl`: the level view, the read-outs, the header panel,
@@ -57,6 +59,11 @@ public:
     // Looks at the image on disk: a change by another program is read at
     // once when there are no unsaved edits, else the bar above the view asks.
     void checkImageOnDisk();
+    GameViews* gameViews() const { return gameViews_; }
+    WorkArea* workArea() const { return work_; }
+    // The areas "Compare with image..." found different in the image file
+    // `imagePath`; "Select area" marks them while that image is open.
+    void setComparedAreas(const std::string& imagePath, std::vector<int> areas);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,20 +79,26 @@ private:
     void runCommand(Command command);
     void reload();
     void chooseZoom(int zoom);
+    void showZoom(int zoom);
     void showAbout();
     void showSplash();
+    void connectGalleryDrops();
     void fitToContents();
 
     EditorCore& core_;
     QString settingsPath_;
+    std::string comparedImage_;
+    std::vector<int> comparedAreas_;
     QPixmap splashPicture_;
     LevelView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     Workbench* workbench_ = nullptr;
+    WorkArea* work_ = nullptr;
     ReadoutPanel* readouts_ = nullptr;
     HeaderPanel* header_ = nullptr;
     MainMenu* menu_ = nullptr;
     WorkbenchCommands* workbenchCommands_ = nullptr;
+    GameViews* gameViews_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* refreshButton_ = nullptr;
     QPushButton* reloadButton_ = nullptr;
@@ -93,6 +106,7 @@ private:
     QLabel* roomMeter_ = nullptr;
     QWidget* changedBar_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
+    QLabel* pointerCell_ = nullptr;
     bool started_ = false;
     std::optional<QString> failureTitle_; // title of a failed write, when not "Quorl editor"
 };

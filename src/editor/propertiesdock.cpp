@@ -1,5 +1,9 @@
 #include "propertiesdock.h"
 
+#include "core/groupproperties.h"
+#include "core/groupselection.h"
+#include "elidedlabel.h"
+
 #include "core/editorcore.h"
 
 #include <QFormLayout>
@@ -30,7 +34,8 @@ PropertiesDock::PropertiesDock(EditorCore& core, QWidget* parent) : QDockWidget(
 {
     setObjectName(QStringLiteral("propertiesDock"));
     auto* panel = new QWidget(this);
-    heading_ = new QLabel(panel);
+    // A long name is cut, so no selection changes the dock's width.
+    heading_ = new ElidedLabel(24, panel);
     heading_->setObjectName(QStringLiteral("propHeading"));
     auto* form = new QFormLayout;
     for (Field f : SelectionProperties::kFields) {
@@ -80,8 +85,15 @@ void PropertiesDock::commit(Field f)
         return;
     }
     message_->clear();
-    if (parsed.value != SelectionProperties::value(core_.area(), mode, f))
+    if (GroupProperties::isGroup(core_.area(), mode)) {
+        // Every selected item of the mode's kind takes the value.
+        if (!GroupProperties::apply(core_, mode, f, *parsed.value) &&
+            GroupProperties::shown(core_.area(), mode, f).value != parsed.value)
+            message_->setText(tr("%1 can't be %2 for every selected item.")
+                                  .arg(QString::fromUtf8(SelectionProperties::caption(f)), edit->text().trimmed()));
+    } else if (parsed.value != SelectionProperties::value(core_.area(), mode, f)) {
         SelectionProperties::apply(core_, mode, f, *parsed.value);
+    }
     showValues();
 }
 
@@ -95,7 +107,10 @@ void PropertiesDock::showValues()
     if (selection != shown_)
         message_->clear();
     shown_ = selection;
-    if (image) {
+    const bool group = image && GroupProperties::isGroup(core_.area(), mode);
+    if (group) {
+        heading_->setText(QString::fromStdString(GroupSelection::summary(core_.area(), mode)));
+    } else if (image) {
         const ReadoutTexts& texts = core_.readouts();
         heading_->setText(QString::fromStdString(mode == 1 ? texts.enemyNumber + "  " + texts.enemyName
                                                            : texts.objectNumber + "  " + texts.objectName));
@@ -107,6 +122,16 @@ void PropertiesDock::showValues()
         // A text being typed stays until it is committed.
         if (edit->hasFocus() && edit->isModified())
             continue;
+        if (group) {
+            // A dash where the items differ.
+            const GroupProperties::Shown shown = GroupProperties::shown(core_.area(), mode, f);
+            edit->setEnabled(shown.applies);
+            edit->setText(!shown.applies ? QString()
+                          : shown.value  ? QString::fromStdString(SelectionProperties::text(*shown.value))
+                                         : QStringLiteral("-"));
+            edit->setModified(false);
+            continue;
+        }
         const std::optional<int> value = image ? SelectionProperties::value(core_.area(), mode, f) : std::nullopt;
         edit->setEnabled(value.has_value());
         edit->setText(value ? QString::fromStdString(SelectionProperties::text(*value)) : QString());

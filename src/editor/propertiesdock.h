@@ -32,9 +32,11 @@ public:
     QLabel* heading() const { return heading_; }
     QLabel* message() const { return message_; }
 
+    // Shows the selection's values again in every field not being typed in.
+    void showValues();
+
 private:
     void commit(Field field);
-    void showValues();
 
     EditorCore& core_;
     QLabel* heading_ = nullptr;

@@ -1,5 +1,7 @@
 #include "readoutpanel.h"
 
+#include "elidedlabel.h"
+
 #include "view/readouts.h"
 
 #include <QFontDatabase>
@@ -22,6 +24,15 @@ QLabel* readoutLabel(const QString& design, const QString& name, bool fixedPitch
     return label;
 }
 
+// The name read-out: a long name is cut, so it never widens the panel.
+QLabel* nameLabel(const QString& design, const QString& name, QWidget* parent)
+{
+    auto* label = new ElidedLabel(18, parent);
+    label->setText(design);
+    label->setObjectName(name);
+    return label;
+}
+
 } // namespace
 
 ReadoutPanel::ReadoutPanel(QWidget* parent) : QWidget(parent)
@@ -30,11 +41,11 @@ ReadoutPanel::ReadoutPanel(QWidget* parent) : QWidget(parent)
     objectLabels_ = {readoutLabel(tr("Object #000"), QStringLiteral("t0"), true, this),
                      readoutLabel(tr("X: 000     Y:00"), QStringLiteral("t1"), true, this),
                      readoutLabel(tr("Object type: 00"), QStringLiteral("t2"), true, this),
-                     readoutLabel(tr("Nothing"), QStringLiteral("t3"), false, this)};
+                     nameLabel(tr("Nothing"), QStringLiteral("t3"), this)};
     enemyLabels_ = {readoutLabel(tr("Enemy #000"), QStringLiteral("t20"), true, this),
                     readoutLabel(tr("X: 000     Y:00"), QStringLiteral("t19"), true, this),
                     readoutLabel(tr("Enemy type: 00"), QStringLiteral("t18"), true, this),
-                    readoutLabel(tr("Nothing"), QStringLiteral("t17"), false, this)};
+                    nameLabel(tr("Nothing"), QStringLiteral("t17"), this)};
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,7 +84,6 @@ QWidget* ReadoutPanel::makeCard(int index, const QString& title, const std::arra
         label->setParent(card);
         text->addWidget(label);
     }
-    labels[3]->setWordWrap(true);
     labels[3]->setMinimumHeight(labels[3]->fontMetrics().lineSpacing() * 2);
     labels[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -1,12 +1,14 @@
 #include "stagearea.h"
 
-#include "core/windowplacement.h"
+#include "workarea.h"
 
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorled {
 
@@ -44,18 +46,33 @@ QScrollArea* makeStageArea(QWidget* view, QWidget* parent)
     return area;
 }
 
-void fitWindowToStage(QMainWindow& window, const QScrollArea& stage)
+void fitWindowToWork(QMainWindow& window, const WorkArea& work, int zoom)
 {
     if (window.isMaximized() || window.isFullScreen())
         return;
     const QSize frame = window.frameGeometry().size() - window.size();
     const QSize room = window.screen()->availableGeometry().size() - frame;
-    const QSize content = stage.widget()->minimumSizeHint();
-    // The viewport as it would be without scroll bars, which go once it fits.
-    const QSize viewport = stage.maximumViewportSize();
-    const PixelSize fitted = fittedWindowSize({window.width(), window.height()}, {viewport.width(), viewport.height()},
-                                              {content.width(), content.height()}, {room.width(), room.height()});
-    window.resize(fitted.width, fitted.height);
+    // The menu bar, the status bar and the docks around the work area, at
+    // their natural sizes (the present ones may not be settled yet).
+    const QSize around = (window.sizeHint() - work.sizeHint()).expandedTo(window.size() - work.size());
+    const QSize beside = work.neededSize(zoom, PanelPlace::Beside) + around;
+    const QSize below = work.neededSize(zoom, PanelPlace::Below) + around;
+    QSize size = room;
+    if (beside.width() <= room.width() && beside.height() <= room.height())
+        size = beside;
+    else if (below.width() <= room.width() && below.height() <= room.height())
+        size = below;
+    window.resize(size);
+    // A window that now reaches past the screen's edge moves back onto it.
+    const QRect screen = window.screen()->availableGeometry();
+    QRect placed(window.frameGeometry().topLeft(), size + frame);
+    if (!screen.contains(placed)) {
+        placed.moveRight(std::min(placed.right(), screen.right()));
+        placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
+        placed.moveLeft(std::max(placed.left(), screen.left()));
+        placed.moveTop(std::max(placed.top(), screen.top()));
+        window.move(placed.topLeft());
+    }
 }
 
 } // namespace quorled

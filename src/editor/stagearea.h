@@ -10,8 +10,11 @@ namespace quorled {
 // when the window is larger and scrolls it when the window is smaller.
 QScrollArea* makeStageArea(QWidget* view, QWidget* parent);
 
-// Resizes the window so the stage just holds the view, larger or smaller,
-// but never beyond the screen's room for it. A maximised window stays.
-void fitWindowToStage(QMainWindow& window, const QScrollArea& stage);
+class WorkArea;
+
+// Resizes the window so the whole view at `zoom` is seen with the panel
+// beside it, or else under it, larger or smaller, but never beyond the
+// screen's room for it. A maximised window stays.
+void fitWindowToWork(QMainWindow& window, const WorkArea& work, int zoom);
 
 } // namespace quorled

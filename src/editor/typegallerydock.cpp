@@ -1,14 +1,17 @@
 #include "typegallerydock.h"
 
 #include "carriedart.h"
+#include "typedrop.h"
 
 #include "assets/imageconversion.h"
 #include "core/editorcore.h"
+#include "core/groupcommands.h"
 #include "core/typegallery.h"
 #include "romdata/bytes.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -20,6 +23,27 @@ namespace {
 
 constexpr int kTypeRole = Qt::UserRole;
 constexpr int kCellSpacing = 4;
+
+// A gallery whose cells drag out as type drops for the level view.
+class TypeGrid : public QListWidget {
+public:
+    TypeGrid(TypeKind kind, QWidget* parent) : QListWidget(parent), kind_(kind) {}
+
+protected:
+    QStringList mimeTypes() const override { return {QString::fromLatin1(typeDropMimeType())}; }
+    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
+    {
+        if (items.isEmpty())
+            return nullptr;
+        auto* data = new QMimeData;
+        data->setData(QString::fromLatin1(typeDropMimeType()),
+                      encodeTypeDrop(kind_ == TypeKind::Enemy, items.front()->data(kTypeRole).toInt()));
+        return data;
+    }
+
+private:
+    TypeKind kind_;
+};
 
 } // namespace
 
@@ -45,7 +69,7 @@ QWidget* TypeGalleryDock::buildPage(TypeKind kind)
     p.filter->setObjectName(objects ? QStringLiteral("objectFilter") : QStringLiteral("enemyFilter"));
     p.filter->setPlaceholderText(tr("Filter by name"));
     p.filter->setClearButtonEnabled(true);
-    p.grid = new QListWidget(widget);
+    p.grid = new TypeGrid(kind, widget);
     p.grid->setObjectName(objects ? QStringLiteral("objectGallery") : QStringLiteral("enemyGallery"));
     p.grid->setViewMode(QListView::IconMode);
     p.grid->setIconSize(QSize(TypePictures::kSize, TypePictures::kSize));
@@ -54,12 +78,19 @@ QWidget* TypeGalleryDock::buildPage(TypeKind kind)
     p.grid->setSpacing(kCellSpacing);
     p.grid->setUniformItemSizes(true);
     p.grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A cell dragged into the level view places a new item of its type.
+    p.grid->setDragEnabled(true);
+    p.grid->setDragDropMode(QAbstractItemView::DragOnly);
     // Keys stay with the level view, as for the window's buttons.
     p.grid->setFocusPolicy(Qt::NoFocus);
     connect(p.filter, &QLineEdit::textChanged, this, [this, kind] { fill(kind); });
     connect(p.grid, &QListWidget::itemClicked, this, [this, kind](QListWidgetItem* item) {
         if (!TypeGallery::applyType(core_, kind, item->data(kTypeRole).toInt()))
             highlight(kind);
+    });
+    connect(p.grid, &QListWidget::itemDoubleClicked, this, [this, kind](QListWidgetItem* item) {
+        GroupCommands::placeType(core_, kind == TypeKind::Enemy, item->data(kTypeRole).toInt(),
+                                 GroupCommands::viewCentre(core_));
     });
     auto* layout = new QVBoxLayout(widget);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 
 namespace quorled {
 
@@ -48,12 +49,25 @@ bool Workbench::restorePlacement(const QString& settingsPath)
     if (!placement)
         return false;
     QRect rect(placement->x, placement->y, placement->width, placement->height);
-    // A window kept on a screen that is gone comes back on the main one.
-    if (!QGuiApplication::screenAt(rect.center()) && QGuiApplication::primaryScreen())
-        rect.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    // A window kept on a screen that is gone comes back on the main one,
+    // and no window is larger than the screen's room for it or lies outside it.
+    const QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        const PixelRect fitted = clampedToArea({rect.x(), rect.y(), rect.width(), rect.height()},
+                                               {area.x(), area.y(), area.width(), area.height()});
+        rect = QRect(fitted.x, fitted.y, fitted.width, fitted.height);
+    }
     window_.setGeometry(rect);
     if (!placement->dockLayout.empty())
-        window_.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(placement->dockLayout)));
+        window_.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(placement->dockLayout)),
+                             WindowPlacement::kDockVersion);
+    else if (placement->dockLayoutRefused)
+        window_.statusBar()->showMessage(
+            tr("The dock layout in the settings file was damaged or is of another version, so the docks "
+               "are in their usual places."));
     if (placement->maximized)
         window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
     return true;
@@ -68,7 +82,7 @@ std::optional<QString> Workbench::storePlacement(const QString& settingsPath) co
     placement.width = rect.width();
     placement.height = rect.height();
     placement.maximized = window_.isMaximized();
-    placement.dockLayout = window_.saveState().toBase64().toStdString();
+    placement.dockLayout = window_.saveState(WindowPlacement::kDockVersion).toBase64().toStdString();
     if (const auto failure = placement.store(settingsPath.toStdString()))
         return QString::fromStdString(*failure);
     return std::nullopt;

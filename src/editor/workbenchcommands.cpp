@@ -2,8 +2,10 @@
 
 #include "areamapwindow.h"
 #include "filecommands.h"
+#include "levelview.h"
 #include "mainmenu.h"
 #include "mainwindow.h"
+#include "shortcutcommands.h"
 
 #include "core/clipboardcommands.h"
 #include "core/editorcore.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -19,9 +22,12 @@ namespace quorled {
 
 WorkbenchCommands::WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath)
     : QObject(&window), core_(core), window_(window),
-      files_(new FileCommands(core, window, window.mainMenu()->recentMenu(), settingsPath))
+      files_(new FileCommands(core, window, window.mainMenu()->recentMenu(), settingsPath)),
+      shortcuts_(std::make_unique<ShortcutCommands>(*window.mainMenu(), settingsPath))
 {
 }
+
+WorkbenchCommands::~WorkbenchCommands() = default;
 
 bool WorkbenchCommands::run(Command command)
 {
@@ -34,6 +40,9 @@ bool WorkbenchCommands::run(Command command)
     case Command::lmap:
         showMap();
         return true;
+    case Command::optShortcuts:
+        shortcuts_->runDialog(&window_);
+        return true;
     default:
         return files_->run(command);
     }
@@ -44,8 +53,18 @@ void WorkbenchCommands::runClipboard(Command command)
     // The system clipboard: items go between areas and between editors.
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (command == Command::editPaste) {
-        // A refusal comes as the core's notice.
-        ClipboardCommands::paste(core_, clipboard->text().toStdString());
+        // Onto the cell under the pointer when it is over the view. A
+        // refusal comes as the core's notice.
+        std::optional<AreaCell> cell;
+        const LevelView* view = window_.levelView();
+        const QPoint local = view->mapFromGlobal(QCursor::pos());
+        if (view->rect().contains(local)) {
+            const QPointF p = view->picturePosition(QPointF(local));
+            if (p.x() >= 0 && p.y() >= 0 && p.x() < LevelView::kPictureWidth && p.y() < LevelView::kPictureHeight)
+                cell = AreaCell{core_.view().viewColumn + static_cast<int>(p.x()) / 16,
+                                core_.view().viewRow + static_cast<int>(p.y()) / 16};
+        }
+        ClipboardCommands::paste(core_, clipboard->text().toStdString(), cell);
         return;
     }
     const auto text = command == Command::editCut ? ClipboardCommands::cut(core_) : ClipboardCommands::copy(core_);

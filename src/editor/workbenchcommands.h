@@ -6,7 +6,11 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace quorled {
+
+class ShortcutCommands;
 
 class AreaMapWindow;
 class EditorCore;
@@ -20,6 +24,7 @@ class WorkbenchCommands : public QObject {
     Q_OBJECT
 public:
     WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath);
+    ~WorkbenchCommands() override;
 
     // Runs a workbench command; false for any other.
     bool run(Command command);
@@ -27,6 +32,7 @@ public:
     void showChanges(ChangeSet changes);
 
     FileCommands& files() const { return *files_; }
+    ShortcutCommands& shortcuts() const { return *shortcuts_; }
     // The map window once it was opened, else nullptr.
     AreaMapWindow* mapWindow() const { return map_; }
 
@@ -38,6 +44,7 @@ private:
     EditorCore& core_;
     MainWindow& window_;
     FileCommands* files_;
+    std::unique_ptr<ShortcutCommands> shortcuts_;
     AreaMapWindow* map_ = nullptr;
 };
 

@@ -3,7 +3,8 @@
 #include "patcherror.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cstring>
+#include <vector>
 #include <zlib.h>
 
 namespace quorled {
@@ -53,10 +54,19 @@ public:
     Writer(const PatchBytes& source, const PatchBytes& target, PatchBytes& out)
         : source_(source), target_(target), out_(out)
     {
-        // The first place of every eight-byte sequence of the source.
-        if (source.size() >= kMinCopy)
-            for (std::size_t i = source.size() - kMinCopy + 1; i-- > 0;)
-                sourceIndex_[key(source, i)] = i;
+        // The first place of eight-byte sequences of the source, in a table
+        // of fixed size indexed by a hash of the sequence (a later sequence
+        // of the same slot takes it over): a few bytes per source byte, and
+        // no allocation per entry, even for the largest images.
+        if (source.size() < kMinCopy)
+            return;
+        std::size_t slots = 1024;
+        while (slots < source.size() && slots < kMostSlots)
+            slots <<= 1;
+        mask_ = slots - 1;
+        sourceIndex_.assign(slots, kNoPlace);
+        for (std::size_t i = source.size() - kMinCopy + 1; i-- > 0;)
+            sourceIndex_[slotOf(key(source, i))] = static_cast<std::uint32_t>(i);
     }
 
     void run()
@@ -97,9 +107,9 @@ public:
 private:
     static std::uint64_t key(const PatchBytes& bytes, std::size_t at)
     {
+        static_assert(kMinCopy == sizeof(std::uint64_t));
         std::uint64_t value = 0;
-        for (std::size_t i = 0; i < kMinCopy; ++i)
-            value = value << 8 | bytes[at + i];
+        std::memcpy(&value, bytes.data() + at, sizeof value);
         return value;
     }
 
@@ -123,10 +133,12 @@ private:
     {
         if (at + kMinCopy > target_.size())
             return {0, 0};
-        const auto found = sourceIndex_.find(key(target_, at));
-        if (found == sourceIndex_.end())
+        if (sourceIndex_.empty())
             return {0, 0};
-        const std::size_t from = found->second;
+        const std::uint32_t place = sourceIndex_[slotOf(key(target_, at))];
+        if (place == kNoPlace)
+            return {0, 0};
+        const std::size_t from = place;
         std::size_t n = 0;
         while (from + n < source_.size() && at + n < target_.size() && source_[from + n] == target_[at + n])
             ++n;
@@ -147,7 +159,16 @@ private:
     const PatchBytes& source_;
     const PatchBytes& target_;
     PatchBytes& out_;
-    std::unordered_map<std::uint64_t, std::size_t> sourceIndex_;
+    static constexpr std::uint32_t kNoPlace = 0xFFFFFFFFu;
+    static constexpr std::size_t kMostSlots = std::size_t(1) << 23;
+
+    std::size_t slotOf(std::uint64_t sequence) const
+    {
+        return static_cast<std::size_t>((sequence * 0x9E3779B97F4A7C15u) >> 40) & mask_;
+    }
+
+    std::vector<std::uint32_t> sourceIndex_;
+    std::size_t mask_ = 0;
     std::size_t pending_ = 0;
     std::size_t sourceCopyAt_ = 0;
     std::size_t targetCopyAt_ = 0;

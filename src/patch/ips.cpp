@@ -3,6 +3,7 @@
 #include "patcherror.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace quorled {
@@ -157,41 +158,64 @@ PatchBytes applyIpsPatch(const PatchBytes& image, const PatchBytes& patch)
 {
     if (!looksLikeIpsPatch(patch))
         throw PatchError("it is no IPS patch (it does not start with \"PATCH\")");
-    Reader reader(patch);
-    reader.take(5, "the header");
-    PatchBytes result = image;
-    while (!reader.atFooter()) {
-        const std::size_t offset = reader.number(3, "a record's offset");
-        std::size_t size = reader.number(2, "a record's size");
-        const std::uint8_t* data = nullptr;
-        std::uint8_t fill = 0;
-        if (size == 0) {
-            size = reader.number(2, "a run record");
-            fill = *reader.take(1, "a run record");
-            if (size == 0)
-                throw PatchError("its run record at " + hex(offset) + " has the length 0");
-        } else {
-            data = reader.take(size, "a record");
+    // Two passes over the records: the first checks the whole patch and
+    // counts the bytes its records write, so that a patch of millions of
+    // overlapping runs is refused before any of that work is done.
+    struct Record {
+        std::size_t offset;
+        std::size_t size;
+        const std::uint8_t* data; // none for a run record
+        std::uint8_t fill;
+    };
+    const auto forEachRecord = [&patch](const auto& use) {
+        Reader reader(patch);
+        reader.take(5, "the header");
+        while (!reader.atFooter()) {
+            Record record{reader.number(3, "a record's offset"), reader.number(2, "a record's size"), nullptr, 0};
+            if (record.size == 0) {
+                record.size = reader.number(2, "a run record");
+                record.fill = *reader.take(1, "a run record");
+                if (record.size == 0)
+                    throw PatchError("its run record at " + hex(record.offset) + " has the length 0");
+            } else {
+                record.data = reader.take(record.size, "a record");
+            }
+            use(record);
         }
-        // Writing past the end grows the image, with zeros in any gap.
-        if (offset + size > result.size())
-            result.resize(offset + size, 0);
-        if (data)
-            std::copy(data, data + size, result.begin() + static_cast<std::ptrdiff_t>(offset));
+        reader.take(3, "the end marker");
+        return reader;
+    };
+    std::size_t written = 0;
+    std::size_t size = image.size();
+    Reader end = forEachRecord([&](const Record& record) {
+        written += record.size;
+        size = std::max(size, record.offset + record.size);
+    });
+    if (written > kIpsMostWritten)
+        throw PatchError("its records write " + std::to_string(written) + " bytes, more than " +
+                         std::to_string(kIpsMostWritten) + " (four times the largest image), which no patch of "
+                         "an image needs");
+    std::optional<std::size_t> cut;
+    if (end.left() == 3) {
+        cut = end.number(3, "the size after the end marker");
+        if (*cut > size)
+            throw PatchError("the size after its end marker, " + std::to_string(*cut) +
+                             " bytes, is larger than the patched image (" + std::to_string(size) + " bytes)");
+    } else if (end.left() != 0) {
+        throw PatchError("it goes on for " + std::to_string(end.left()) + " bytes after its end marker \"EOF\"");
+    }
+    // Writing past the end grows the image, with zeros in any gap.
+    PatchBytes result = image;
+    result.resize(size, 0);
+    forEachRecord([&](const Record& record) {
+        const auto at = result.begin() + static_cast<std::ptrdiff_t>(record.offset);
+        if (record.data)
+            std::copy(record.data, record.data + record.size, at);
         else
-            std::fill_n(result.begin() + static_cast<std::ptrdiff_t>(offset), size, fill);
-    }
-    reader.take(3, "the end marker");
-    if (reader.left() == 3) {
-        const std::size_t size = reader.number(3, "the size after the end marker");
-        if (size > result.size())
-            throw PatchError("the size after its end marker, " + std::to_string(size) +
-                             " bytes, is larger than the patched image (" + std::to_string(result.size()) +
-                             " bytes)");
-        result.resize(size);
-    } else if (reader.left() != 0) {
-        throw PatchError("it goes on for " + std::to_string(reader.left()) + " bytes after its end marker \"EOF\"");
-    }
+            std::fill_n(at, record.size, record.fill);
+    });
+    if (cut)
+        result.resize(*cut);
     return result;
 }
 

@@ -12,6 +12,9 @@ using PatchBytes = std::vector<std::uint8_t>;
 // cut to. Offsets are 24 bits, so images up to 16 MiB.
 inline constexpr std::size_t kIpsMaxImageSize = 0x1000000;
 inline constexpr std::size_t kIpsMaxRecord = 0xFFFF;
+// The most bytes the records of a patch may write together (overlapping
+// records count again): four times the largest image.
+inline constexpr std::size_t kIpsMostWritten = 4 * kIpsMaxImageSize;
 // A record at this offset would read as the end marker "EOF".
 inline constexpr std::size_t kIpsEofOffset = 0x454F46;
 

@@ -4,6 +4,7 @@
 #include "patcherror.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
+#include "romdata/imagekind.h"
 #include "romdata/romimage.h"
 #include "romdata/shownname.h"
 
@@ -73,6 +74,20 @@ void refuseOutput(const std::string& out, const std::vector<std::string>& inputs
         throw ImageError(*problem);
 }
 
+// A patched image must still be an image of the kind its name asks for:
+// a patch that truncates it to nothing or grows it past the largest image
+// writes nothing.
+void refuseNonImage(const std::string& out, const PatchBytes& result)
+{
+    const ImageKind kind = imageKindFromFileName(out);
+    const auto size = static_cast<long>(result.size());
+    if (size < minimumImageLength(kind) || size > maximumImageLength(kind))
+        throw ImageError("The patched image would have " + std::to_string(result.size()) + " bytes, and an image " +
+                         "of this kind has " + std::to_string(minimumImageLength(kind)) + " to " +
+                         std::to_string(maximumImageLength(kind)) + " bytes, so " + shownName(out) +
+                         " was not written.");
+}
+
 } // namespace
 
 std::size_t writePatchFile(const std::string& originalPath, const std::string& editedPath,
@@ -80,7 +95,7 @@ std::size_t writePatchFile(const std::string& originalPath, const std::string& e
 {
     const auto format = patchFormatFromFileName(patchPath);
     if (!format)
-        throw ImageError("The patch's name " + patchPath + " must end in .ips or .bps, which decides its format.");
+        throw ImageError("The patch's name " + shownName(patchPath) + " must end in .ips or .bps, which decides its format.");
     const PatchBytes before = readImage(originalPath, force);
     const PatchBytes after = readImage(editedPath, force);
     refuseOutput(patchPath, {originalPath, editedPath});
@@ -88,7 +103,7 @@ std::size_t writePatchFile(const std::string& originalPath, const std::string& e
     try {
         patch = makePatch(*format, before, after);
     } catch (const PatchError& error) {
-        throw ImageError("Can't make a patch from " + originalPath + " to " + editedPath + ": " + error.what() + ".");
+        throw ImageError("Can't make a patch from " + shownName(originalPath) + " to " + shownName(editedPath) + ": " + error.what() + ".");
     }
     writeWholeFile(patchPath, patch);
     return patch.size();
@@ -104,8 +119,9 @@ std::size_t writePatchedImage(const std::string& imagePath, const std::string& p
     try {
         result = applyPatch(image, patch);
     } catch (const PatchError& error) {
-        throw ImageError("Can't apply " + patchPath + " to " + imagePath + ": " + error.what() + ".");
+        throw ImageError("Can't apply " + shownName(patchPath) + " to " + shownName(imagePath) + ": " + error.what() + ".");
     }
+    refuseNonImage(outPath, result);
     writeWholeFile(outPath, result);
     return result.size();
 }

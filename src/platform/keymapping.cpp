@@ -85,6 +85,10 @@ int commonCode(int qtKey)
     case Qt::Key_Slash:
     case Qt::Key_Question: return 0xBF;
     case Qt::Key_Asterisk: return 0x38; // Shift+8 on the main block
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return 0xDB;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return 0xDD;
     default: return 0;
     }
 }

@@ -2,17 +2,25 @@
 
 #include "areadirectory.h"
 #include "arealoader.h"
+#include "areadecodekey.h"
 #include "romimage.h"
 #include "shownname.h"
+
+#include <map>
 
 namespace quorled {
 
 int damagedAreaCount(const RomImage& image, const AreaDirectory& directory, ImageKind kind)
 {
+    // Areas on the same data decode alike: each distinct key once.
+    std::map<AreaDecodeKey, bool> seen;
     int damaged = 0;
-    for (int area = 0; area < kAreaCount; ++area)
-        if (!loadArea(image, directory, kind, area).damage.empty())
-            ++damaged;
+    for (int area = 0; area < kAreaCount; ++area) {
+        const auto [at, added] = seen.emplace(areaDecodeKey(directory, kind, area), false);
+        if (added)
+            at->second = !loadArea(image, directory, kind, area).damage.empty();
+        damaged += at->second ? 1 : 0;
+    }
     return damaged;
 }
 

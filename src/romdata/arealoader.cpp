@@ -1,4 +1,5 @@
 #include "arealoader.h"
+#include "areadecodekey.h"
 
 #include "areadecoding.h"
 #include "bytes.h"
@@ -53,6 +54,18 @@ decoding::DecodeBounds decodeBoundsFor(ImageKind kind, int area, long enemyDataE
         break;
     }
     return bounds;
+}
+
+AreaDecodeKey areaDecodeKey(const AreaDirectory& directory, ImageKind kind, int area)
+{
+    const decoding::DecodeBounds bounds = decodeBoundsFor(directory, kind, area);
+    return {directory.areaLevelOffset[static_cast<std::size_t>(area)],
+            directory.areaEnemyOffset[static_cast<std::size_t>(area)],
+            bounds.enemyDataEnd,
+            bounds.level.start,
+            bounds.level.end,
+            bounds.enemies.start,
+            bounds.enemies.end};
 }
 
 AreaModel loadArea(const RomImage& image, const AreaDirectory& directory, ImageKind kind, int area)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "headerbits.h"
+#include "itemselection.h"
 
 #include <array>
 #include <string>
@@ -60,6 +61,10 @@ struct AreaModel {
     // The selection, 1-based as the user sees it ("Object #").
     int selectedObject = 1;
     int selectedEnemy = 1;
+    // The items selected together. It counts only while it holds the item
+    // above of the current edit mode (the last one clicked); otherwise that
+    // item alone is selected, as edits that pick another item leave it.
+    ItemSelection group;
     // Problems met while decoding a damaged area, one sentence each.
     std::vector<std::string> damage;
 
@@ -70,6 +75,16 @@ struct AreaModel {
     const LevelObject& object(int i) const { return objects[static_cast<std::size_t>(i - 1)]; }
     Enemy& enemy(int i) { return enemies[static_cast<std::size_t>(i - 1)]; }
     const Enemy& enemy(int i) const { return enemies[static_cast<std::size_t>(i - 1)]; }
+    // Whether `group` is the selection in edit mode `editMode` (0 objects,
+    // 1 enemies): it holds the current item and only numbers in range.
+    bool groupActive(int editMode) const
+    {
+        const bool holdsCurrent = editMode == 1 ? group.hasEnemy(selectedEnemy) : group.hasObject(selectedObject);
+        auto inRange = [](const std::vector<int>& list, int count) {
+            return list.empty() || (list.front() >= 1 && list.back() <= count);
+        };
+        return holdsCurrent && inRange(group.objects, objCount()) && inRange(group.enemies, enemyCount());
+    }
     bool operator==(const AreaModel&) const = default;
 };
 

@@ -134,17 +134,27 @@ EncodedArea encodeForSave(const AreaModel& model)
     return encoded;
 }
 
-SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& model)
+AreaDirectory directoryForSave(const RomImage& image, ImageKind kind, const AreaDirectory& loaded,
+                               const AreaModel& model)
+{
+    const AreaDirectory directory = romLayout(kind).hasPointerTables ? buildAreaDirectory(image, kind) : loaded;
+    const AreaModel found = loadArea(image, directory, kind, model.area);
+    if (found.levelDataOffset != model.levelDataOffset || found.enemyDataOffset != model.enemyDataOffset)
+        throw ImageError("The data of " + areaLabel(model.area) + " was moved in " + shownName(image.path()) +
+                         " after the area was loaded, so nothing was written; load the area again before "
+                         "saving it.");
+    return directory;
+}
+
+SavePlan planSave(const RomImage& image, const AreaDirectory& loaded, ImageKind kind, const AreaModel& model)
 {
     const EncodedArea encoded = encodeForSave(model);
     if (encoded.problem)
         return refuse("Area " + hex2(model.area) + " cannot be saved. " + *encoded.problem);
     const AreaModel& stream = encoded.stream;
 
+    const AreaDirectory directory = directoryForSave(image, kind, loaded, model);
     const AreaModel found = loadArea(image, directory, kind, model.area);
-    if (found.levelDataOffset != model.levelDataOffset || found.enemyDataOffset != model.enemyDataOffset)
-        throw ImageError("The data of " + areaLabel(model.area) + " was moved in " + shownName(image.path()) +
-                         " after the area was loaded; load the area again before saving it.");
     if (!image.contains(model.levelDataOffset) || !image.contains(model.enemyDataOffset))
         return refuse("The level or enemy data pointer of " + areaLabel(model.area) + " (" +
                       hexAddress(model.levelDataOffset) + ", " + hexAddress(model.enemyDataOffset) +
@@ -196,10 +206,11 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKi
                   "written.");
 }
 
-SaveResult saveArea(RomImage& image, const AreaDirectory& directory, ImageKind kind, AreaModel& model,
+SaveResult saveArea(RomImage& image, const AreaDirectory& loaded, ImageKind kind, AreaModel& model,
                     ViewPosition& view)
 {
     SaveResult result;
+    const AreaDirectory directory = directoryForSave(image, kind, loaded, model);
     SavePlan plan = planSave(image, directory, kind, model);
     if (plan.refusal) {
         result.refusal = std::move(plan.refusal);

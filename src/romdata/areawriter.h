@@ -51,12 +51,21 @@ EncodedArea encodeForSave(const AreaModel& model);
 
 inline constexpr const char* kSaveRefusedTitle = "Can't save area!";
 
+// The directory as the image's own pointer tables give it now (a disk
+// image, which has none, keeps the offsets of `loaded`). Throws ImageError
+// when the area's level or enemy data no longer starts where `model` was
+// loaded from: another program moved it, and a save there would write over
+// whatever lies there now.
+AreaDirectory directoryForSave(const RomImage& image, ImageKind kind, const AreaDirectory& loaded,
+                               const AreaModel& model);
+
 // Folds, sorts and encodes `model` and works out the bytes a save writes:
 // level data padded with 0xFF to the end of its room, the 0xA5 marker of an
 // iNES image, the header, the enemy block and 0xFF over the rest of its
 // room. Refuses data that does not fit its room, enemies the format cannot
-// hold, and objects no row step can reach. Throws ImageError when the area's
-// pointers changed since `model` was loaded.
+// hold, and objects no row step can reach. The directory is read again from
+// `image` (directoryForSave): throws ImageError when the area's pointers
+// changed since `model` was loaded.
 SavePlan planSave(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& model);
 
 // The top-left cell of the level view, which a save keeps.

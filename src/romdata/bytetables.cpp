@@ -88,10 +88,11 @@ constexpr std::array<ByteTableRow, 1> kLives{{{"Number of lives at start :", 0x1
 constexpr ByteTableNote kNoNote{-1, {}};
 
 constexpr std::array<ByteTable, 6> kTables{{
-    {ByteTableId::ChrEnemy, "ChrEnemy", "Edit enemy properties", "enemies", kEnemyWeapons, kNoNote, 16},
+    {ByteTableId::ChrEnemy, "ChrEnemy", "Edit enemy properties", "enemies", kEnemyWeapons, kNoNote, 16, "Enemy weapons"},
     {ByteTableId::ChrEnemy2, "ChrEnemy2", "Edit enemy properties", "enemies2", kBossHealth,
-     {8, "(Warning : changing this messes up with the bomb explosion graphics)"}, 16},
-    {ByteTableId::ChrEnemy3, "ChrEnemy3", "Edit enemy properties", "enemies3", kVariousEnemy, kNoNote, 16},
+     {8, "(Warning : changing this messes up with the bomb explosion graphics)"}, 16,
+     "Boss health and enemy speed"},
+    {ByteTableId::ChrEnemy3, "ChrEnemy3", "Edit enemy properties", "enemies3", kVariousEnemy, kNoNote, 16, "Various enemy properties"},
     {ByteTableId::ChrPwrUp, "ChrPwrUp", "Edit power-up properties", "powerups", kPowerUps,
      {5, "Items found in herbs :"}, 16},
     {ByteTableId::TitleC, "TitleC", "Title card display time", "title-card", kTitleCard, kNoNote, 16},

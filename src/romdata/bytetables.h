@@ -44,6 +44,8 @@ struct ByteTable {
     std::span<const ByteTableRow> rows;
     ByteTableNote note;  // beforeRow < 0: none
     int largeStep;
+    // Shown inside the dialog when tables share a title: which one it edits.
+    std::string_view heading = {};
 };
 
 const ByteTable& byteTable(ByteTableId id);

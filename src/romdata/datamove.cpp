@@ -363,6 +363,7 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
     else if (request.option != MoveOption::PointersOnly && !sameContent(image, moved, request.area))
         spoilt = request.area; // the copy would read short at its new place
     if (spoilt) {
+        result.spoiltArea = spoilt;
         result.refusal = SaveMessage{title, std::string(dataWord(request.what)) + " data can't go there: area " +
                                                 hex2(*spoilt) + " would no longer load as it does now."};
         return result;
@@ -422,11 +423,16 @@ std::array<long, 2> firstTargets(long first, long last)
 
 } // namespace
 
-std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long size)
+namespace {
+
+// Calls take(target) for the first target of each free run (and side of the
+// enemy pointer block) that fits a copy of `size` bytes, in address order,
+// until take returns true.
+template <class Take>
+void forEachMoveTarget(const RomImage& image, MoveData what, long size, Take take)
 {
     if (size < 1 || image.size() <= kLevelRegionEnd + 1)
-        return std::nullopt;
-    std::optional<long> found;
+        return;
     forEachFreeRun(image, [&](long first, long last) {
         for (const long start : firstTargets(first, last)) {
             if (start < 0)
@@ -434,13 +440,35 @@ std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long si
             // The same answer as the dialogs' checks, by construction.
             for (long target = start; target <= last && roomAt(target, last) >= size; ++target)
                 if (!checkMoveTarget(image, what, target, size, MoveOption::Copy)) {
-                    found = target;
-                    return true;
+                    if (take(target))
+                        return true;
+                    break;
                 }
         }
         return false;
     });
+}
+
+} // namespace
+
+std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long size)
+{
+    std::optional<long> found;
+    forEachMoveTarget(image, what, size, [&](long target) {
+        found = target;
+        return true;
+    });
     return found;
+}
+
+std::vector<long> findMoveTargets(const RomImage& image, MoveData what, long size)
+{
+    std::vector<long> targets;
+    forEachMoveTarget(image, what, size, [&](long target) {
+        targets.push_back(target);
+        return false;
+    });
+    return targets;
 }
 
 long largestMoveSize(const RomImage& image, MoveData what)

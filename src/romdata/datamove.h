@@ -101,6 +101,9 @@ struct MoveResult {
     std::optional<std::string> keptOldBytes;
     // Areas whose closing count byte was turned into 0xFF by the mend.
     std::vector<int> mendedAreas;
+    // Refused because this area would no longer load as it does now (the
+    // moved area itself when its copy would read short).
+    std::optional<int> spoiltArea;
 };
 
 // The whole move on the image buffer: every check, the pointer, the copy,
@@ -111,6 +114,11 @@ MoveResult moveData(RomImage& image, const MoveRequest& request);
 // The first target N from kMoveTargetFirst up where a copy of `size` bytes
 // passes every check of checkMoveTarget (without a source), or nothing.
 std::optional<long> findMoveTarget(const RomImage& image, MoveData what, long size);
+// Every place findMoveTarget could choose, in address order: the first such
+// target of each free run (of each side of the enemy pointer block, for a
+// run that crosses it). The search for a target that the rest of a move
+// also accepts tries them in this order.
+std::vector<long> findMoveTargets(const RomImage& image, MoveData what, long size);
 // The largest size findMoveTarget finds a place for (0 when none).
 long largestMoveSize(const RomImage& image, MoveData what);
 

@@ -251,13 +251,14 @@ std::string temporaryPrefix(const std::string& targetName)
     return (folder.empty() ? std::string() : folder + "/") + base + ".quorled-new-";
 }
 
-void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes, WriteOptions options)
 {
-    const std::string target = writeTarget(path);
+    const std::string target = options.replaceLink ? path : writeTarget(path);
     struct stat info {};
     mode_t mode = 0644;
     bool existed = false;
-    if (::stat(target.c_str(), &info) == 0) {
+    if ((options.replaceLink ? ::lstat(target.c_str(), &info) : ::stat(target.c_str(), &info)) == 0 &&
+        !S_ISLNK(info.st_mode)) {
         if (!S_ISREG(info.st_mode))
             throw ImageError("Can't write " + shownName(path) + ": " + notPlainFile(info.st_mode) + ".");
         mode = info.st_mode & 07777;
@@ -265,6 +266,8 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
         if (isReadOnlyFile(target))
             throw ImageError("The file " + shownName(path) + " is read-only.");
     }
+    if (options.mode >= 0)
+        mode = static_cast<mode_t>(options.mode) & 07777;
     std::string temporary;
     FileDescriptor file = createTemporary(target, temporary);
     auto fail = [&](int error) {

@@ -49,6 +49,13 @@ std::string temporaryPrefix(const std::string& targetName);
 // successful write, temporary files of earlier runs for the same target
 // that were killed before they finished are removed. Throws ImageError
 // naming the file and the reason; the old file is then untouched.
-void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+struct WriteOptions {
+    // A symbolic link at `path` is itself replaced by the new file rather
+    // than followed (for files whose names the user did not choose).
+    bool replaceLink = false;
+    // The new file's permissions; -1 keeps the old file's (0644 for a new one).
+    int mode = -1;
+};
+void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes, WriteOptions options = {});
 
 } // namespace quorled

@@ -46,16 +46,21 @@ void ImageWriteGuard::prepareWrite(const std::string& path)
         const std::string backup = backupPath(path);
         try {
             refuseOutputOverImage(backup, path);
-            writeWholeFile(backup, readWholeFile(path, {static_cast<std::size_t>(maximumImageLength()),
-                                                        "an image of the game"}));
+            // The copy is as private as the image it copies. The backup's
+            // name is not one the user chose, so a link planted there is
+            // replaced, never followed.
+            struct stat info {};
+            WriteOptions options;
+            options.replaceLink = true;
+            if (::stat(path.c_str(), &info) == 0)
+                options.mode = static_cast<int>(info.st_mode & 07777);
+            writeWholeFile(backup,
+                           readWholeFile(path, {static_cast<std::size_t>(maximumImageLength()), "an image of the game"}),
+                           options);
         } catch (const ImageError& error) {
             throw ImageError("Nothing was written to the image " + shownName(path) + ", because its backup " +
                              shownName(backup) + " could not be made: " + error.what());
         }
-        // The copy is as private as the image it copies.
-        struct stat info {};
-        if (::stat(path.c_str(), &info) == 0)
-            ::chmod(backup.c_str(), info.st_mode & 07777);
     }
     noteWritten(path);
 }
@@ -66,12 +71,27 @@ void ImageWriteGuard::noteWritten(const std::string& path)
         written_.insert(*identity);
 }
 
+bool ImageWriteGuard::fileHolds(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    try {
+        return readWholeFile(path, {static_cast<std::size_t>(maximumImageLength()), "an image of the game"}) ==
+               bytes;
+    } catch (const ImageError&) {
+        return false; // the write itself says what is wrong with the file
+    }
+}
+
 void ImageWriteGuard::commit(RomImage& image)
 {
     if (!image.modified())
         return;
     if (!image.hasFile())
         image.commit(); // refuses: there is no file
+    // A write that changes no byte writes nothing, the backup included.
+    if (fileHolds(image.path(), image.bytes())) {
+        image.markWritten();
+        return;
+    }
     prepareWrite(image.path());
     try {
         image.commit();

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quorled {
 
@@ -36,8 +37,9 @@ public:
     // went through or not: the file the name now leads to (a new one after
     // a write) counts as written in this run.
     void noteWritten(const std::string& path);
-    // prepareWrite, then commits the image's changes (nothing when it has
-    // none), then noteWritten.
+    // prepareWrite, then commits the image's changes, then noteWritten.
+    // Nothing is written, the backup included, when the image has no
+    // changes or the file already holds its bytes.
     void commit(RomImage& image);
     // The same for an image changed in memory without a file of its own:
     // its bytes replace the file `path` when it was changed.
@@ -45,6 +47,10 @@ public:
 
     // Whether the run has already written (or prepared to write) the file.
     bool writtenInThisRun(const std::string& path) const;
+
+    // Whether the file at `path` holds exactly `bytes` (false when it
+    // cannot be read).
+    static bool fileHolds(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 private:
     using FileIdentity = std::pair<std::uint64_t, std::uint64_t>; // device, inode

@@ -4,6 +4,7 @@
 #include "levelformat.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace quorled {
@@ -21,15 +22,19 @@ void moveSpecialObjectsToPageEnds(std::vector<LevelObject>& objects)
     for (LevelObject& object : objects)
         if (object.special && object.kind() != kKindPointer)
             object.y = lastRowOfPage(object.y);
-    for (LevelObject& object : objects) {
-        if (!object.special || object.kind() != kKindNextLayer)
-            continue;
-        int lowest = object.y;
-        for (const LevelObject& other : objects)
-            if (other.layer == object.layer)
-                lowest = std::max(lowest, other.y);
-        object.y = lastRowOfPage(lowest);
+    // The lowest row of each layer, found once: an area may hold thousands
+    // of layer switches. Moving a switch to the end of the page of that row
+    // never moves the lowest row past that page, so later switches of the
+    // layer go to the same row.
+    std::map<int, int> lowest;
+    for (const LevelObject& object : objects) {
+        const auto [at, added] = lowest.emplace(object.layer, object.y);
+        if (!added)
+            at->second = std::max(at->second, object.y);
     }
+    for (LevelObject& object : objects)
+        if (object.special && object.kind() == kKindNextLayer)
+            object.y = lastRowOfPage(lowest[object.layer]);
 }
 
 } // namespace
@@ -48,17 +53,15 @@ void sortObjects(AreaModel& model, bool writing)
     std::vector<LevelObject>& objects = model.objects;
     if (writing)
         moveSpecialObjectsToPageEnds(objects);
-    // Adjacent exchanges until none is left: a stable sort by row inside
-    // every run of objects of one layer.
-    bool exchanged = true;
-    while (exchanged) {
-        exchanged = false;
-        for (std::size_t j = 0; j + 1 < objects.size(); ++j) {
-            if (objects[j + 1].layer == objects[j].layer && objects[j + 1].y < objects[j].y) {
-                std::swap(objects[j], objects[j + 1]);
-                exchanged = true;
-            }
-        }
+    // A stable sort by row inside every run of objects of one layer (what
+    // adjacent exchanges of same-layer neighbours until none is left give:
+    // no object passes one of another layer).
+    const auto byRow = [](const LevelObject& a, const LevelObject& b) { return a.y < b.y; };
+    for (auto run = objects.begin(); run != objects.end();) {
+        const int layer = run->layer;
+        const auto end = std::find_if(run, objects.end(), [layer](const LevelObject& o) { return o.layer != layer; });
+        std::stable_sort(run, end, byRow);
+        run = end;
     }
 }
 
@@ -74,16 +77,27 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
         end.x = kKindEnd;
         objects.push_back(end);
     }
+    // The objects with the page skips they need, built anew: inserting
+    // each skip in place would move every object after it.
+    std::vector<LevelObject> repaired;
+    repaired.reserve(objects.size());
+    // On a refusal the objects are left as the repair had them so far.
+    const auto refuse = [&](std::size_t i, std::string problem) {
+        repaired.insert(repaired.end(), objects.begin() + static_cast<std::ptrdiff_t>(i), objects.end());
+        objects = std::move(repaired);
+        return std::optional<std::string>(std::move(problem));
+    };
     int row = 0;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         const LevelObject object = objects[i];
         const int kind = object.kind();
         if (object.special && kind == kKindEnd && i > 0)
-            return "A special object of kind 15 stands where it would end the level data (object " +
-                   std::to_string(i + 1) + " in stream order); only the first object can be one. Delete it and "
-                   "save again.";
+            return refuse(i, "A special object of kind 15 stands where it would end the level data (object " +
+                                 std::to_string(repaired.size() + 1) + " in stream order); only the first object "
+                                 "can be one. Delete it and save again.");
         if (object.special && (kind == kKindNextLayer || kind == kKindEnd)) {
             row = kind == kKindNextLayer ? 0 : row;
+            repaired.push_back(object);
             continue;
         }
         // A normal object must lie at most 14 rows below the running row; a
@@ -91,12 +105,12 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
         const int page = object.y / kRowsPerPage;
         const bool reachable = object.special ? page >= row / kRowsPerPage : object.y >= row;
         if (!reachable)
-            return "The " + (object.special ? "special object of kind " + std::to_string(kind)
-                                             : "object of type " + hex2(object.type & 0xFF)) +
-                   " on page " + std::to_string(page) + ", column " + std::to_string(object.x & 15) + ", row " +
-                   std::to_string(object.y % kRowsPerPage) +
-                   " lies above the row that the page-skip object before it moves to. Move one of them and save "
-                   "again.";
+            return refuse(i, "The " + (object.special ? "special object of kind " + std::to_string(kind)
+                                                       : "object of type " + hex2(object.type & 0xFF)) +
+                                 " on page " + std::to_string(page) + ", column " + std::to_string(object.x & 15) +
+                                 ", row " + std::to_string(object.y % kRowsPerPage) +
+                                 " lies above the row that the page-skip object before it moves to. Move one of "
+                                 "them and save again.");
         while (object.special ? row / kRowsPerPage < page : object.y - row > 14) {
             LevelObject skip;
             skip.special = true;
@@ -104,12 +118,13 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
             skip.x = page - row / kRowsPerPage >= 2 ? kKindSkipTwoPages : kKindSkipOnePage;
             skip.y = row;
             skip.layer = object.layer;
-            objects.insert(objects.begin() + static_cast<std::ptrdiff_t>(i), skip);
-            ++i;
+            repaired.push_back(skip);
             row = rowAfterSkip(row, skip.kind());
         }
+        repaired.push_back(object);
         row = object.special ? rowAfterSkip(row, kind) : object.y;
     }
+    objects = std::move(repaired);
     return std::nullopt;
 }
 

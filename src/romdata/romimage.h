@@ -53,6 +53,9 @@ public:
     // when nothing was written. Throws ImageError on failure; the file on disk
     // is then as it was.
     void commit();
+    // The file already holds these bytes (its writer compared them): there
+    // is nothing left to write.
+    void markWritten() { modified_ = false; }
 
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 

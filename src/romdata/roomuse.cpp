@@ -75,18 +75,23 @@ std::vector<int> areasChangedWith(const AreaDirectory& directory, int area, cons
     return areas;
 }
 
-std::string sharedDataNote(const std::vector<int>& areas)
+std::string areaListText(const std::vector<int>& areas)
 {
-    if (areas.empty())
-        return {};
-    std::string list;
+    std::string list = areas.size() == 1 ? "area " : "areas ";
     for (std::size_t i = 0; i < areas.size(); ++i) {
         if (i > 0)
             list += i + 1 == areas.size() ? " and " : ", ";
         list += hex2(areas[i]);
     }
-    return areas.size() == 1 ? "area " + list + " uses the same data and changed with it"
-                             : "areas " + list + " use the same data and changed with it";
+    return list;
+}
+
+std::string sharedDataNote(const std::vector<int>& areas)
+{
+    if (areas.empty())
+        return {};
+    return areaListText(areas) + (areas.size() == 1 ? " uses the same data and changed with it"
+                                                    : " use the same data and changed with it");
 }
 
 } // namespace quorled

@@ -58,6 +58,9 @@ std::vector<DataStart> dataStartingIn(const AreaDirectory& directory, long first
 std::vector<int> areasChangedWith(const AreaDirectory& directory, int area, const AreaRoom& room,
                                   const std::vector<long>& changedOffsets);
 
+// "area 07" or "areas 06, 07, 08 and 09".
+std::string areaListText(const std::vector<int>& areas);
+
 // "areas 06, 07, 08 and 09 use the same data and changed with it", "area 07
 // uses ...", or empty when `areas` is.
 std::string sharedDataNote(const std::vector<int>& areas);

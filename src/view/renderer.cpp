@@ -93,6 +93,9 @@ void Renderer::drawArea(AreaModel& area, ViewState& view, const std::array<int, 
         drawMarks(area, view);
     drawObjectSelection(area, view, objectSet);
     drawEnemies(area, view);
+    drawGroupOutlines(area, view, objectSet);
+    if (view.grid)
+        drawGrid();
 }
 
 bool Renderer::hasGround(int column, int row) const

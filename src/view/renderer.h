@@ -47,6 +47,9 @@ public:
     static constexpr std::uint32_t kObjectSelection = 0xFFFFFF;
     static constexpr std::uint32_t kEnemyMark = 0xFFE908;
     static constexpr std::uint32_t kEnemySelection = 0xFFC080;
+    static constexpr std::uint32_t kGroupSelection = 0x40FF40;
+    static constexpr std::uint32_t kSelectionBox = 0xFFFF40;
+    static constexpr std::uint32_t kGrid = 0x808080;
 
     static constexpr int kDoorPointerLabel = 224;
     static constexpr int kFirstSpecialLabel = 240;
@@ -59,6 +62,10 @@ public:
     void drawArea(AreaModel& area, ViewState& view, const std::array<int, 9>& worldFirstArea);
     // Draws the enemies, their marks and selection box over the picture.
     void drawEnemies(const AreaModel& area, const ViewState& view);
+
+    // Outlines a rectangle of cells (corners included) over the picture:
+    // the box a selection drag draws.
+    void drawCellBox(int left, int top, int right, int bottom, const ViewState& view);
 
     const Picture& picture() const { return picture_; }
     // Ground settings and types of the last drawing.
@@ -75,6 +82,8 @@ private:
     void drawPageSeparators(const AreaModel& area, const ViewState& view);
     void drawMarks(const AreaModel& area, const ViewState& view);
     void drawObjectSelection(AreaModel& area, const ViewState& view, int objectSet);
+    void drawGroupOutlines(const AreaModel& area, const ViewState& view, int objectSet);
+    void drawGrid();
     void copyCell(int tile, int sheet, int column, int row, const ViewState& view, BlitOp op);
     void copyTileAt(int tile, int sheet, int x, int y, BlitOp op);
     bool hasGround(int column, int row) const;

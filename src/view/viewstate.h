@@ -13,6 +13,7 @@ struct ViewState {
     int objectMarks = 0;            // 1 draws object and enemy marks
     bool pointersFollowDoors = true;
     bool showPointersAsObjects = false;
+    bool grid = false;              // draws the cell grid
     int editMode = 0;               // 0 objects, 1 enemies
 };
 

@@ -148,6 +148,26 @@ std::vector<CommandCall> commandCalls()
         {"apply", [](const std::string& image, const fs::path& folder) {
              return std::vector<std::string>{"apply", image, (folder / "good.ips").string(), (folder / "out.nes").string()};
          }},
+        {"find", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"find", image, "Cloud"};
+         }},
+        {"stats", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"stats", image};
+         }},
+        {"check", [](const std::string& image, const fs::path&) {
+             return std::vector<std::string>{"check", image};
+         }},
+        {"unpack", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"unpack", image, (folder / "project").string()};
+         }},
+        // The project was unpacked from good.nes.
+        {"pack", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"pack", (folder / "good-project").string(), "--base", image, "-o",
+                                             (folder / "packed.nes").string()};
+         }},
+        {"diff", [](const std::string& image, const fs::path& folder) {
+             return std::vector<std::string>{"diff", image, (folder / "good.nes").string()};
+         }},
     };
 }
 
@@ -171,6 +191,11 @@ protected:
         writeWholeFile((folder / "good.nes").string(), soundImage().bytes());
         const std::string patch = std::string("PATCH") + '\0' + '\0' + '\x20' + '\0' + '\x01' + 'Q' + "EOF";
         writeWholeFile((folder / "good.ips").string(), Bytes(patch.begin(), patch.end()));
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(cli::runCli({"unpack", (folder / "good.nes").string(), (folder / "good-project").string()}, out, err),
+                  0)
+            << err.str();
     }
     void TearDown() override
     {
@@ -236,6 +261,24 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
                 }
                 continue;
             }
+            if (file.damagedData && (call.command == "unpack" || call.command == "diff")) {
+                // They read what they can; diff finds the image differs,
+                // or refuses an image of another kind in one line.
+                const std::string message = err.str();
+                EXPECT_LE(code, 1) << what << ": " << message;
+                EXPECT_LE(std::count(message.begin(), message.end(), '\n'), 1) << what << ": " << message;
+                EXPECT_EQ(snapshot(), before) << what;
+                fs::remove_all(folder / "project");
+                continue;
+            }
+            if (file.damagedData && call.command == "pack") {
+                // The damaged image is not the one the project came from.
+                EXPECT_EQ(code, 1) << what;
+                EXPECT_NE(err.str().find(file.fileName), std::string::npos) << what << ": " << err.str();
+                EXPECT_EQ(snapshot(), before) << what;
+                EXPECT_FALSE(fs::exists(folder / "packed.nes")) << what;
+                continue;
+            }
             const bool spaceTool = call.command == "free" || call.command == "move" || call.command == "dump" ||
                                    call.command == "insert";
             if (file.damagedData && spaceTool) {
@@ -266,6 +309,13 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
                 EXPECT_EQ(snapshot(), expected) << what;
                 continue;
             }
+            if (file.damagedData && call.command == "check") {
+                // Damaged data is what check looks for: it lists it and exits with 1.
+                EXPECT_EQ(code, 1) << what << ": " << err.str();
+                EXPECT_NE(out.str().find("area 0A"), std::string::npos) << what << ": " << out.str();
+                EXPECT_EQ(snapshot(), before) << what;
+                continue;
+            }
             const bool writes = call.command == "demo" || call.command == "save" || call.command == "import";
             if (file.damagedData && !writes) {
                 EXPECT_EQ(code, 0) << what << ": " << err.str();
@@ -292,9 +342,11 @@ TEST_F(BadFilesTest, EveryCommandRefusesEveryBadFileWithOneLineAndWritesNothing)
             EXPECT_FALSE(fs::exists(folder / "out.qlv")) << what;
             EXPECT_FALSE(fs::exists(folder / "out.ips")) << what;
             EXPECT_FALSE(fs::exists(folder / "out.nes")) << what;
+            EXPECT_FALSE(fs::exists(folder / "packed.nes")) << what;
+            EXPECT_FALSE(fs::exists(folder / "project")) << what;
         }
     }
-    EXPECT_EQ(tried, 13 * 19);
+    EXPECT_EQ(tried, 13 * 25);
 }
 
 TEST_F(BadFilesTest, ASoundImageWithANonAsciiNameWorksForEveryCommand)

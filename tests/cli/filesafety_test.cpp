@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorled {
@@ -141,6 +142,62 @@ TEST_F(FileSafetyTest, ANameWithControlCharactersIsShownEscapedOnOneLine)
     EXPECT_EQ(run({"directory", name}), 1);
     EXPECT_EQ(err.str(), "quorled-cli: Can't open " + dir.string() + "/new\\nline\\t\\x1B[31m.nes: No such file or "
                          "directory.\n");
+}
+
+// A write that changes no byte writes nothing: the image is not replaced
+// and an older backup (the user's copy of the original) is kept.
+TEST_F(FileSafetyTest, AWriteThatChangesNoByteWritesNothing)
+{
+    const std::vector<std::vector<std::string>> calls = {{"save", image, "10"}, {"set", image, "lives", "0", "7"}};
+    for (const auto& call : calls) {
+        writeWholeFile(image, original);
+        ASSERT_EQ(run(call), 0) << call[0] << err.str();
+        writeWholeFile(image + ".bak", Bytes{'o', 'l', 'd'});
+        const Bytes before = readWholeFile(image);
+        struct stat first {};
+        ::stat(image.c_str(), &first);
+        ASSERT_EQ(run(call), 0) << call[0] << err.str();
+        struct stat second {};
+        ::stat(image.c_str(), &second);
+        EXPECT_EQ(second.st_ino, first.st_ino) << call[0];
+        EXPECT_EQ(readWholeFile(image), before) << call[0];
+        EXPECT_EQ(readWholeFile(image + ".bak"), (Bytes{'o', 'l', 'd'})) << call[0];
+    }
+}
+
+// Names in what the commands print are escaped like those in messages.
+TEST_F(FileSafetyTest, PrintedNamesAreShownEscaped)
+{
+    const std::string newline = (dir / "o\nut.nes").string();
+    ASSERT_EQ(run({"set", image, "lives", "0", "7", "-o", newline}), 0) << err.str();
+    EXPECT_NE(out.str().find("\nWrote " + dir.string() + "/o\\nut.nes: "), std::string::npos) << out.str();
+    const std::string escape = (dir / "\x1b[31m\xff.png").string();
+    ASSERT_EQ(run({"render", image, "10", escape}), 0) << err.str();
+    EXPECT_EQ(out.str().rfind(dir.string() + "/\\x1B[31m\\xFF.png: ", 0), 0u) << out.str();
+}
+
+// A picture larger than 16384 pixels a side or 16 Mi pixels in all is
+// refused, and says so.
+TEST_F(FileSafetyTest, ARenderedPictureIsBounded)
+{
+    // An area of seven pages.
+    ASSERT_EQ(run({"import", image, "10", (dir / "area.json").string(), "--no-backup"}), 0) << err.str();
+    const std::string picture = (dir / "map.png").string();
+    ASSERT_EQ(run({"render", image, "10", picture, "--map", "--dry-run"}), 0) << err.str();
+    const std::string size = out.str().substr(out.str().find("map.png: ") + 9);
+    const long width = std::stol(size);
+    const long height = std::stol(size.substr(size.find(" x ") + 3));
+    // The largest zoom that stays within the bounds, and one past it.
+    int fits = 1;
+    while (fits < 16 && (fits + 1) * width <= 16384 && (fits + 1) * width * (fits + 1) * height <= (16L << 20))
+        ++fits;
+    ASSERT_LT(fits, 16) << out.str();
+    EXPECT_EQ(run({"render", image, "10", picture, "--map", "--zoom", std::to_string(fits), "--dry-run"}), 0)
+        << err.str();
+    EXPECT_EQ(run({"render", image, "10", picture + "2", "--map", "--zoom", std::to_string(fits + 1)}), 1);
+    EXPECT_NE(err.str().find("more than the 16384 pixels a side and 16777216 pixels in all"), std::string::npos)
+        << err.str();
+    EXPECT_FALSE(fs::exists(picture + "2"));
 }
 
 // A second program writing the image waits for the first, then refuses.

@@ -1,5 +1,4 @@
 #include "cli/areaimport.h"
-#include "core/jsonreader.h"
 
 #include "romdata/areadirectory.h"
 #include "romdata/arealoader.h"
@@ -65,7 +64,7 @@ TEST(ImportFixpoint, EveryAcceptedImportSavesToAFixpoint)
         const std::string document = randomAreaDocument(random);
         AreaModel model = loadArea(image, directory, ImageKind::Ines, area);
         try {
-            applyAreaJson(parseJson(document), model, "random.json");
+            applyAreaJson(parseJson(document, kAreaJsonLimits), model, "random.json");
         } catch (const ImageError&) {
             continue; // a document the import refuses
         }

@@ -2,9 +2,12 @@
 
 #include "romdata/demo/demoimage.h"
 #include "romdata/filestore.h"
+#include "patch/bps.h"
+#include "patch/ips.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <sys/stat.h>
@@ -89,6 +92,12 @@ TEST_F(PatchCommandsTest, RefusedCallsWriteNothing)
     fs::create_directories(path("folder.nes"));
     ASSERT_EQ(::mkfifo(path("fifo.nes").c_str(), 0600), 0);
     const Bytes patchBytes = readWholeFile(path("hack.bps"));
+    // Patches whose results are no image: cut to nothing, grown past the
+    // largest image.
+    writeWholeFile(path("empty.ips"), makeIpsPatch(buildDemoImage(ImageKind::Ines), {}));
+    writeWholeFile(path("empty.bps"), makeBpsPatch(buildDemoImage(ImageKind::Ines), {}));
+    writeWholeFile(path("far.ips"), Bytes{'P', 'A', 'T', 'C', 'H', 0xFF, 0xFF, 0xFF, 0, 1, 0x42, 'E', 'O', 'F'});
+    writeWholeFile(path("bad\nname.ips"), Bytes{'P', 'A', 'T', 'C', 'H', 0, 0});
 
     const struct {
         std::vector<std::string> arguments;
@@ -110,6 +119,11 @@ TEST_F(PatchCommandsTest, RefusedCallsWriteNothing)
          "Can't apply " + path("hack.bps") + " to " + other + ": it was made for another image"},
         {{"apply", original, original, path("new.nes")}, 1, "neither an IPS patch nor a BPS patch"},
         {{"apply", original, path("missing.ips"), path("new.nes")}, 1, "missing.ips"},
+        {{"apply", original, path("empty.ips"), path("new.nes")}, 1, "would have 0 bytes"},
+        {{"apply", original, path("empty.bps"), path("new.nes")}, 1, "would have 0 bytes"},
+        {{"apply", original, path("far.ips"), path("new.nes")}, 1, "would have 16777216 bytes"},
+        // Names are shown escaped, so every message stays on one line.
+        {{"apply", original, path("bad\nname.ips"), path("new.nes")}, 1, "Can't apply " + path("bad\\nname.ips")},
     };
     for (const auto& c : cases) {
         const std::string what = c.arguments[0] + " " + c.arguments.back();
@@ -120,6 +134,9 @@ TEST_F(PatchCommandsTest, RefusedCallsWriteNothing)
         EXPECT_EQ(readWholeFile(path("hack.bps")), patchBytes) << what;
         EXPECT_FALSE(fs::exists(path("new.nes"))) << what;
         EXPECT_TRUE(fs::is_fifo(path("fifo.nes"))) << what;
+        const std::string message = err.str();
+        if (c.code == 1)
+            EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << what;
     }
     EXPECT_EQ(run({"apply", other, path("hack.ips"), path("new.nes")}), 0) << err.str();
 }

@@ -228,5 +228,32 @@ TEST_F(SaveCommandsTest, ImportWithRelocateMovesDataThatOutgrewItsRoom)
     EXPECT_NE(out.str().find("Objects (8):"), std::string::npos) << out.str();
 }
 
+// On the demo image, enemy data grown past its room moves to a run where the
+// area before it still loads as it did (a run below that area's data would
+// end it at its first empty page).
+TEST_F(SaveCommandsTest, ImportWithRelocateFindsARunThatKeepsTheAreaBeforeIntact)
+{
+    const std::string demo = (dir / "demo.nes").string();
+    ASSERT_EQ(run({"demo", demo}), 0) << err.str();
+    // Its pages, objects and enemies (its bound and spare bytes may change).
+    const auto content = [&] { return out.str().substr(out.str().find("; last enemy page")); };
+    ASSERT_EQ(run({"area", demo, "0x14"}), 0) << err.str();
+    const std::string before = content();
+    ASSERT_EQ(run({"export", demo, "0x15"}), 0) << err.str();
+    std::string json = out.str();
+    const std::size_t at = json.find("\"enemies\": [");
+    ASSERT_NE(at, std::string::npos);
+    for (int i = 0; i < 4; ++i)
+        json.insert(at + 12, R"({"type": 5, "x": 2, "y": 6}, )");
+    const std::string grown = writeFile("grown.json", json);
+
+    ASSERT_EQ(run({"import", demo, "0x15", grown, "--relocate"}), 0) << err.str();
+    EXPECT_EQ(out.str().rfind("Moved enemy data to $", 0), 0u) << out.str();
+    ASSERT_EQ(run({"area", demo, "0x14"}), 0) << err.str();
+    EXPECT_EQ(content(), before);
+    ASSERT_EQ(run({"area", demo, "0x15"}), 0) << err.str();
+    EXPECT_NE(out.str().find("Enemies (6):"), std::string::npos) << out.str();
+}
+
 } // namespace
 } // namespace quorled

@@ -7,8 +7,11 @@
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 
+#include "core/imagehistory.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace quorled {
@@ -168,6 +171,39 @@ TEST(RoomMeter, EqualsTheSaveOwnFiguresForEveryDemoArea)
             EXPECT_EQ(room->levelBytes(), use.levelRoom);
         }
     }
+}
+
+// A large area fills the history's memory before its step count: the oldest
+// steps go, the history stays within its bytes and the newest steps still
+// hold the models they were made from.
+TEST(AreaHistory, MemoryIsBoundedAndTheNewestStepsRemain)
+{
+    AreaModel model;
+    model.objects.assign(5000, LevelObject{0x31, 0, 2});
+    ImageHistory history;
+    const int edits = 600;
+    std::size_t most = 0;
+    for (int i = 1; i <= edits; ++i) {
+        model.object(1).x = i - 1; // the model before step i
+        history.push(HistoryStep{"Move object", 0, model, {}, 1, 0, false}, false);
+        most = std::max(most, history.memory());
+    }
+    EXPECT_LE(most, ImageHistory::kMaxBytes);
+    EXPECT_GT(most, ImageHistory::kMaxBytes / 2);
+    const std::size_t kept = history.undoSteps();
+    ASSERT_GT(kept, 100u);
+    ASSERT_LT(kept, static_cast<std::size_t>(edits));
+    for (int i = edits - 1; i > edits - 50; --i) {
+        HistoryStep step = history.takeUndo();
+        EXPECT_EQ(step.model->object(1).x, i);
+        history.undone(std::move(step));
+    }
+    EXPECT_LE(history.memory(), ImageHistory::kMaxBytes);
+    while (history.canUndo())
+        history.undone(history.takeUndo());
+    EXPECT_LE(history.memory(), ImageHistory::kMaxBytes);
+    // The oldest step left starts where the dropped ones ended.
+    EXPECT_EQ(history.nextRedo()->model->object(1).x, edits - static_cast<int>(kept));
 }
 
 } // namespace

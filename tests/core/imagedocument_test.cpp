@@ -101,7 +101,8 @@ TEST_F(ImageDocumentTest, SaveAllWritesNothingWhenOneAreaDoesNotFit)
 
 TEST_F(ImageDocumentTest, HistoryMergesRepeatedPressesAndStaysBounded)
 {
-    for (int i = 0; i < 5; ++i)
+    // Three steps up stay short of the door type, which selects a pointer too.
+    for (int i = 0; i < 3; ++i)
         editObject();
     EXPECT_EQ(core.document().undoSteps(), 1u) << "one item, one kind of change: one step";
     core.keyDown(vk::Right, 0); // another object
@@ -113,7 +114,7 @@ TEST_F(ImageDocumentTest, HistoryMergesRepeatedPressesAndStaysBounded)
         history.push(HistoryStep{"Move object", 0, core.area(), {}, static_cast<int>(i), 0, false}, true);
     EXPECT_EQ(history.undoSteps(), ImageHistory::kMaxSteps);
     EXPECT_LT(history.memory(), ImageHistory::kMaxBytes);
-    HistoryStep big{"Change", 0, std::nullopt, {ByteRun{0, std::vector<std::uint8_t>(ImageHistory::kMaxBytes / 2), {}}}};
+    HistoryStep big{"Change", 0, std::nullopt, {WrittenRun{0, std::vector<std::uint8_t>(ImageHistory::kMaxBytes / 2), {}}}};
     history.push(big, false);
     history.push(big, false);
     EXPECT_LE(history.memory(), ImageHistory::kMaxBytes);
@@ -133,7 +134,7 @@ TEST_F(ImageDocumentTest, ASaveAtOffsetsAnotherProgramMovedIsRefused)
     const std::vector<std::uint8_t> moved = onDisk();
     core.runCommand(Command::lsave);
     EXPECT_EQ(onDisk(), moved);
-    EXPECT_NE(core.message().find("Another program moved the data of area 00"), std::string::npos) << core.message();
+    EXPECT_NE(core.message().find("The data of area 00"), std::string::npos) << core.message();
     EXPECT_TRUE(core.document().differs());
 }
 

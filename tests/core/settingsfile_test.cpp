@@ -97,6 +97,46 @@ TEST(SettingsFile, AReadOnlySettingsFileIsCalledTheSettingsFile)
     std::filesystem::remove(path);
 }
 
+// A settings file that exists but cannot be read is never written over:
+// the write is refused with a message that names the file and the reason,
+// and the file keeps every byte. A missing file is simply made.
+TEST(SettingsFile, AFileThatCannotBeReadIsNeverWritten)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quorled-settings-unread-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string tooLong = (folder / "long.ini").string();
+    const std::string longText = "[Options]\nZoom= 3\n" + std::string(4u << 20, ';');
+    SettingsFile::fromText(longText).save(tooLong);
+    const std::string fifo = (folder / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string aFolder = (folder / "folder.ini").string();
+    std::filesystem::create_directories(aFolder);
+    for (const std::string& path : {tooLong, fifo, aFolder}) {
+        SettingsFile file = SettingsFile::load(path);
+        EXPECT_NE(file.unreadable(), "") << path;
+        file.write("Recent", "File1", "/tmp/a.nes");
+        try {
+            file.save(path);
+            ADD_FAILURE() << "an unreadable settings file was written: " << path;
+        } catch (const ImageError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("The settings file " + path + " could not be read, so it "
+                                                      "was left as it was", 0), 0u) << error.what();
+        }
+    }
+    EXPECT_EQ(std::filesystem::file_size(tooLong), longText.size() + 1);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const std::string missing = (folder / "new.ini").string();
+    SettingsFile fresh = SettingsFile::load(missing);
+    EXPECT_EQ(fresh.unreadable(), "");
+    fresh.write("Options", "Zoom", " 2");
+    fresh.save(missing);
+    EXPECT_EQ(SettingsFile::load(missing).read("Options", "Zoom"), "2");
+    std::filesystem::remove_all(folder);
+}
+
 SettingsFile optionsFile(const std::string& lines) { return SettingsFile::fromText("[Options]\n" + lines); }
 
 TEST(EditorSettings, AFileWithoutKeysGivesTheDefaults)

@@ -307,6 +307,62 @@ TEST(WindowPlacementFile, RoundTripsAndIgnoresWhatItCannotUse)
     EXPECT_EQ(damaged->dockLayout, "");
 }
 
+// The toolkit trusts a layout record, so one changed outside the editor
+// (a byte, a piece, the version) is never handed to it: it reads as none,
+// marked refused, and the rest of the placement still holds.
+TEST(WindowPlacementFile, OnlyALayoutWithItsChecksumAndVersionIsRestored)
+{
+    const WindowPlacement placement{1, 2, 800, 600, false, std::string(300, 'A') + "BCD", false};
+    SettingsFile written;
+    placement.write(written);
+    const std::string text = written.text();
+    const auto edited = [&](const std::string& from, const std::string& to) {
+        std::string changed = text;
+        const std::size_t at = changed.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return changed.replace(at, from.size(), to);
+    };
+    const struct {
+        const char* what;
+        std::string text;
+        bool restored;
+    } cases[] = {
+        {"as written", text, true},
+        {"a byte changed", edited("ABCD", "ABXD"), false},
+        {"a byte added", edited("ABCD", "ABCDE"), false},
+        {"another version", edited("DockVersion= 1", "DockVersion= 2"), false},
+        {"no checksum", edited("DockCheck=", "Other="), false},
+        {"no version", edited("DockVersion=", "Other="), false},
+        {"a piece missing", edited("Docks2=", "Other="), false},
+    };
+    for (const auto& c : cases) {
+        const auto back = WindowPlacement::read(SettingsFile::fromText(c.text));
+        ASSERT_TRUE(back) << c.what;
+        EXPECT_EQ(back->dockLayout, c.restored ? placement.dockLayout : "") << c.what;
+        EXPECT_EQ(back->dockLayoutRefused, !c.restored) << c.what;
+        EXPECT_EQ(back->width, 800) << c.what;
+    }
+    EXPECT_EQ(dockLayoutCheck(""), "CBF29CE484222325");
+}
+
+TEST(WindowPlacementFile, RestoredGeometryIsClampedToTheScreen)
+{
+    const PixelRect screen{0, 0, 1920, 1040};
+    const struct {
+        PixelRect kept, restored;
+    } cases[] = {
+        {{100, 50, 800, 600}, {100, 50, 800, 600}},
+        {{-15000, -15000, 30000, 30000}, {0, 0, 1920, 1040}},
+        {{1800, 900, 800, 600}, {1120, 440, 800, 600}},
+        {{-300, 20, 800, 600}, {0, 20, 800, 600}},
+        {{2500, 100, 3000, 500}, {0, 100, 1920, 500}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(clampedToArea(c.kept, screen), c.restored) << c.kept.x << "," << c.kept.y;
+    // A second screen to the right keeps its own offsets.
+    EXPECT_EQ(clampedToArea({1900, 10, 500, 400}, {1920, 0, 1280, 1024}), (PixelRect{1920, 10, 500, 400}));
+}
+
 TEST(WindowPlacementFile, StoreKeepsOtherKeysAndReportsAFailedWrite)
 {
     CoreFolder folder;

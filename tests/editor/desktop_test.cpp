@@ -5,6 +5,7 @@
 
 #include "core/editorcore.h"
 #include "core/playtest.h"
+#include "dialogs/areasdialog.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
@@ -16,7 +17,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMimeDatabase>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +68,8 @@ private:
     QTimer timer_;
 };
 
+constexpr const char* kXdgVariables[] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"};
+
 std::vector<std::uint8_t> bytes(const QByteArray& data) { return {data.begin(), data.end()}; }
 
 } // namespace
@@ -91,7 +96,47 @@ private slots:
         QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
-    void cleanup() { demo_.close(); }
+    void cleanup()
+    {
+        for (const char* name : kXdgVariables)
+            qunsetenv(name);
+        demo_.close();
+    }
+
+    // A desktop of the test's own: XDG folders in the test folder, with the
+    // stand-in emulator as the default application of the image's type when
+    // `withDefault` is set.
+    void useOwnDesktop(bool withDefault)
+    {
+        const QString root = demo_.dir->filePath(QStringLiteral("desktop"));
+        QVERIFY(QDir(root).mkpath(QStringLiteral("data/applications")));
+        QVERIFY(QDir(root).mkpath(QStringLiteral("config")));
+        QVERIFY(QDir(root).mkpath(QStringLiteral("system")));
+        qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toUtf8());
+        qputenv("XDG_DATA_DIRS", (root + QStringLiteral("/system")).toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (root + QStringLiteral("/system")).toUtf8());
+        if (!withDefault)
+            return;
+        const QString type = QMimeDatabase().mimeTypeForFile(demo_.imagePath).name();
+        QFile entry(root + QStringLiteral("/data/applications/quorl-stand-in.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Stand-in\nExec=\"%1\" --window %f\n")
+                        .arg(standIn_)
+                        .toUtf8());
+        entry.close();
+        QFile list(root + QStringLiteral("/config/mimeapps.list"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QStringLiteral("[Default Applications]\n%1=missing.desktop;quorl-stand-in.desktop;\n").arg(type).toUtf8());
+    }
+
+    void playTestWithoutACommandStartsTheDesktopDefault()
+    {
+        useOwnDesktop(true);
+        demo_.window->mainMenu()->action(Command::testEmu)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(argsFile_), 5000);
+        QCOMPARE(QString::fromUtf8(readFile(argsFile_)), QStringLiteral("--window\n%1\n").arg(demo_.imagePath));
+    }
 
     void playTestSavesFirstThenStartsTheEmulatorWithTheImage_data()
     {
@@ -111,7 +156,7 @@ private slots:
         QFETCH(bool, ask);
         QFETCH(bool, starts);
         QFETCH(bool, saved);
-        PlayTest(settings_.toStdString(), {}).storeCommand(QStringLiteral("\"%1\" --fullscreen").arg(standIn_).toStdString());
+        PlayTest(settings_.toStdString()).storeCommand(QStringLiteral("\"%1\" --fullscreen").arg(standIn_).toStdString());
         if (!ask)
             demo_.window->mainMenu()->action(Command::askDiscard)->trigger();
         const QByteArray before = readFile(demo_.imagePath);
@@ -151,7 +196,8 @@ private slots:
     {
         QFETCH(QString, command);
         QFETCH(QString, message);
-        PlayTest(settings_.toStdString(), {}).storeCommand(command.toStdString());
+        PlayTest(settings_.toStdString()).storeCommand(command.toStdString());
+        useOwnDesktop(false);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", demo_.dir->path().toUtf8());
         Driver driver(QMessageBox::Ok, {});
@@ -162,14 +208,14 @@ private slots:
 
     void emulatorCommandIsKeptInTheSettingsFile()
     {
-        Driver driver(QMessageBox::Ok, {QStringLiteral("  fceux --no-gui  "), QString()});
+        Driver driver(QMessageBox::Ok, {QStringLiteral("  stand-in --no-gui  "), QString()});
         QAction* choose = demo_.window->mainMenu()->action(Command::emuCmd);
         choose->trigger();
-        QCOMPARE(PlayTest(settings_.toStdString(), {}).storedCommand(), std::string("fceux --no-gui"));
+        QCOMPARE(PlayTest(settings_.toStdString()).storedCommand(), std::string("stand-in --no-gui"));
         // Proposed next time; an empty answer clears it.
         choose->trigger();
-        QCOMPARE(driver.prompts.last(), QStringLiteral("fceux --no-gui"));
-        QCOMPARE(PlayTest(settings_.toStdString(), {}).storedCommand(), std::string());
+        QCOMPARE(driver.prompts.last(), QStringLiteral("stand-in --no-gui"));
+        QCOMPARE(PlayTest(settings_.toStdString()).storedCommand(), std::string());
         QVERIFY(driver.boxes.isEmpty());
     }
 
@@ -209,6 +255,39 @@ private slots:
         QCOMPARE(driver.boxes.size(), 1);
         QVERIFY2(driver.boxes.first().contains(QStringLiteral("is the same file as")), qPrintable(driver.boxes.first()));
         QCOMPARE(readFile(demo_.imagePath), before);
+    }
+
+    // The saved edit of area 0A is the one difference, marked in "Select area".
+    void compareMarksTheAreasThatDiffer()
+    {
+        const QString original = demo_.dir->filePath(QStringLiteral("original.nes"));
+        QVERIFY(QFile::copy(demo_.imagePath, original));
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        {
+            Driver driver(QMessageBox::Save, {original});
+            demo_.window->mainMenu()->action(Command::compareImage)->trigger();
+            QCOMPARE(driver.boxes.size(), 2);
+            QVERIFY2(driver.boxes.last().startsWith(QStringLiteral("1 of 210 areas differ from ") + original +
+                                                    QStringLiteral(": 0A.")),
+                     qPrintable(driver.boxes.last()));
+        }
+        QStringList marked;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<AreasDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (int i = 0; i < dialog->areaList()->count(); ++i)
+                if (dialog->areaList()->item(i)->text().endsWith(QStringLiteral(" (differs)")))
+                    marked << dialog->areaList()->item(i)->text();
+            dialog->reject();
+        });
+        demo_.window->mainMenu()->action(Command::sel1)->trigger();
+        QCOMPARE(marked, QStringList{QString::fromStdString(demo_.core->directory().areaName(0x0A)) +
+                                     QStringLiteral(" (differs)")});
+
+        Driver same(QMessageBox::Ok, {demo_.imagePath});
+        demo_.window->mainMenu()->action(Command::compareImage)->trigger();
+        QCOMPARE(same.boxes, QStringList{QStringLiteral("Every area is the same in ") + demo_.imagePath +
+                                         QStringLiteral(".")});
     }
 
 private:

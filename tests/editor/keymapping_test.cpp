@@ -31,6 +31,11 @@ private slots:
         QVERIFY(virtualKeyCode(Qt::Key_Minus, {}) != 0x6D);
         QVERIFY(virtualKeyCode(Qt::Key_Slash, {}) != 0x6F);
         QVERIFY(virtualKeyCode(Qt::Key_Asterisk, Qt::ShiftModifier) != 0x6A);
+        // Brackets, with or without Shift, for the laptop type keys.
+        QCOMPARE(virtualKeyCode(Qt::Key_BracketLeft, Qt::AltModifier), 0xDB);
+        QCOMPARE(virtualKeyCode(Qt::Key_BraceLeft, Qt::AltModifier | Qt::ShiftModifier), 0xDB);
+        QCOMPARE(virtualKeyCode(Qt::Key_BracketRight, Qt::AltModifier), 0xDD);
+        QCOMPARE(virtualKeyCode(Qt::Key_BraceRight, Qt::AltModifier | Qt::ShiftModifier), 0xDD);
     }
 
     void keypadWithNumLockOffGivesNavigationCodes()

@@ -151,29 +151,31 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QCOMPARE(top, QStringList({QStringLiteral("&Levels"), QStringLiteral("&Edit"), QStringLiteral("&Options"), QStringLiteral("O&bjects"),
                                QStringLiteral("O&ther"), QStringLiteral("&Window"), QStringLiteral("&About")}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Window"))),
-             QStringList({QStringLiteral("&Types"), QStringLiteral("&Properties")}));
+             QStringList({"&Types", "&Properties", "-", "&Game overview\tCtrl+Shift+G", "P&roblems"}));
 
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
-             QStringList({"Select &area\tCtrl+A", "Area &map\tCtrl+Shift+M", "-", "&Level info\tCtrl+L",
+             QStringList({"Select &area\tCtrl+A", "Area &map\tCtrl+Shift+M", "&Go to destination\tCtrl+G",
+                          "&Back\tAlt+Left", "-", "&Level info\tCtrl+L",
                           "Edit &header\tCtrl+H", "-", "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
                           "Op&en image...\tCtrl+Shift+O", "Open re&cent >", "Sa&ve image as...\tCtrl+Shift+S",
                           "E&xport view as PNG...", "-", "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-",
-                          "Export &patch...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));
+                          "Export &patch...", "Compare with image...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));
     const QMenu* options = topMenu(*window_, QStringLiteral("&Options"));
     QCOMPARE(describe(options),
              QStringList({"&Ground view >", "&Page separator view >", "&Object marks  >", "&Zoom >", "-",
-                          "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects", "-",
-                          "Keep a &backup of the image", "Ask before discarding unsaved edits",
-                          "&Emulator command...", "-",
+                          "Pointers &follow doors, entrances, etc.", "Show door pointers as &normal objects",
+                          "&Grid\tG", "-", "Keep a &backup of the image", "Ask before discarding unsaved edits",
+                          "&Emulator command...", "&Keyboard shortcuts...", "-",
                           "&INI file >"}));
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Edit"))),
              QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "-", "Cu&t\tCtrl+Shift+X",
-                          "&Copy\tCtrl+Shift+C", "&Paste\tCtrl+Shift+V"}));
+                          "&Copy	Ctrl+Shift+C", "&Paste	Ctrl+Shift+V", "&Duplicate	Ctrl+Shift+D", "-",
+                          "Select &all items	Ctrl+Shift+A", "-", "&Find...	Ctrl+F"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Ground view"))),
              QStringList({"&No ground", "Ground &behind objects", "Ground &above objects"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Page separator view"))), QStringList({"&On", "O&ff"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&Object marks "))), QStringList({"&On", "O&ff"}));
-    QCOMPARE(describe(submenu(options, QStringLiteral("&Zoom"))), QStringList({"&1x", "&2x", "&3x", "&4x"}));
+    QCOMPARE(describe(submenu(options, QStringLiteral("&Zoom"))), QStringList({"&1x", "&2x", "&3x", "&4x", "&Fit"}));
     QCOMPARE(describe(submenu(options, QStringLiteral("&INI file"))),
              QStringList({"Save filename", "Save area number", "Save \"ground view\" setting",
                           "Save \"page separator\" setting", "Save \"object marks\" setting",
@@ -215,7 +217,7 @@ void MainWindowTest::everyItemIsOnForAnInesImage()
                       Command::AboutE, Command::ChChp, Command::ChWpn, Command::ChEnm2, Command::ChEnm3,
                       Command::ChPwrUp, Command::nlive, Command::ChTcdt, Command::movL, Command::movZ,
                       Command::TFSpace, Command::LvlDump, Command::LvlInsert, Command::ChLvlWrl, Command::Chcolor,
-                      Command::exportPatch, Command::testEmu, Command::emuCmd})
+                      Command::exportPatch, Command::compareImage, Command::testEmu, Command::emuCmd})
         QVERIFY2(window_->mainMenu()->action(c)->isEnabled(), qPrintable(window_->mainMenu()->action(c)->text()));
     for (Command c : {Command::lsave, Command::lrefresh, Command::lreload})
         QVERIFY(window_->button(c)->isEnabled());

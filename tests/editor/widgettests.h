@@ -15,5 +15,7 @@ int runGameDialogTests(int argc, char** argv);
 int runWorkbenchCommandTests(int argc, char** argv);
 int runWorkbenchTests(int argc, char** argv);
 int runDesktopTests(int argc, char** argv);
+int runGameViewTests(int argc, char** argv);
+int runWindowTextsTests(int argc, char** argv);
 
 } // namespace quorled::widgettests

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -205,7 +206,8 @@ private slots:
         QVERIFY(stage->viewport()->height() >= 240);
         QVERIFY(withinRoom());
         window.mainMenu()->zoomAction(3)->trigger();
-        QTRY_VERIFY(window.height() > small.height());
+        // Larger, unless zoom 1 already took the whole of this small screen.
+        QTRY_VERIFY(window.height() > small.height() || window.frameGeometry().height() >= room.height());
         QVERIFY(withinRoom());
         window.mainMenu()->zoomAction(4)->trigger();
         QTest::qWait(50);
@@ -235,9 +237,41 @@ private slots:
         QVERIFY(demo_.window->startUp(demo_.imagePath));
         demo_.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(demo_.window.get()));
-        QTRY_COMPARE(demo_.window->size(), QSize(900, 700));
+        // Kept as it was, within the screen's room for it.
+        const QSize room = demo_.window->screen()->availableGeometry().size();
+        QTRY_COMPARE(demo_.window->size().width(), std::min(900, room.width()));
         QVERIFY(!demo_.window->workbench()->properties()->isVisible());
         QVERIFY(demo_.window->workbench()->galleries()->isVisible());
+    }
+
+    // A layout changed outside the editor is never handed to the toolkit,
+    // and a window kept far larger than the screen comes back within it.
+    void aDamagedLayoutAndAHugeWindowAreNotRestored()
+    {
+        const QString settings = demo_.dir->filePath(QStringLiteral("Quorled.ini"));
+        demo_.window->close();
+        demo_.window.reset();
+        SettingsFile file = SettingsFile::load(settings.toStdString());
+        const char* keys[][2] = {{"X", "-15000"}, {"Y", "-15000"}, {"Width", "30000"}, {"Height", "30000"},
+                                 {"Maximized", " 0"}, {"DockParts", " 1"}, {"Docks1", "AAAAAAAA"},
+                                 {"DockVersion", " 1"}, {"DockCheck", "0000000000000000"}};
+        for (const auto& key : keys)
+            file.write("Window", key[0], key[1]);
+        file.save(settings.toStdString());
+        demo_.window = std::make_unique<MainWindow>(*demo_.core, settings, QPixmap());
+        QVERIFY(demo_.window->startUp(demo_.imagePath));
+        demo_.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(demo_.window.get()));
+        QVERIFY(demo_.window->statusBar()->currentMessage().contains(QStringLiteral("dock layout")));
+        QVERIFY(demo_.window->workbench()->properties()->isVisible());
+        // No larger than the screen's room, unless the window cannot be that small.
+        const QRect room = demo_.window->screen()->availableGeometry();
+        const QSize least = demo_.window->minimumSizeHint().expandedTo(demo_.window->minimumSize());
+        QVERIFY2(demo_.window->width() <= std::max(room.width(), least.width()),
+                 qPrintable(QStringLiteral("%1 in %2, least %3").arg(demo_.window->width()).arg(room.width()).arg(least.width())));
+        QVERIFY2(demo_.window->height() <= std::max(room.height(), least.height()),
+                 qPrintable(QStringLiteral("%1 in %2, least %3").arg(demo_.window->height()).arg(room.height()).arg(least.height())));
+        QVERIFY(demo_.window->width() < 30000 && demo_.window->height() < 30000);
     }
 
 private:

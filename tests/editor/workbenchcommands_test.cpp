@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -79,23 +80,29 @@ private slots:
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\"objects\": [{\"type\": 22")));
         QVERIFY(!demo_.core->document().canUndo());
 
-        // Within the area: at the same place, one step.
+        // Within the area: at the cell under the pointer, one step.
+        LevelView* view = demo_.window->levelView();
+        const int cell = 16 * view->zoom();
+        QCursor::setPos(view->mapToGlobal(QPoint(3 * cell + 5, 2 * cell + 5)));
         menu->action(Command::editPaste)->trigger();
         QCOMPARE(demo_.core->area().objCount(), objects + 1);
-        QCOMPARE(demo_.core->area().object(demo_.core->area().selectedObject), tree);
-        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Paste object"));
+        LevelObject moved = tree;
+        moved.x = demo_.core->view().viewColumn + 3;
+        moved.y = 2;
+        QCOMPARE(demo_.core->area().object(demo_.core->area().selectedObject), moved);
+        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Paste object in area 0A"));
         menu->action(Command::editUndo)->trigger();
         QCOMPARE(demo_.core->area().objCount(), objects);
 
         // Cut: copy and delete in one step that undo takes back.
         QTest::keyClick(demo_.window.get(), Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(demo_.core->area().objCount(), objects - 1);
-        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Cut object"));
+        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Cut object in area 0A"));
         menu->action(Command::editUndo)->trigger();
         QCOMPARE(demo_.core->area().objCount(), objects);
         QVERIFY(!demo_.core->document().differs());
 
-        // Into the next area (vertical): the cell is on screen there too.
+        // Into the next area (vertical), under the pointer there too.
         QTest::keyClick(demo_.window->levelView(), Qt::Key_PageDown);
         QCOMPARE(demo_.core->currentArea(), 11);
         const int there = demo_.core->area().objCount();
@@ -104,13 +111,15 @@ private slots:
         QVERIFY2(!demo_.window->workbenchCommands()->mapWindow(), "only its own shortcut opens the map");
         const LevelObject& pasted = demo_.core->area().object(demo_.core->area().selectedObject);
         QCOMPARE(pasted.type, tree.type);
-        QCOMPARE(pasted.x, tree.x);
-        QCOMPARE(pasted.y, tree.y);
+        QCOMPARE(pasted.x, 3);
+        QCOMPARE(pasted.y, demo_.core->view().viewRow + 2);
         QVERIFY(demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
     }
 
     void pasteOffScreenGoesToTheViewsTopLeftAndBadTextIsRefused()
     {
+        // The pointer away from the view.
+        QCursor::setPos(demo_.window->levelView()->mapToGlobal(QPoint(-40, -40)));
         AreaModel& area = demo_.core->area();
         area.selectedObject = 2; // column 20, off the first screen
         demo_.window->mainMenu()->action(Command::editCopy)->trigger();

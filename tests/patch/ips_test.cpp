@@ -127,6 +127,11 @@ TEST(IpsTest, MalformedPatchesAreRefusedWithTheReason)
 {
     const PatchBytes image(32, 0);
     const PatchBytes record = {0x00, 0x00, 0x01, 0x00, 0x02, 0xAA, 0xBB};
+    // Run records over one another that write more than four times the
+    // largest image: refused before any is applied.
+    PatchBytes overlapping = bytesOf("PATCH");
+    for (int i = 0; i < 1025; ++i)
+        overlapping = overlapping + PatchBytes{0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x11};
     const struct {
         PatchBytes patch;
         const char* reason;
@@ -144,6 +149,7 @@ TEST(IpsTest, MalformedPatchesAreRefusedWithTheReason)
         {bytesOf("PATCH") + record + bytesOf("EOF") + PatchBytes{0x00}, "goes on for 1 bytes"},
         {bytesOf("PATCH") + record + bytesOf("EOF") + PatchBytes{0x00, 0x00, 0x00, 0x10}, "goes on for 4 bytes"},
         {bytesOf("PATCH") + record + bytesOf("EOF") + PatchBytes{0x00, 0x00, 0x21}, "larger than the patched"},
+        {overlapping + bytesOf("EOF"), "write 67173375 bytes, more than 67108864"},
     };
     for (const auto& c : cases) {
         try {

@@ -247,6 +247,10 @@ TEST_F(DataMoveTest, FindsTheFirstFittingTargetAndTheLargestRun)
     EXPECT_EQ(findMoveTarget(image, MoveData::Level, 28), 0x13001);
     EXPECT_EQ(findMoveTarget(image, MoveData::Level, 29), std::nullopt);
     EXPECT_EQ(largestMoveSize(image, MoveData::Level), 28);
+    // One target a run, in order, for the search that tries each in turn.
+    EXPECT_EQ(findMoveTargets(image, MoveData::Level, 8), (std::vector<long>{0x10801, 0x13001}));
+    EXPECT_EQ(findMoveTargets(image, MoveData::Enemy, 9), (std::vector<long>{0x13001}));
+    EXPECT_EQ(findMoveTargets(image, MoveData::Level, 29), std::vector<long>{});
     // Every found target passes the dialogs' checks.
     for (long size : {1L, 5L, 8L, 20L, 28L})
         EXPECT_FALSE(checkMoveTarget(image, MoveData::Level, *findMoveTarget(image, MoveData::Level, size), size,

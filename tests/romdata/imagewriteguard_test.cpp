@@ -123,6 +123,52 @@ TEST_F(ImageWriteGuardTest, AnImageWithoutChangesIsNeitherBackedUpNorWritten)
     guard.commit(rom);
     EXPECT_FALSE(fs::exists(image + ".bak"));
     EXPECT_FALSE(guard.writtenInThisRun(image));
+
+    // Writes that leave every byte as it was count as no change: the file
+    // is not replaced and an older backup (the user's copy) is kept.
+    const std::string backup = put("quorl.nes.bak", "older copy");
+    struct stat before {};
+    ::stat(image.c_str(), &before);
+    EXPECT_EQ(commitByte(guard, image, 0x11), "");
+    guard.commit(image, [&] {
+        RomImage copy = RomImage::inMemoryCopy(RomImage::open(image));
+        copy.writeBlock(10, std::vector<std::uint8_t>(20, 0x11));
+        return copy;
+    }());
+    struct stat after {};
+    ::stat(image.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(contents(backup), "older copy");
+    EXPECT_FALSE(guard.writtenInThisRun(image));
+}
+
+// The backup's name is not one the user chose: a link planted there is
+// replaced by the backup itself, and the file it led to keeps its bytes
+// and permissions.
+TEST_F(ImageWriteGuardTest, ABackupLinkIsReplacedNeverFollowed)
+{
+    for (const bool targetExists : {true, false}) {
+        const std::string victim = (folder / "victim").string();
+        fs::remove(victim);
+        if (targetExists) {
+            put("victim", "not yours");
+            ::chmod(victim.c_str(), 0666);
+        }
+        fs::remove(image + ".bak");
+        fs::create_symlink(victim, image + ".bak");
+        put("quorl.nes", std::string(5000, '\x11'));
+        ImageWriteGuard guard;
+        EXPECT_EQ(commitByte(guard, image, 0x22), "") << targetExists;
+        EXPECT_FALSE(fs::is_symlink(image + ".bak"));
+        EXPECT_EQ(contents(image + ".bak"), std::string(5000, '\x11'));
+        EXPECT_EQ(fs::exists(victim), targetExists);
+        if (targetExists) {
+            EXPECT_EQ(contents(victim), "not yours");
+            struct stat info {};
+            ::stat(victim.c_str(), &info);
+            EXPECT_EQ(info.st_mode & 0777, 0666u);
+        }
+    }
 }
 
 TEST_F(ImageWriteGuardTest, AReadOnlyImageIsRefusedBeforeAnyBackup)

@@ -1,0 +1,40 @@
+// Crafted images whose areas all lie on the same data (the first area's, or
+// an offset the input names): every area is loaded and its save planned.
+// Nothing may read outside the image, loop without end or crash, and a
+// save is either planned or refused with a reason.
+#include "fuzzimage.h"
+
+#include "romdata/arealoader.h"
+#include "romdata/areawriter.h"
+#include "romdata/imageerror.h"
+#include "romdata/romimage.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace quorled;
+    const fuzz::FuzzRom input = fuzz::fuzzRomImage(data, size);
+    const RomImage& image = input.image;
+    AreaDirectory directory = buildAreaDirectory(image, input.kind);
+    long level = directory.areaLevelOffset[0];
+    long enemy = directory.areaEnemyOffset[0];
+    if (size >= 6) {
+        level = (static_cast<long>(data[size - 1]) << 16 | data[size - 2] << 8 | data[size - 3]) % (image.size() + 16);
+        enemy = (static_cast<long>(data[size - 4]) << 16 | data[size - 5] << 8 | data[size - 6]) % (image.size() + 16);
+    }
+    for (int area = 0; area < kAreaCount; ++area) {
+        directory.areaLevelOffset[static_cast<std::size_t>(area)] = level;
+        directory.areaEnemyOffset[static_cast<std::size_t>(area)] = enemy;
+    }
+    for (int area = 0; area < kAreaCount; area += 7) {
+        const AreaModel model = loadArea(image, directory, input.kind, area);
+        if (model.objCount() == 0)
+            __builtin_trap(); // the first object is always decoded
+        try {
+            const SavePlan plan = planSave(image, directory, input.kind, model);
+            if (plan.refusal && plan.refusal->text.empty())
+                __builtin_trap();
+        } catch (const ImageError&) {
+        }
+    }
+    return 0;
+}

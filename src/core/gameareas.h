@@ -1,0 +1,78 @@
+#pragma once
+
+#include "romdata/areadirectory.h"
+#include "romdata/areamodel.h"
+#include "romdata/arearoom.h"
+#include "romdata/imagekind.h"
+#include "romdata/palettetables.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace quorled {
+
+class RomImage;
+
+// One area as the whole-game views see it: its current model (with any
+// unsaved edits) and the room its data has in the image as loaded.
+struct GameArea {
+    AreaModel model;
+    // None when a save would refuse the area (damaged data, pointers outside).
+    std::optional<AreaRoom> room;
+    bool edited = false;
+};
+
+// All 210 areas of an image, decoded once, plus the directory they were
+// decoded with. The overview, search, statistics and problem checks read
+// only this, so they work alike on a file and on an editor's unsaved state.
+struct GameAreas {
+    ImageKind kind = ImageKind::Ines;
+    AreaDirectory directory;
+    std::vector<GameArea> areas;
+
+    const AreaModel& model(int area) const { return areas[static_cast<std::size_t>(area)].model; }
+    // Level slots before world k (1..8), as the levels-per-world table holds them.
+    int worldBound(int k) const { return directory.worldFirstArea[static_cast<std::size_t>(k)] / 10; }
+    // Number of pages of an area: its header's level length plus one.
+    int pages(int area) const { return model(area).header.levelLength() + 1; }
+    // Whether another area's level or enemy data starts where this one's does.
+    bool sharesData(int area) const;
+    // The areas whose data starts where this one's does, itself excluded.
+    std::vector<int> sharingWith(int area) const;
+};
+
+// Decodes every area of an image.
+GameAreas loadGameAreas(const RomImage& image, const AreaDirectory& directory, ImageKind kind);
+
+// What the whole-game views need from an editor: the current model of any
+// area and word when an area or the game-wide tables changed. The editor's
+// adapter feeds it; a view only reads `areas()` when told.
+class GameAreaSource {
+public:
+    // `area` is the changed area, or -1 when everything may have changed.
+    using Listener = std::function<void(int area)>;
+
+    virtual ~GameAreaSource() = default;
+    virtual const GameAreas& areas() const = 0;
+    virtual int currentArea() const = 0;
+    // The palettes the areas are drawn with.
+    virtual const PaletteTables& palettes() const = 0;
+    // Adds a listener; returns its id for removeListener.
+    int addListener(Listener listener);
+    void removeListener(int id);
+
+protected:
+    void notifyChanged(int area) const;
+
+private:
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextId_ = 1;
+};
+
+// Area page of an item: objects count 16 columns (horizontal) or 15 rows
+// (vertical) a page, enemies 16 either way.
+int objectPage(const AreaModel& model, const LevelObject& object);
+int enemyPage(const AreaModel& model, const Enemy& enemy);
+
+} // namespace quorled

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/areasearch.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+
+namespace quorled {
+
+class GameAreaSource;
+
+// "Find": objects and enemies of every area by a piece of their name or by
+// type number ("enemy 01", "object 1A"). The list fills as the user types;
+// a double-click asks to open the area with the item selected.
+class FindDialog : public QDialog {
+    Q_OBJECT
+public:
+    FindDialog(GameAreaSource& source, QWidget* parent = nullptr);
+    ~FindDialog() override;
+
+    QLineEdit* query() const { return query_; }
+    QTreeWidget* results() const { return results_; }
+    const std::vector<SearchHit>& hits() const { return hits_; }
+
+signals:
+    void itemChosen(int area, ProblemItem item, int index);
+
+private:
+    void search();
+
+    GameAreaSource& source_;
+    int listener_ = 0;
+    std::vector<SearchHit> hits_;
+    QLineEdit* query_ = nullptr;
+    QTreeWidget* results_ = nullptr;
+    QLabel* summary_ = nullptr;
+};
+
+} // namespace quorled

@@ -1,0 +1,239 @@
+#include "overviewwindow.h"
+
+#include "assets/artwork.h"
+#include "assets/imageconversion.h"
+#include "core/gamestats.h"
+#include "core/problemrules.h"
+#include "romdata/bytes.h"
+#include "romdata/imageerror.h"
+
+#include <algorithm>
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace quorled {
+
+namespace {
+
+constexpr double kZooms[] = {0.5, 0.75, 1.0, 1.5, 2.0};
+
+} // namespace
+
+OverviewCanvas::OverviewCanvas(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("overviewCanvas"));
+    setMouseTracking(true);
+}
+
+void OverviewCanvas::show(const QImage& picture, const OverviewLayout& layout, const GameAreas& game)
+{
+    picture_ = picture;
+    layout_ = layout;
+    names_.clear();
+    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area)
+        names_.push_back(QString::fromStdString(game.directory.areaName(area)));
+    setFixedSize(sizeHint());
+    update();
+}
+
+void OverviewCanvas::setZoom(double zoom)
+{
+    zoom_ = zoom;
+    setFixedSize(sizeHint());
+    update();
+}
+
+QSize OverviewCanvas::sizeHint() const
+{
+    return QSize(static_cast<int>(picture_.width() * zoom_), static_cast<int>(picture_.height() * zoom_));
+}
+
+void OverviewCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1.0);
+    painter.drawImage(rect(), picture_);
+    if (zoom_ < 0.75)
+        return; // names are unreadable that small
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, static_cast<int>(10 * zoom_)));
+    painter.setFont(font);
+    painter.setPen(QColor(0xE8, 0xE8, 0xE8));
+    for (std::size_t area = 0; area < layout_.cells.size() && area < names_.size(); ++area) {
+        const auto& cell = layout_.cells[area];
+        // The name stands after the number and the marks.
+        const QRect box(static_cast<int>((cell.x + 80) * zoom_), static_cast<int>(cell.y * zoom_),
+                        static_cast<int>((OverviewLayout::kCellWidth - 86) * zoom_),
+                        static_cast<int>(OverviewLayout::kLabelHeight * zoom_));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(names_[area], Qt::ElideRight, box.width()));
+    }
+}
+
+int OverviewCanvas::areaAt(const QPoint& point) const
+{
+    return layout_.areaAt(static_cast<int>(point.x() / zoom_), static_cast<int>(point.y() / zoom_));
+}
+
+void OverviewCanvas::mousePressEvent(QMouseEvent* event)
+{
+    const int area = areaAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && area >= 0)
+        emit areaClicked(area);
+}
+
+bool OverviewCanvas::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int area = areaAt(help->pos());
+        if (area >= 0 && area < static_cast<int>(names_.size()))
+            QToolTip::showText(help->globalPos(),
+                               tr("Area %1: %2").arg(QString::fromStdString(hex2(area)), names_[static_cast<std::size_t>(area)]),
+                               this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+OverviewWindow::OverviewWindow(GameAreaSource& source, QWidget* parent)
+    : QWidget(parent, Qt::Window), source_(source)
+{
+    setObjectName(QStringLiteral("overviewWindow"));
+    setWindowTitle(tr("Game overview"));
+    painter_ = std::make_unique<ThumbnailPainter>(assets::loadGraphics(), source_.palettes());
+
+    canvas_ = new OverviewCanvas(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(canvas_);
+    scroll->setBackgroundRole(QPalette::Dark);
+    statistics_ = new QPlainTextEdit(this);
+    statistics_->setObjectName(QStringLiteral("overviewStatistics"));
+    statistics_->setReadOnly(true);
+    statistics_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(scroll, tr("&Areas"));
+    tabs_->addTab(statistics_, tr("&Statistics"));
+
+    auto* zoomOut = new QPushButton(tr("Zoom &out"), this);
+    auto* zoomIn = new QPushButton(tr("Zoom &in"), this);
+    zoomLabel_ = new QLabel(this);
+    auto* exportButton = new QPushButton(tr("&Export overview as PNG..."), this);
+    exportButton->setObjectName(QStringLiteral("exportOverview"));
+    const auto stepZoom = [this](int step) {
+        int i = 0;
+        while (i < 4 && kZooms[i] < canvas_->zoom())
+            ++i;
+        i = std::clamp(i + step, 0, 4);
+        canvas_->setZoom(kZooms[i]);
+        zoomLabel_->setText(tr("%1%").arg(static_cast<int>(kZooms[i] * 100)));
+    };
+    connect(zoomOut, &QPushButton::clicked, this, [stepZoom] { stepZoom(-1); });
+    connect(zoomIn, &QPushButton::clicked, this, [stepZoom] { stepZoom(1); });
+    connect(exportButton, &QPushButton::clicked, this, &OverviewWindow::exportPng);
+    connect(canvas_, &OverviewCanvas::areaClicked, this, &OverviewWindow::areaChosen);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(zoomOut);
+    bar->addWidget(zoomIn);
+    bar->addWidget(zoomLabel_);
+    bar->addStretch(1);
+    bar->addWidget(exportButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(tabs_, 1);
+    zoomLabel_->setText(tr("100%"));
+    resize(1100, 720);
+
+    listener_ = source_.addListener([this](int area) { sourceChanged(area); });
+    sourceChanged(-1);
+}
+
+OverviewWindow::~OverviewWindow() { source_.removeListener(listener_); }
+
+void OverviewWindow::sourceChanged(int area)
+{
+    const std::size_t count = source_.areas().areas.size();
+    if (area < 0 || stale_.size() != count) {
+        painter_ = std::make_unique<ThumbnailPainter>(assets::loadGraphics(), source_.palettes());
+        stale_.assign(count, true);
+        thumbnails_.resize(count);
+    } else {
+        stale_[static_cast<std::size_t>(area)] = true;
+    }
+    // A hidden window draws when it is shown again.
+    if (isVisible())
+        rebuild();
+}
+
+void OverviewWindow::setComparedAreas(std::vector<int> areas)
+{
+    if (areas == compared_)
+        return;
+    compared_ = std::move(areas);
+    // The thumbnails stay; the picture is put together again with the marks.
+    picture_ = Picture();
+    if (isVisible())
+        rebuild();
+}
+
+void OverviewWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    rebuild();
+}
+
+void OverviewWindow::rebuild()
+{
+    const GameAreas& game = source_.areas();
+    if (game.areas.empty())
+        return;
+    bool any = picture_.width() == 0;
+    for (std::size_t area = 0; area < game.areas.size(); ++area) {
+        if (!stale_[area])
+            continue;
+        thumbnails_[area] = painter_->thumbnail(game, static_cast<int>(area));
+        stale_[area] = false;
+        any = true;
+    }
+    if (!any)
+        return;
+    const OverviewLayout layout = overviewLayout(game);
+    std::vector<OverviewMarks> marks = overviewMarks(game, checkGame(game));
+    for (const int area : compared_)
+        if (area >= 0 && area < static_cast<int>(marks.size()))
+            marks[static_cast<std::size_t>(area)].differs = true;
+    picture_ = composeOverview(game, layout, thumbnails_, marks);
+    canvas_->show(assets::imageFromPicture(picture_, 1), layout, game);
+    statistics_->setPlainText(QString::fromStdString(gameStatsText(gameStats(game))));
+}
+
+void OverviewWindow::exportPng()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export overview as PNG"), QStringLiteral("overview.png"),
+                                                      tr("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    try {
+        assets::savePng(picture_, path.toStdString(), 1);
+    } catch (const ImageError& error) {
+        QMessageBox::warning(this, tr("Export overview as PNG"), QString::fromStdString(error.what()));
+    }
+}
+
+} // namespace quorled

@@ -1,0 +1,173 @@
+// The whole-game views in the real window: a door's destination in the
+// read-outs, Go to destination and Back, Find, the Problems dock following
+// an edit, and the overview opening an area.
+#include "widgettests.h"
+
+#include "demowindow.h"
+
+#include "core/doorlinks.h"
+#include "core/editorcore.h"
+#include "editor/finddialog.h"
+#include "editor/gameviews.h"
+#include "editor/mainwindow.h"
+#include "editor/overviewwindow.h"
+#include "editor/problemsdock.h"
+#include "editor/readoutpanel.h"
+#include "romdata/romimage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace quorled {
+
+class GameViewsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(demo_.open(false)); }
+    void cleanup() { demo_.close(); }
+
+    void doorsShowTheirDestinationAndCanBeFollowedAndBack()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        const int start = core.currentArea();
+        const std::vector<DoorLink> links = doorLinks(core.area());
+        QVERIFY(!links.empty());
+        const DoorLink link = links.back();
+        core.area().selectedObject = link.door;
+        core.redraw(Change::Readouts);
+        const QString where = QString::fromStdString(destinationText(link.to, core.directory()));
+        QVERIFY(demo_.window->readoutPanel()->label(3)->text().endsWith(where));
+        QCOMPARE(views->propertiesLink()->text(), where);
+        QVERIFY(views->goAction()->isEnabled());
+
+        views->goAction()->trigger();
+        QCOMPARE(core.currentArea(), link.to.area());
+        QCOMPARE(core.area().isVertical ? core.view().viewRow : core.view().viewColumn,
+                 link.to.page * (core.area().isVertical ? 15 : 16));
+        QVERIFY(views->backAction()->isEnabled());
+        views->backAction()->trigger();
+        QCOMPARE(core.currentArea(), start);
+        QVERIFY(!views->backAction()->isEnabled());
+
+        // An object that is no door offers no destination.
+        core.area().selectedObject = 1;
+        core.redraw(Change::Readouts);
+        if (!linkOfObject(core.area(), 1)) {
+            QVERIFY(!views->goAction()->isEnabled());
+            QVERIFY(views->propertiesLink()->text().isEmpty());
+        }
+    }
+
+    void findListsMatchesAsYouTypeAndOpensTheItem()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        views->findAction()->trigger();
+        FindDialog* find = views->findDialog();
+        QVERIFY(find && find->isVisible());
+        QTest::keyClicks(find->query(), QStringLiteral("Cloud"));
+        QVERIFY(find->hits().size() > 5);
+        QCOMPARE(find->results()->topLevelItemCount(), static_cast<int>(find->hits().size()));
+        for (const SearchHit& hit : find->hits())
+            QVERIFY(QString::fromStdString(hit.name).contains(QStringLiteral("cloud"), Qt::CaseInsensitive));
+        const SearchHit hit = find->hits().back();
+        emit find->results()->itemDoubleClicked(find->results()->topLevelItem(find->results()->topLevelItemCount() - 1), 0);
+        QCOMPARE(core.currentArea(), hit.area);
+        QCOMPARE(core.area().selectedObject, hit.index);
+        QCOMPARE(core.editMode(), 0);
+    }
+
+    void problemsFollowAnEditAndAClickSelectsTheItem()
+    {
+        EditorCore& core = *demo_.core;
+        ProblemsDock* dock = demo_.window->gameViews()->problems();
+        const auto errors = [dock] {
+            return std::count_if(dock->problems().begin(), dock->problems().end(),
+                                 [](const Problem& p) { return p.severity == Severity::Error; });
+        };
+        QCOMPARE(errors(), 0);
+        QVERIFY(core.area().enemyCount() >= 1);
+        const int n = core.area().enemyCount();
+        if (core.area().isVertical)
+            core.area().enemy(n).y = 16 * 15 + 3;
+        else
+            core.area().enemy(n).x = 16 * 15 + 3;
+        core.redraw(Change::Readouts);
+        QVERIFY(errors() >= 1); // the enemy data may also outgrow its room
+        const auto found = std::find_if(dock->problems().begin(), dock->problems().end(),
+                                        [](const Problem& p) { return p.rule == "past-area-length"; });
+        QVERIFY(found != dock->problems().end());
+        const Problem p = *found;
+        QCOMPARE(p.area, core.currentArea());
+        QCOMPARE(p.index, n);
+        core.area().selectedEnemy = 1;
+        QTreeWidget* list = dock->list();
+        emit list->itemClicked(list->topLevelItem(static_cast<int>(found - dock->problems().begin())), 0);
+        QCOMPARE(core.editMode(), 1);
+        QCOMPARE(core.area().selectedEnemy, n);
+    }
+
+    void overviewDrawsEveryAreaAndAClickOpensOne()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        views->overviewAction()->trigger();
+        OverviewWindow* overview = views->overview();
+        QVERIFY(overview && overview->isVisible());
+        QVERIFY(overview->picture().width() > 1000);
+        QVERIFY(overview->statistics()->toPlainText().contains(QStringLiteral("Most used enemies:")));
+        // A click in the middle of another area's cell opens it.
+        const GameAreas game =
+            loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
+        const int target = core.currentArea() == 5 ? 6 : 5;
+        const auto cell = overviewLayout(game).cells[target];
+        QTest::mouseClick(overview->canvas(), Qt::LeftButton, {},
+                          QPoint(cell.x + OverviewLayout::kCellWidth / 2, cell.y + OverviewLayout::kCellHeight / 2));
+        QCOMPARE(core.currentArea(), target);
+    }
+
+    void overviewMarksTheAreasThatDifferFromAComparedImage()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        views->overviewAction()->trigger();
+        OverviewWindow* overview = views->overview();
+        const GameAreas game =
+            loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
+        const auto layout = overviewLayout(game);
+        // The marks' row to the right of the area number.
+        const auto markRow = [&](int area) {
+            const auto cell = layout.cells[static_cast<std::size_t>(area)];
+            std::vector<std::uint32_t> row;
+            for (int x = cell.x + 28; x < cell.x + 28 + 5 * 12; ++x)
+                row.push_back(overview->picture().pixel(x, cell.y + 6));
+            return row;
+        };
+        const auto before3 = markRow(3);
+        const auto before4 = markRow(4);
+        demo_.window->setComparedAreas(core.romFileName(), {3});
+        QVERIFY(markRow(3) != before3);
+        QCOMPARE(markRow(4), before4);
+        // Marks belong to the image compared: another name shows none.
+        demo_.window->setComparedAreas("/elsewhere/other.nes", {3});
+        QCOMPARE(markRow(3), before3);
+    }
+
+private:
+    widgettests::DemoWindow demo_;
+};
+
+int widgettests::runGameViewTests(int argc, char** argv)
+{
+    GameViewsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace quorled
+
+#include "gameviews_test.moc"
