@@ -4,52 +4,49 @@
 #include "romdata/arearoom.h"
 #include "romdata/roomuse.h"
 
-#include <cstddef>
-#include <deque>
 #include <optional>
 #include <string>
 
 namespace quorled {
 
-// The area being edited: its model (with the selection), the edit history
-// as snapshots of the model, and the model the image holds, against which
-// the edits are measured. Each step is opened before an edit and committed
-// after it; a step that changed nothing but the selection is dropped. The
-// history keeps at most kMaxSteps steps and kMaxHistoryBytes of snapshots;
-// the oldest steps go first.
+// One area of the open image as the user edits it: its model (with the
+// selection), the model the image holds, against which the edits are
+// measured, its room in the image and where the view was left. An edit is
+// opened before it changes the model and closed after it; the image's one
+// history keeps the steps.
+// Gives `model` the place of the area's data in the image as `from` has it
+// (offsets and end markers), keeping its items and header: edits
+// made before a move or insertion follow the data to where it went.
+void takeDataLocation(AreaModel& model, const AreaModel& from);
+
 class AreaDocument {
 public:
-    static constexpr std::size_t kMaxSteps = 1000;
-    static constexpr std::size_t kMaxHistoryBytes = 64u << 20;
-
-    // A new history: `model` is what the image holds; `room` the room the
-    // area has there (none when it cannot be saved in place).
+    // `model` is what the image holds; `room` the room the area has there
+    // (none when it cannot be saved in place).
     void reset(AreaModel model, std::optional<AreaRoom> room);
     // After a save: the image now holds `saved`, which becomes the model.
-    // The history stays, so undoing past the save marks the area changed.
     void markSaved(AreaModel saved, std::optional<AreaRoom> room);
+    // After another write: the image now holds `saved`; an unchanged model
+    // takes it (keeping its selection), a changed one stays as it is.
+    void imageChanged(AreaModel saved, std::optional<AreaRoom> room);
+    // The same, the model staying as it is (the area's own save, undone).
+    void markSavedKeepingModel(AreaModel saved, std::optional<AreaRoom> room)
+    {
+        saved_ = std::move(saved);
+        room_ = room;
+    }
 
     const AreaModel& model() const { return model_; }
     AreaModel& model() { return model_; }
+    const AreaModel& savedModel() const { return saved_; }
 
-    // Opens a step called `name` (an open one is committed first).
+    // Opens an edit called `name` (an open one is dropped).
     void beginStep(std::string name);
-    // Records the open step when the model changed; true then.
-    bool commitStep();
+    // Closes the open edit: the model before it when the edit changed the
+    // model (selection aside), else nothing.
+    std::optional<AreaModel> commitStep();
     bool stepOpen() const { return open_.has_value(); }
-
-    bool canUndo() const { return !undo_.empty(); }
-    bool canRedo() const { return !redo_.empty(); }
-    // The name of the step that undo or redo would take back or do again.
-    std::string undoName() const { return canUndo() ? undo_.back().name : std::string(); }
-    std::string redoName() const { return canRedo() ? redo_.back().name : std::string(); }
-    // False when there is nothing to undo or redo.
-    bool undo();
-    bool redo();
-    std::size_t undoSteps() const { return undo_.size(); }
-    std::size_t redoSteps() const { return redo_.size(); }
-    // The memory the undo and redo steps hold.
-    std::size_t historyBytes() const;
+    const std::string& openName() const { return openName_; }
 
     // Whether the model differs from what the image holds (selection aside).
     bool differs() const;
@@ -57,25 +54,19 @@ public:
     // What a save of the model would take of the room; nullopt without room.
     std::optional<RoomUse> roomUse() const;
 
+    // Where the view was when the area was left.
+    int viewColumn = 0;
+    int viewRow = 0;
+
     // Whether two models hold the same area, the selection not counted.
     static bool sameContent(const AreaModel& a, const AreaModel& b);
 
 private:
-    struct Step {
-        std::string name;
-        AreaModel model;
-    };
-
-    static std::size_t stepBytes(const Step& step);
-    // Drops the oldest steps until the history is within its bounds.
-    void trim();
-
     AreaModel model_;
     AreaModel saved_;
     std::optional<AreaRoom> room_;
-    std::optional<Step> open_;
-    std::deque<Step> undo_;
-    std::deque<Step> redo_;
+    std::optional<AreaModel> open_;
+    std::string openName_;
 };
 
 } // namespace quorled

@@ -1,18 +1,17 @@
 #include "areastep.h"
 
-#include "coreedit.h"
 #include "editorcore.h"
 
 namespace quorled {
 
-bool AreaStep::run(EditorCore& core, const std::string& name, const Edit& edit)
+bool AreaStep::run(EditorCore& core, const std::string& name, const Edit& edit, bool merge)
 {
     if (!core.hasImage())
         return false;
-    AreaDocument& document = CoreEdit::document(core);
+    ImageDocument& document = core.document();
     document.beginStep(name);
-    edit(document.model(), core.view());
-    const bool changed = document.commitStep();
+    edit(core.area(), core.view());
+    const bool changed = document.commitStep(merge);
     core.redraw(Change::EditMode);
     return changed;
 }

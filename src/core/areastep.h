@@ -18,8 +18,9 @@ public:
     // Opens a step called `name`, runs `edit` on the area and the view,
     // commits the step and redraws. True when the area changed (a step that
     // changed nothing is dropped, as every step is). False, without running
-    // `edit`, when no image is open.
-    static bool run(EditorCore& core, const std::string& name, const Edit& edit);
+    // `edit`, when no image is open. With `merge`, repeated presses on the
+    // same items join the last step.
+    static bool run(EditorCore& core, const std::string& name, const Edit& edit, bool merge = false);
 };
 
 } // namespace quorled

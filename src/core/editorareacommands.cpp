@@ -20,6 +20,11 @@ namespace quorled {
 
 namespace {
 
+// A save refused by the save rules inside the write: nothing is written.
+struct SaveRefused : ImageError {
+    SaveRefused() : ImageError("refused") {}
+};
+
 std::string counted(std::size_t n, const char* one, const char* many)
 {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -27,9 +32,9 @@ std::string counted(std::size_t n, const char* one, const char* many)
 
 } // namespace
 
-void EditorCore::endEdit()
+void EditorCore::endEdit(bool merge)
 {
-    if (document_.commitStep())
+    if (document_.commitStep(merge))
         status_.clear();
 }
 
@@ -41,13 +46,16 @@ bool EditorCore::runAreaCommand(Command command)
     case Command::lsave:
         save();
         return true;
+    case Command::lsaveall:
+        saveAllAreas();
+        return true;
     case Command::lrefresh:
         // Every model change of a save without writing; the scrolling
         // direction follows the header.
         beginEdit("Refresh");
         renormalizeArea(area(), view_);
         endEdit();
-        applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+        recolour();
         redraw();
         return true;
     case Command::addE: {
@@ -103,38 +111,35 @@ void EditorCore::save(bool relocate)
 {
     // A refused save writes nothing and leaves the model as it is.
     try {
-        const RomImage image = RomImage::openChecked(romFileName_, kind_);
-        const SavePlan plan = planSave(image, directory_, kind_, area());
+        const RomImage image = RomImage::fromBytes(document_.bytes(), romFileName());
+        const SavePlan plan = planSave(image, directory(), imageKind(), area());
         // Data that outgrew its room in an iNES image can be moved first.
         const auto use = document_.roomUse();
-        const bool movable = kind_ == ImageKind::Ines && use && !use->problem && !use->fits();
+        const bool movable = imageKind() == ImageKind::Ines && use && !use->problem && !use->fits();
         if (plan.refusal && !(relocate && movable)) {
             report({plan.refusal->text, plan.refusal->title, NoticeIcon::Warning, movable});
             return;
         }
     } catch (const ImageError& error) {
-        message_ = error.what();
-        notify(Change::Message);
+        fail(error.what());
         return;
     }
     // The save works on copies, taken over only once the file holds them.
-    document_.commitStep();
     AreaModel saved = area();
     const SavedSelection selection = selectionAfterSave(saved);
     const RoomUse use = measureRoomUse(saved, AreaRoom{});
     ViewState view = view_;
     std::optional<SaveMessage> refusal;
     std::optional<AreaRoom> room;
-    AreaDirectory directory = directory_;
     std::vector<std::string> moves;
     std::string shared;
-    const bool written = writeImage([&](RomImage& image) {
+    const ImageKind kind = imageKind();
+    const auto edit = [&](RomImage& image) {
         // The directory as the file read under the lock has it: a save never
         // writes where another program moved the area's data away from.
-        const AreaDirectory before = directoryForSave(image, kind_, directory_, saved);
-        directory = before;
+        const AreaDirectory before = directoryForSave(image, kind, directory(), saved);
         const std::optional<AreaRoom> oldRoom =
-            findSaveRoom(image, before, kind_, loadArea(image, before, kind_, saved.area));
+            findSaveRoom(image, before, kind, loadArea(image, before, kind, saved.area));
         SaveResult result;
         if (relocate) {
             ViewPosition position{view.viewColumn, view.viewRow};
@@ -142,36 +147,40 @@ void EditorCore::save(bool relocate)
             view.viewColumn = position.viewColumn;
             view.viewRow = position.viewRow;
             result = relocated.result;
-            directory = relocated.directory;
             moves = relocated.moves;
         } else {
-            result = quorled::saveArea(image, before, kind_, saved, view);
+            result = quorled::saveArea(image, before, kind, saved, view);
         }
         refusal = result.refusal;
-        if (!refusal)
-            room = findSaveRoom(image, directory, kind_, saved);
-        if (!refusal && oldRoom)
+        if (refusal) // nothing is written
+            throw SaveRefused();
+        if (oldRoom)
             shared = sharedDataNote(areasChangedWith(before, saved.area, *oldRoom, result.changedOffsets));
-    });
-    if (!written)
-        return;
-    if (refusal) {
+    };
+    try {
+        // A move is a step of the history: undo puts the data back where it was.
+        document_.write(edit, relocate ? "Move and save" : "", currentArea());
+    } catch (const SaveRefused&) {
         report({refusal->text, refusal->title, NoticeIcon::Warning});
         return;
+    } catch (const ImageError& error) {
+        fail(error.what());
+        return;
     }
-    directory_ = directory;
+    const RomImage written = RomImage::fromBytes(document_.bytes(), romFileName());
+    room = findSaveRoom(written, directory(), kind, saved);
     // The save's sort moved the selected items; they stay selected.
     saved.selectedObject = selection.object;
     saved.selectedEnemy = selection.enemy;
-    document_.markSaved(std::move(saved), room);
-    status_ = "Saved area " + hex2(currentArea_) + ": level data " + std::to_string(use.levelBytes) +
+    document_.area().markSaved(std::move(saved), room);
+    status_ = "Saved area " + hex2(currentArea()) + ": level data " + std::to_string(use.levelBytes) +
               " bytes, enemy data " + std::to_string(use.enemyBytes) + " bytes";
     for (const std::string& move : moves)
         status_ += "; moved " + move;
     if (!shared.empty())
         status_ += "; " + shared;
     view_ = view;
-    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+    recolour();
     redraw();
 }
 
@@ -201,44 +210,52 @@ void EditorCore::applyHeader(const HeaderBits& header)
     area().header = header;
     renormalizeArea(area(), view_);
     endEdit();
-    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+    recolour();
     redraw();
 }
 
 std::array<std::uint32_t, 16> EditorCore::palettePreview(int palette, bool enemy) const
 {
-    const int world = worldOfCurrentArea(currentArea_, directory_.worldFirstArea);
-    return HeaderForm::previewColours(palettes_, graphics_.nesColourRgb, world, palette, enemy);
+    const int world = worldOfCurrentArea(currentArea(), directory().worldFirstArea);
+    return HeaderForm::previewColours(palettes(), graphics_.nesColourRgb, world, palette, enemy);
 }
 
 LevelInfo EditorCore::levelInfo() const
 {
-    const auto area = static_cast<std::size_t>(currentArea_);
-    return {directory_.areaName(currentArea_),
-            hex2(currentArea_),
-            hexDigits(directory_.areaLevelOffset[area]),
-            hexDigits(directory_.areaEnemyOffset[area]),
-            std::to_string(document_.model().objCount()),
-            std::to_string(document_.model().enemyCount())};
+    const auto index = static_cast<std::size_t>(currentArea());
+    return {directory().areaName(currentArea()),
+            hex2(currentArea()),
+            hexDigits(directory().areaLevelOffset[index]),
+            hexDigits(directory().areaEnemyOffset[index]),
+            std::to_string(area().objCount()),
+            std::to_string(area().enemyCount())};
 }
 
 void EditorCore::undoOrRedo(bool undo)
 {
+    const int wasArea = currentArea();
     const int wasVertical = area().isVertical;
-    if (!(undo ? document_.undo() : document_.redo()))
+    AreaDocument& left = document_.area();
+    left.viewColumn = view_.viewColumn;
+    left.viewRow = view_.viewRow;
+    try {
+        if (!(undo ? document_.undo() : document_.redo()))
+            return;
+    } catch (const ImageError& error) {
+        fail(error.what());
         return;
-    // A step that switched the scrolling direction switched the view with it.
-    if (area().isVertical != wasVertical)
+    }
+    if (currentArea() != wasArea) {
+        // A step of another area opened it, with the view where it was left.
+        view_.viewColumn = document_.area().viewColumn;
+        view_.viewRow = document_.area().viewRow;
+    } else if (area().isVertical != wasVertical) {
+        // A step that switched the scrolling direction switched the view with it.
         std::swap(view_.viewColumn, view_.viewRow);
+    }
     status_.clear();
-    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+    recolour();
     redraw();
-}
-
-void EditorCore::report(Notice notice)
-{
-    notice_ = std::move(notice);
-    notify(Change::Notice);
 }
 
 } // namespace quorled

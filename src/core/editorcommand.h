@@ -6,7 +6,7 @@ namespace quorled {
 // after the item. The window maps its actions to these one to one.
 enum class Command {
     // "&Levels"
-    sel1, LI, Ehdr, lreload, lrefresh, lsave, LvlDump, LvlInsert, exportPatch, testEmu, lQuit,
+    sel1, LI, Ehdr, lreload, lrefresh, lsave, lsaveall, LvlDump, LvlInsert, exportPatch, testEmu, lQuit,
     lopen, lsaveas, lmap, lexport, compareImage,
     // "&Edit"
     editUndo, editRedo, editCut, editCopy, editPaste, editSelectAll, editDuplicate,

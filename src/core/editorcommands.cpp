@@ -22,79 +22,6 @@ int iniIndex(Command command)
 
 } // namespace
 
-bool EditorCore::commandBuilt(Command command)
-{
-    switch (command) {
-    case Command::sel1:
-    case Command::lreload:
-    case Command::lQuit:
-    case Command::GV0:
-    case Command::GV1:
-    case Command::GV2:
-    case Command::PSV1:
-    case Command::PSV0:
-    case Command::om1:
-    case Command::om0:
-    case Command::pnt:
-    case Command::spno:
-    case Command::optGrid:
-    case Command::backup:
-    case Command::sv0:
-    case Command::sv1:
-    case Command::sv2:
-    case Command::sv3:
-    case Command::sv4:
-    case Command::sv5:
-    case Command::sv6:
-    case Command::SSplash:
-    case Command::AboutE:
-    case Command::LI:
-    case Command::Ehdr:
-    case Command::lrefresh:
-    case Command::lsave:
-    case Command::delobj:
-    case Command::DelAll:
-    case Command::addO:
-    case Command::addE:
-    case Command::seeF:
-    case Command::ChChp:
-    case Command::ChWpn:
-    case Command::ChEnm2:
-    case Command::ChEnm3:
-    case Command::ChPwrUp:
-    case Command::nlive:
-    case Command::ChTcdt:
-    case Command::editUndo:
-    case Command::editRedo:
-    case Command::askDiscard:
-    case Command::saveBeforeTest:
-    case Command::movL:
-    case Command::movZ:
-    case Command::TFSpace:
-    case Command::LvlDump:
-    case Command::LvlInsert:
-    case Command::ChLvlWrl:
-    case Command::Chcolor:
-    case Command::exportPatch:
-    case Command::compareImage:
-    case Command::testEmu:
-    case Command::emuCmd:
-    case Command::lopen:
-    case Command::lsaveas:
-    case Command::lmap:
-    case Command::lexport:
-    case Command::editCut:
-    case Command::editCopy:
-    case Command::editPaste:
-    case Command::editSelectAll:
-    case Command::editDuplicate:
-    case Command::optShortcuts:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
 {
     switch (command) {
@@ -130,9 +57,9 @@ bool EditorCore::commandEnabled(Command command) const
         return hasImage() && selected >= 1 && selected <= (view_.editMode == 0 ? model.objCount() : model.enemyCount());
     }
     // A read-only image is saved through "Save image as..." only.
-    if (command == Command::lsave && hasImage() && isReadOnlyFile(romFileName_))
+    if (command == Command::lsave && hasImage() && isReadOnlyFile(romFileName()))
         return false;
-    return commandBuilt(command) && commandAllowedForKind(command, kind_);
+    return commandAllowedForKind(command, imageKind());
 }
 
 bool EditorCore::commandChecked(Command command) const
@@ -144,7 +71,7 @@ bool EditorCore::commandChecked(Command command) const
     if (command == Command::spno)
         return view_.showPointersAsObjects;
     if (command == Command::backup)
-        return writeGuard_.backupEnabled();
+        return document_.writeGuard().backupEnabled();
     if (command == Command::askDiscard)
         return settings_.askBeforeDiscarding;
     if (command == Command::saveBeforeTest)
@@ -206,7 +133,7 @@ void EditorCore::runCommand(Command command)
         redraw = true;
         break;
     case Command::backup:
-        writeGuard_.setBackupEnabled(!writeGuard_.backupEnabled());
+        document_.writeGuard().setBackupEnabled(!document_.writeGuard().backupEnabled());
         notify(Change::Checks);
         break;
     case Command::askDiscard:
@@ -222,20 +149,20 @@ void EditorCore::runCommand(Command command)
         break;
     }
     if (redraw && hasImage()) {
-        renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+        renderer_->drawArea(area(), view_, directory().worldFirstArea);
         notify(Change::Picture);
     }
 }
 
 std::vector<std::string> EditorCore::worldNames() { return AreaChooser::worldNames(); }
 
-std::vector<std::string> EditorCore::chooseWorld(int world) { return chooser_.chooseWorld(world, directory_); }
+std::vector<std::string> EditorCore::chooseWorld(int world) { return chooser_.chooseWorld(world, directory()); }
 
-void EditorCore::chooseArea(int index) { chooser_.chooseArea(index, directory_); }
+void EditorCore::chooseArea(int index) { chooser_.chooseArea(index, directory()); }
 
 void EditorCore::acceptAreaChoice() { changeArea(chooser_.chosenArea()); }
 
-void EditorCore::cancelAreaChoice() { changeArea(currentArea_); }
+void EditorCore::cancelAreaChoice() { changeArea(currentArea()); }
 
 void EditorCore::clickHeaderBit(int box)
 {
@@ -247,7 +174,7 @@ void EditorCore::clickHeaderBit(int box)
     beginEdit("Header bit " + std::to_string(k));
     if (box >= 2 && box <= 4) {
         area().header.setBit(k, 1 - area().header.bit(k));
-        applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+        applyLevelPalette(graphics_, area(), directory().worldFirstArea, palettes());
         area().header.setBit(k, 1 - area().header.bit(k));
     }
     area().header.setBit(k, 1 - area().header.bit(k));

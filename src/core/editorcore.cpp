@@ -6,7 +6,6 @@
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/imageerror.h"
-#include "romdata/imagelock.h"
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 
@@ -24,7 +23,7 @@ constexpr std::array<std::uint32_t, 3> kBitBoxColours{0xFFE0C0, 0x804000, 0xC090
 EditorCore::EditorCore(const GraphicsSources& pictures)
 {
     initGraphics(graphics_, pictures);
-    renderer_ = std::make_unique<Renderer>(graphics_, palettes_);
+    renderer_ = std::make_unique<Renderer>(graphics_, document_.palettes());
 }
 
 EditorCore::~EditorCore() = default;
@@ -36,7 +35,7 @@ void EditorCore::readSettings(const std::string& settingsPath)
     zoom_ = settings_.zoom;
 }
 
-std::string EditorCore::promptDefault() const { return hasImage() ? romFileName_ : settings_.fileName; }
+std::string EditorCore::promptDefault() const { return hasImage() ? romFileName() : settings_.fileName; }
 
 bool EditorCore::needsReference(const std::string& imagePath)
 {
@@ -52,7 +51,7 @@ std::optional<std::string> EditorCore::reopenCurrentImage()
 {
     if (!hasImage())
         return std::string("No image is open.");
-    return startUp(romFileName_, referencePath_);
+    return startUp(romFileName(), referencePath_);
 }
 
 std::optional<std::string> EditorCore::startUp(const std::string& imagePath, const std::string& referencePath)
@@ -60,42 +59,25 @@ std::optional<std::string> EditorCore::startUp(const std::string& imagePath, con
     if (imagePath.empty())
         return std::string("No image file was named.");
     const ImageKind kind = imageKindFromFileName(imagePath);
-    std::optional<DiskImageOffsets> disk;
-    AreaDirectory directory;
-    PaletteTables palettes;
-    AreaModel area;
-    std::optional<AreaRoom> room;
-    const int startArea = settings_.startArea;
     try {
-        const RomImage image = RomImage::openChecked(imagePath, kind);
+        std::optional<DiskImageOffsets> disk;
         if (kind == ImageKind::Fds) {
             if (referencePath.empty())
                 return "The disk image " + imagePath +
                        " needs a published iNES image of the game as its reference, and none was named.";
             disk = diskOffsetsFromReference(RomImage::open(referencePath));
         }
-        directory = buildAreaDirectory(image, kind, disk ? &*disk : nullptr);
-        palettes = startupPalettes(image, kind);
-        area = loadArea(image, directory, kind, startArea);
-        room = findSaveRoom(image, directory, kind, area);
+        document_.open(imagePath, kind, disk, settings_.startArea);
     } catch (const ImageError& error) {
         return std::string(error.what());
     }
-
-    romFileName_ = imagePath;
-    referencePath_ = kind == ImageKind::Fds ? referencePath : referencePath_;
-    if (kind == ImageKind::Fds)
+    if (kind == ImageKind::Fds) {
+        referencePath_ = referencePath;
         settings_.referenceImage = referencePath;
-    kind_ = kind;
-    disk_ = disk;
-    directory_ = directory;
-    palettes_ = palettes;
-    document_.reset(std::move(area), room);
+    }
     status_.clear();
-    currentArea_ = startArea;
     applyOptionsFromSettings();
-    caption_ = imageCaption(currentArea_, directory_, romFileName_);
-    applyLevelPalette(graphics_, document_.model(), directory_.worldFirstArea, palettes_);
+    recolour();
     draw();
     notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits | Change::Checks |
            Change::EditMode | Change::Commands | Change::Status);
@@ -112,73 +94,34 @@ void EditorCore::applyOptionsFromSettings()
     view_.pointersFollowDoors = settings_.pointersFollowDoors;
     view_.showPointersAsObjects = settings_.showPointersAsObjects;
     iniChecks_ = settings_.saveChecks;
-    writeGuard_.setBackupEnabled(settings_.keepBackup);
+    document_.writeGuard().setBackupEnabled(settings_.keepBackup);
 }
 
-bool EditorCore::writeImage(const std::function<void(RomImage&)>& edit)
+bool EditorCore::writeImage(const std::function<void(RomImage&)>& edit, const std::string& stepName)
 {
     if (!hasImage())
         return false;
     try {
-        // A read-only image is refused before anything else is looked at.
-        ImageWriteGuard::checkWritable(romFileName_);
-        // Another program's read-modify-write of the image finishes first.
-        const ImageLock lock(romFileName_);
-        RomImage image = RomImage::openChecked(romFileName_, kind_);
-        // A file opened although it is no image of the game is for viewing only.
-        if (const auto foreign = foreignImageProblem(romFileName_, image.bytes(), kind_))
-            throw ImageError(*foreign + " It is open for viewing only, so nothing was written.");
-        // The edit works on a copy; the backup and the write follow only
-        // when a byte changed.
-        RomImage edited = RomImage::inMemoryCopy(image);
-        edit(edited);
-        writeGuard_.commit(romFileName_, edited);
+        document_.write(edit, stepName);
     } catch (const ImageError& error) {
-        message_ = error.what();
-        notify(Change::Message);
+        fail(error.what());
         return false;
     }
     return true;
 }
 
-std::optional<std::string> EditorCore::loadCurrentArea()
+void EditorCore::recolour()
 {
-    try {
-        const RomImage image = RomImage::openChecked(romFileName_, kind_);
-        AreaDirectory directory = buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr);
-        AreaModel area = loadArea(image, directory, kind_, currentArea_);
-        const std::optional<AreaRoom> room = findSaveRoom(image, directory, kind_, area);
-        directory_ = directory;
-        document_.reset(std::move(area), room);
-        status_.clear();
-    } catch (const ImageError& error) {
-        return std::string(error.what());
-    }
-    view_.viewColumn = 0;
-    view_.viewRow = 0;
-    caption_ = imageCaption(currentArea_, directory_, romFileName_);
-    applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
-    draw();
-    return std::nullopt;
+    caption_ = imageCaption(currentArea(), directory(), romFileName());
+    applyLevelPalette(graphics_, area(), directory().worldFirstArea, palettes());
 }
 
-bool EditorCore::reloadTables(bool recolour)
+bool EditorCore::reloadTables(bool recolourView)
 {
     if (!hasImage())
         return false;
-    try {
-        const RomImage image = RomImage::openChecked(romFileName_, kind_);
-        AreaDirectory directory = buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr);
-        palettes_ = startupPalettes(image, kind_);
-        directory_ = directory;
-    } catch (const ImageError& error) {
-        message_ = error.what();
-        notify(Change::Message);
-        return false;
-    }
-    if (recolour) {
-        caption_ = imageCaption(currentArea_, directory_, romFileName_);
-        applyLevelPalette(graphics_, area(), directory_.worldFirstArea, palettes_);
+    if (recolourView) {
+        recolour();
         redraw(Change::Caption);
     }
     return true;
@@ -188,25 +131,28 @@ bool EditorCore::changeArea(int area)
 {
     if (!hasImage())
         return false;
-    const int previous = currentArea_;
-    currentArea_ = area;
-    if (auto error = loadCurrentArea()) {
-        currentArea_ = previous;
-        message_ = *error;
-        notify(Change::Message);
+    AreaDocument& left = document_.area();
+    left.viewColumn = view_.viewColumn;
+    left.viewRow = view_.viewRow;
+    try {
+        document_.setCurrent(area);
+    } catch (const ImageError& error) {
+        fail(error.what());
         return false;
     }
-    notify(Change::Picture | Change::Readouts | Change::Caption | Change::HeaderBits | Change::Commands |
-           Change::Status);
+    view_.viewColumn = document_.area().viewColumn;
+    view_.viewRow = document_.area().viewRow;
+    recolour();
+    redraw();
     return true;
 }
 
 std::optional<std::string> EditorCore::shutDown() const
 {
     ShutdownValues values;
-    values.romFileName = romFileName_;
+    values.romFileName = romFileName();
     values.referenceImage = settings_.referenceImage;
-    values.currentArea = currentArea_;
+    values.currentArea = currentArea();
     values.groundView = view_.groundView;
     values.pageView = view_.pageView;
     values.objectMarks = view_.objectMarks;
@@ -214,7 +160,7 @@ std::optional<std::string> EditorCore::shutDown() const
     values.showPointersAsObjects = view_.showPointersAsObjects;
     values.zoom = zoom_;
     values.saveChecks = iniChecks_;
-    values.keepBackup = writeGuard_.backupEnabled();
+    values.keepBackup = writeGuard().backupEnabled();
     values.askBeforeDiscarding = settings_.askBeforeDiscarding;
     values.saveBeforeTesting = settings_.saveBeforeTesting;
     if (settingsPath_.empty())
@@ -243,7 +189,7 @@ void EditorCore::draw()
 {
     if (!hasImage())
         return;
-    renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+    renderer_->drawArea(area(), view_, directory().worldFirstArea);
     readouts_ = updateReadouts(area(), view_);
     headerDisplay_ = showHeaderBits(area().header, kBitBoxColours);
 }
@@ -259,6 +205,37 @@ void EditorCore::notify(ChangeSet changes)
 {
     if (observer_ && !changes.empty())
         observer_(changes);
+}
+
+void EditorCore::fail(const std::string& message)
+{
+    message_ = message;
+    notify(Change::Message);
+}
+
+void EditorCore::report(Notice notice)
+{
+    notice_ = std::move(notice);
+    notify(Change::Notice);
+}
+
+void EditorCore::drawInto(AreaModel area, ViewState view)
+{
+    renderer_->drawArea(area, view, directory().worldFirstArea);
+    notify(Change::Picture);
+}
+
+void EditorCore::continueWithFile(const std::string& path, std::optional<AreaModel> saved,
+                                  std::optional<AreaRoom> room, const ViewState& view,
+                                  const std::vector<std::uint8_t>& bytes)
+{
+    document_.replaceFile(path, bytes);
+    if (saved)
+        document_.area().markSaved(std::move(*saved), room);
+    view_ = view;
+    status_ = "Saved the image as " + path;
+    recolour();
+    redraw(Change::Checks);
 }
 
 std::uint32_t EditorCore::pressedBitBoxColour() { return kBitBoxColours[2]; }

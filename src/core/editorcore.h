@@ -1,7 +1,7 @@
 #pragma once
 
 #include "areachooser.h"
-#include "areadocument.h"
+#include "imagedocument.h"
 #include "areaediting.h"
 #include "change.h"
 #include "editorcommand.h"
@@ -69,7 +69,11 @@ public:
     // options of the settings file. False when no image was ever open (the
     // program then ends).
     std::optional<std::string> reopenCurrentImage();
-    bool hasImage() const { return !romFileName_.empty(); }
+    bool hasImage() const { return document_.isOpen(); }
+    // Reads the image again after another program changed it, keeping the
+    // area, the view and the selection where they still exist; the edits
+    // and the history go. A message when it cannot be read.
+    std::optional<std::string> rereadImage();
     // Writes the settings chosen in the "&INI file" menu to the file read
     // last (through a whole-file replace; other keys are kept). Returns a
     // message when the file cannot be written.
@@ -88,8 +92,6 @@ public:
     // Whether a command can work on images of a kind at all: the items that
     // rely on iNES file offsets are off for SNES compilation and disk images.
     static bool commandAllowedForKind(Command command, ImageKind kind);
-    // Whether the command's function is built yet.
-    static bool commandBuilt(Command command);
 
     // --- writing the image ---
     // Every command that writes the image goes through here. `edit` gets the
@@ -102,8 +104,10 @@ public:
     // as it was. `edit` must not change the editor: the caller applies its
     // results after a true result, so a failed command leaves everything as
     // it was.
-    bool writeImage(const std::function<void(RomImage&)>& edit);
-    const ImageWriteGuard& writeGuard() const { return writeGuard_; }
+    // With a `stepName` the write is a step of the history: undo and redo
+    // write the bytes before and after it back, through the same rules.
+    bool writeImage(const std::function<void(RomImage&)>& edit, const std::string& stepName = {});
+    const ImageWriteGuard& writeGuard() const { return document_.writeGuard(); }
 
     // --- the "Select area" dialog ---
     static std::vector<std::string> worldNames(); // "World 1" .. "World 7"
@@ -111,7 +115,8 @@ public:
     void chooseArea(int index);                       // 0-based in that list
     void acceptAreaChoice();                          // OK
     void cancelAreaChoice();                          // Cancel: reloads the area
-    bool reloadArea() { return changeArea(currentArea_); } // after a write of the space tools
+    // Opens another area; the edits of the one left stay in the document.
+    bool changeArea(int area);
     const AreaChooser& areaChooser() const { return chooser_; }
 
     // --- header panel ---
@@ -145,17 +150,24 @@ public:
     // --- what the window shows ---
     // " *" at the end while the area differs from the image.
     std::string caption() const { return caption_ + (document_.differs() ? " *" : ""); }
-    // The status bar: what the last save or deletion did, else the room.
-    const std::string& status() const { return status_; }
+    // The status bar: what the last save or deletion did, else which areas
+    // have unsaved edits ("3 areas changed: 00, 0A, 14"), else nothing.
+    std::string status() const;
+    // "Save a&ll changed areas": every changed area, in area order, in one
+    // write; when one does not fit nothing is written and a notice names them.
+    void saveAllAreas();
+    // The menu texts of Undo and Redo: "Move object in area 0A".
+    std::string undoTitle() const;
+    std::string redoTitle() const;
     // The message of the last action that failed (Change::Message).
     const std::string& message() const { return message_; }
     const Picture& viewPicture() const;
     const ReadoutTexts& readouts() const { return readouts_; }
     const HeaderBitsDisplay& headerBits() const { return headerDisplay_; }
     int editMode() const { return view_.editMode; }
-    int currentArea() const { return currentArea_; }
-    ImageKind imageKind() const { return kind_; }
-    const std::string& romFileName() const { return romFileName_; }
+    int currentArea() const { return document_.current(); }
+    ImageKind imageKind() const { return document_.kind(); }
+    const std::string& romFileName() const { return document_.path(); }
     std::string referenceImagePath() const { return settings_.referenceImage; }
     int zoom() const { return zoom_; }
     void setZoom(int zoom);
@@ -167,28 +179,37 @@ public:
     static std::vector<std::string> keyHelp();
 
     // For tests and the command line: the model and view as they are now.
-    const AreaModel& area() const { return document_.model(); }
-    AreaModel& area() { return document_.model(); }
-    const AreaDocument& document() const { return document_; }
+    const AreaModel& area() const { return document_.area().model(); }
+    AreaModel& area() { return document_.area().model(); }
+    const ImageDocument& document() const { return document_; }
+    ImageDocument& document() { return document_; }
     const ViewState& view() const { return view_; }
     ViewState& view() { return view_; }
-    const AreaDirectory& directory() const { return directory_; }
+    const AreaDirectory& directory() const { return document_.directory(); }
     const EditorSettings& settings() const { return settings_; }
     const std::array<bool, 7>& iniChecks() const { return iniChecks_; }
     // Redraws after a change made from outside (tests, later dialogs).
     void redraw(ChangeSet extra = {});
-    // For the game-table dialogs: the palettes and screen colours in use,
-    // and a fresh read of the palette table and the directory after a
-    // dialog wrote the image (or was cancelled); with `recolour` the view,
-    // caption and colours take them. False, with the message, on a failed read.
-    const PaletteTables& palettes() const { return palettes_; }
+    // For the game-table dialogs: the palettes and screen colours in use;
+    // after a dialog wrote the image (or was cancelled) the view, caption
+    // and colours take the document's tables.
+    const PaletteTables& palettes() const { return document_.palettes(); }
     const std::array<std::uint32_t, 64>& screenColours() const { return graphics_.nesColourRgb; }
     bool reloadTables(bool recolour);
+    // Reports a failure as the message (Change::Message), and a refusal as
+    // the notice (Change::Notice).
+    void fail(const std::string& message);
+    void report(Notice notice);
+    // Draws `area` as `view` shows it, for a look at an edit not made.
+    void drawInto(AreaModel area, ViewState view);
+    // After the image was written to a new file: the editor goes on with
+    // that file, which holds `bytes`; `saved` is the area as it holds it,
+    // `view` the view after.
+    void continueWithFile(const std::string& path, std::optional<AreaModel> saved, std::optional<AreaRoom> room,
+                          const ViewState& view, const std::vector<std::uint8_t>& bytes);
 
 private:
-    friend class CoreEdit;
     std::optional<std::string> startUp(const std::string& imagePath, const std::string& referencePath);
-    std::optional<std::string> loadCurrentArea();
     void applyOptionsFromSettings();
     void draw();
     void notify(ChangeSet changes);
@@ -196,13 +217,11 @@ private:
     bool runAreaCommand(Command command);
     void save(bool relocate = false);
     void beginEdit(std::string name) { document_.beginStep(std::move(name)); }
-    void endEdit();
+    void endEdit(bool merge = false);
     void undoOrRedo(bool undo);
-    void report(Notice notice);
-    bool changeArea(int area);
+    void recolour();
 
     GraphicsModel graphics_;
-    PaletteTables palettes_;
     std::unique_ptr<Renderer> renderer_;
 
     std::string settingsPath_;
@@ -210,18 +229,12 @@ private:
     std::array<bool, 7> iniChecks_{true, true, true, true, true, true, true};
     int zoom_ = 2;
 
-    std::string romFileName_;
     std::string referencePath_;
-    ImageKind kind_ = ImageKind::Ines;
-    std::optional<DiskImageOffsets> disk_;
-    AreaDirectory directory_;
-    AreaDocument document_;
+    ImageDocument document_;
     ViewState view_;
-    int currentArea_ = 0;
 
     SelectionGesture mouse_;
     AreaChooser chooser_;
-    ImageWriteGuard writeGuard_;
     std::string caption_ = "Quorl editor";
     ReadoutTexts readouts_;
     HeaderBitsDisplay headerDisplay_;

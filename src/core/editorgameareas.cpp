@@ -17,8 +17,17 @@ std::optional<std::string> EditorGameAreas::reload()
     if (!core_.hasImage())
         return std::string("No image is open.");
     try {
-        const RomImage image = RomImage::open(core_.romFileName());
+        // The image as the document holds it, with the unsaved edits of
+        // every area the user has touched.
+        const ImageDocument& document = core_.document();
+        const RomImage image = RomImage::fromBytes(document.bytes(), core_.romFileName());
         GameAreas fresh = loadGameAreas(image, core_.directory(), core_.imageKind());
+        for (int area = 0; area < static_cast<int>(fresh.areas.size()); ++area)
+            if (const AreaDocument* touched = document.touched(area); touched && touched->differs()) {
+                GameArea& shown = fresh.areas[static_cast<std::size_t>(area)];
+                shown.model = touched->model();
+                shown.edited = true;
+            }
         const bool sameFile = loadedFile_ == core_.romFileName();
         loadedFile_ = core_.romFileName();
         std::swap(game_, fresh);

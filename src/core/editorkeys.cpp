@@ -34,7 +34,8 @@ KeyRequest EditorCore::keyDown(int keyCode, int shift)
     ChangeSet changes;
     beginEdit(keyStepName(keyCode, view_.editMode));
     const KeyEdit edit = editWithKey(area(), view_, keyCode, shift);
-    endEdit();
+    // Repeated presses on one item (keypad moves, type steps) are one step.
+    endEdit(true);
     changes |= Change::Caption | Change::Commands | Change::Status;
     if (edit.modeChanged)
         changes |= Change::EditMode;
@@ -47,12 +48,12 @@ KeyRequest EditorCore::keyDown(int keyCode, int shift)
             request = KeyRequest::ShowAbout;
             break;
         case vk::PageDown:
-            if (currentArea_ < kLastArea)
-                changeArea(currentArea_ + 1);
+            if (currentArea() < kLastArea)
+                changeArea(currentArea() + 1);
             break;
         case vk::PageUp:
-            if (currentArea_ > 0)
-                changeArea(currentArea_ - 1);
+            if (currentArea() > 0)
+                changeArea(currentArea() - 1);
             break;
         case vk::Numpad0:
             view_.groundView = (view_.groundView + 1) % 3;
@@ -85,7 +86,7 @@ KeyRequest EditorCore::keyDown(int keyCode, int shift)
         }
     }
     if (redraw) {
-        renderer_->drawArea(area(), view_, directory_.worldFirstArea);
+        renderer_->drawArea(area(), view_, directory().worldFirstArea);
         changes |= Change::Picture;
     }
     readouts_ = updateReadouts(area(), view_);

@@ -1,7 +1,6 @@
 #include "groupcommands.h"
 
 #include "areastep.h"
-#include "coreedit.h"
 #include "editorcore.h"
 #include "groupclipboard.h"
 #include "groupediting.h"
@@ -59,7 +58,7 @@ void moveSelection(EditorCore& core, CellShift shift)
 {
     const ItemSelection items = GroupSelection::selectedItems(core.area(), core.editMode());
     AreaStep::run(core, "Move " + itemsName(items),
-                  [&](AreaModel& area, ViewState&) { GroupEditing::moveItems(area, items, shift); });
+                  [&](AreaModel& area, ViewState&) { GroupEditing::moveItems(area, items, shift); }, true);
 }
 
 void stepSelectionTypes(EditorCore& core, int step, bool secondParam)
@@ -68,7 +67,7 @@ void stepSelectionTypes(EditorCore& core, int step, bool secondParam)
     const ItemSelection items = GroupSelection::selectedItems(core.area(), core.editMode());
     AreaStep::run(core, enemies ? "Change enemies" : "Change objects", [&](AreaModel& area, ViewState&) {
         GroupEditing::stepTypes(area, items, enemies, step, secondParam);
-    });
+    }, true);
 }
 
 // An edit that adds items: with Room::Count it may be refused for room.
@@ -102,7 +101,7 @@ bool addAsStep(EditorCore& core, const std::string& name, const AddEdit& edit)
                 c.runCommand(Command::editUndo);
         });
     }
-    CoreEdit::report(core, *refusal);
+    core.report(*refusal);
     return false;
 }
 
@@ -234,7 +233,7 @@ void previewType(EditorCore& core, bool enemy, int type, AreaCell cell)
     // Room does not matter for a look.
     trial.levelSpareFF = trial.enemySpareBytes = 1 << 20;
     GroupEditing::addItems(trial, view, typeItem(enemy, type), cell.column, cell.row, {});
-    CoreEdit::drawInto(core, trial, view);
+    core.drawInto(trial, view);
 }
 
 AreaCell viewCentre(const EditorCore& core)
@@ -271,7 +270,7 @@ bool paste(EditorCore& core, const std::string& text, std::optional<AreaCell> ce
     try {
         items = GroupClipboard::readText(text);
     } catch (const ImageError& error) {
-        CoreEdit::report(core, Notice{error.what(), "Can't paste!", NoticeIcon::Warning});
+        core.report(Notice{error.what(), "Can't paste!", NoticeIcon::Warning});
         return false;
     }
     const ViewState& view = core.view();

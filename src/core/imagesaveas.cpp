@@ -1,6 +1,5 @@
 #include "imagesaveas.h"
 
-#include "coreedit.h"
 #include "editorcore.h"
 #include "outputtarget.h"
 #include "savedselection.h"
@@ -20,12 +19,12 @@ bool ImageSaveAs::run(EditorCore& core, const std::string& target)
     if (!core.hasImage())
         return false;
     if (const auto refusal = outputTargetRefusal(target, core.romFileName())) {
-        CoreEdit::fail(core, *refusal);
+        core.fail(*refusal);
         return false;
     }
     const ImageKind kind = core.imageKind();
     if (imageKindFromFileName(target) != kind) {
-        CoreEdit::fail(core, "The file " + target + " would open as a " +
+        core.fail("The file " + target + " would open as a " +
                                  imageKindName(imageKindFromFileName(target)) + " image, not as the " +
                                  imageKindName(kind) + " image it copies; give it the extension of the image.");
         return false;
@@ -34,16 +33,17 @@ bool ImageSaveAs::run(EditorCore& core, const std::string& target)
     std::optional<AreaModel> saved;
     std::optional<AreaRoom> room;
     ViewState view = core.view();
+    std::vector<std::uint8_t> written;
     try {
-        // A copy without a file name: the save works in memory only and
-        // the open image is never written.
-        RomImage image = RomImage::fromBytes(RomImage::openChecked(core.romFileName(), kind).bytes());
+        // A copy of the image as the editor read it, without a file name:
+        // the save works in memory only and the open image is never written.
+        RomImage image = RomImage::fromBytes(core.document().bytes());
         if (core.document().differs()) {
             saved = core.area();
             const SavedSelection selection = selectionAfterSave(*saved);
             const SaveResult result = saveArea(image, core.directory(), kind, *saved, view);
             if (result.refusal) {
-                CoreEdit::report(core, Notice{result.refusal->text, result.refusal->title, NoticeIcon::Warning});
+                core.report(Notice{result.refusal->text, result.refusal->title, NoticeIcon::Warning});
                 return false;
             }
             room = findSaveRoom(image, core.directory(), kind, *saved);
@@ -52,16 +52,17 @@ bool ImageSaveAs::run(EditorCore& core, const std::string& target)
         }
         // A file that is replaced is backed up as an image is before its
         // first write; a new one counts as written.
-        ImageWriteGuard& guard = CoreEdit::writeGuard(core);
+        ImageWriteGuard& guard = core.document().writeGuard();
         if (std::filesystem::exists(target))
             guard.prepareWrite(target);
         writeWholeFile(target, image.bytes());
         guard.noteWritten(target);
+        written = image.bytes();
     } catch (const ImageError& error) {
-        CoreEdit::fail(core, error.what());
+        core.fail(error.what());
         return false;
     }
-    CoreEdit::continueWithFile(core, target, std::move(saved), room, view);
+    core.continueWithFile(target, std::move(saved), room, view, written);
     return true;
 }
 

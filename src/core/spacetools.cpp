@@ -84,10 +84,11 @@ SpaceOutcome SpaceTools::move(MoveData what, const std::string& addressText, int
         result = moveData(image, request);
         if (result.refusal) // the file changed since the check
             throw ImageError(result.refusal->text);
-    });
+    }, moveCaption(what));
     if (!written)
         return {false, std::nullopt};
-    core_.reloadArea();
+    // The edits, the history and the view stay; the directory is the new one.
+    core_.reloadTables(true);
     const std::string note = moveNote(result);
     if (note.empty())
         return {true, std::nullopt};
@@ -124,10 +125,10 @@ SpaceOutcome SpaceTools::insert(const std::string& answer)
     const bool written = core_.writeImage([&](RomImage& image) {
         insertLevelBlock(image, block);
         spoilt = areasNoLongerClean(*before, image);
-    });
+    }, insertTitle());
     if (!written)
         return {};
-    core_.reloadArea();
+    core_.reloadTables(true);
     std::string text = "Level data insertion done.";
     if (!spoilt.empty()) {
         text += "\nThese areas no longer load cleanly:";

@@ -108,7 +108,7 @@ void ByteTableDialog::okClick()
 {
     // On a refused write the core reports why; the dialog stays open with
     // its values, so nothing typed is lost.
-    if (core_.writeImage([this](RomImage& image) { form_.write(image); }))
+    if (core_.writeImage([this](RomImage& image) { form_.write(image); }, windowTitle().toStdString()))
         accept();
 }
 

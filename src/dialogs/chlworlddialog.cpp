@@ -117,7 +117,7 @@ void ChLWorldDialog::okClick()
     const bool written = core_.writeImage([first, &bytes](RomImage& image) {
         for (std::size_t i = 0; i < bytes.size(); ++i)
             image.write(first + static_cast<long>(i), bytes[i]);
-    });
+    }, "Change number of levels in worlds");
     if (!written)
         return; // the core reported why; the dialog stays open
     // Names, worlds and colours follow the new table at once.

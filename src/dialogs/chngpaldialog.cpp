@@ -248,7 +248,7 @@ bool ChngPalDialog::eventFilter(QObject* watched, QEvent* event)
 void ChngPalDialog::okClick()
 {
     const PaletteTables tables = editor_.tables();
-    if (!core_.writeImage([&tables](RomImage& image) { writePaletteTable(tables, image); }))
+    if (!core_.writeImage([&tables](RomImage& image) { writePaletteTable(tables, image); }, "Edit level colors"))
         return; // the core reported why; the edits stay in the dialog
     // The view takes what the file now holds, then the area is renormalised
     // and redrawn as Refresh does.

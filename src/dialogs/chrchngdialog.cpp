@@ -232,7 +232,7 @@ void ChrChngDialog::okClick()
     // A box being typed in counts as left.
     for (int i = 0; i < characters::kPickupBoxes; ++i)
         pickupFinished(i);
-    if (core_.writeImage([this](RomImage& image) { form_.write(image); }))
+    if (core_.writeImage([this](RomImage& image) { form_.write(image); }, "Edit character properties"))
         accept();
 }
 

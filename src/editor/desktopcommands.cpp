@@ -20,17 +20,17 @@ namespace quorled {
 
 namespace {
 
-// Before a command that reads the image file: a changed area is saved.
+// Before a command that reads the image file: the changed areas are saved.
 // With the unsaved-edit question on, the user may also keep the edits
 // unsaved (the file is used as it is) or cancel; false then. With it off
 // the area is saved without asking, as nothing is left behind.
 bool saveFirst(MainWindow& window, EditorCore& core)
 {
-    if (!core.settings().askBeforeDiscarding && core.document().differs()) {
-        core.runCommand(Command::lsave);
-        return !core.document().differs();
+    if (!core.settings().askBeforeDiscarding && !core.document().changedAreas().empty()) {
+        core.runCommand(Command::lsaveall);
+        return core.document().changedAreas().empty();
     }
-    return window.confirmLeavingArea();
+    return window.confirmUnsavedAreas();
 }
 
 // The original image is proposed as the one the last patch started from.

@@ -41,7 +41,7 @@ bool FileCommands::run(Command command)
 {
     switch (command) {
     case Command::lopen: {
-        if (!window_.confirmLeavingArea())
+        if (!window_.confirmUnsavedAreas())
             return true;
         const QString path = FileChooser::choose(&window_, FileChooser::Mode::Open, tr("Open image"),
                                                  FileChooser::imageFilter(), imageFolder(core_));
@@ -60,7 +60,7 @@ bool FileCommands::run(Command command)
     }
 }
 
-bool FileCommands::openImage(const QString& path) { return window_.confirmLeavingArea() && openAsked(path); }
+bool FileCommands::openImage(const QString& path) { return window_.confirmUnsavedAreas() && openAsked(path); }
 
 bool FileCommands::openAsked(const QString& path)
 {

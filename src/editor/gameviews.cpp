@@ -139,8 +139,7 @@ bool GameViews::openArea(int area)
 {
     if (area == core_.currentArea())
         return true;
-    if (!window_.confirmLeavingArea())
-        return false;
+    // The edits of the area left stay in the document.
     if (const auto problem = jumpToArea(core_, area)) {
         QMessageBox::warning(&window_, tr("Quorl editor"), QString::fromStdString(*problem));
         return false;

@@ -61,6 +61,7 @@ void MainMenu::buildLevels(QMenuBar* bar)
     add(m, Command::lreload, tr("Rel&oad"), QKeySequence(Qt::CTRL | Qt::Key_O));
     add(m, Command::lrefresh, tr("&Refresh"), QKeySequence(Qt::CTRL | Qt::Key_R));
     add(m, Command::lsave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(m, Command::lsaveall, tr("Save a&ll changed areas"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
     m->addSeparator();
     add(m, Command::lopen, tr("Op&en image..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     recent_ = addSubmenu(m, tr("Open re&cent"), QStringLiteral("Recent"));

@@ -42,6 +42,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QKeyEvent>
@@ -108,7 +109,24 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     QWidget* buttons = buildSidePanel();
     work_ = new WorkArea(scroll_, view_, readouts_, header_, buttons, this);
     connect(work_, &WorkArea::fittingZoomChanged, this, &MainWindow::showZoom);
-    setCentralWidget(work_);
+    // The bar about a change by another program sits above the work area.
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(buildChangedOnDiskBar());
+    outer->addWidget(work_, 1);
+    setCentralWidget(central);
+    watcher_ = new QFileSystemWatcher(this);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+        // An atomic replace ends the watch of the old file: a short pause,
+        // then the check and a new watch.
+        QTimer::singleShot(50, this, &MainWindow::checkImageOnDisk);
+    });
+    core_.document().setOverwriteQuestion([this](const std::string& text) {
+        return QMessageBox::question(this, tr("Quorl editor"), QString::fromStdString(text),
+                                     QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Yes;
+    });
     workbench_ = new Workbench(core_, *this);
     gameViews_ = new GameViews(core_, *this);
 
@@ -139,6 +157,57 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
 MainWindow::~MainWindow()
 {
     core_.setObserver({});
+    core_.document().setOverwriteQuestion({});
+}
+
+QWidget* MainWindow::buildChangedOnDiskBar()
+{
+    changedBar_ = new QWidget(this);
+    changedBar_->setObjectName(QStringLiteral("changedOnDiskBar"));
+    changedBar_->setStyleSheet(QStringLiteral("#changedOnDiskBar { background: #fff3c0; }"));
+    auto* bar = new QHBoxLayout(changedBar_);
+    bar->setContentsMargins(8, 4, 8, 4);
+    bar->addWidget(new QLabel(tr("The image was changed by another program."), changedBar_), 1);
+    auto* reload = new QPushButton(tr("Reload (drop my edits)"), changedBar_);
+    reload->setObjectName(QStringLiteral("reloadChanged"));
+    reload->setFocusPolicy(Qt::NoFocus);
+    auto* keep = new QPushButton(tr("Keep my edits"), changedBar_);
+    keep->setObjectName(QStringLiteral("keepEdits"));
+    keep->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(reload);
+    bar->addWidget(keep);
+    connect(reload, &QPushButton::clicked, this, [this] {
+        changedBar_->hide();
+        rereadImage();
+    });
+    connect(keep, &QPushButton::clicked, changedBar_, &QWidget::hide);
+    changedBar_->hide();
+    return changedBar_;
+}
+
+void MainWindow::watchImage()
+{
+    if (!watcher_->files().isEmpty())
+        watcher_->removePaths(watcher_->files());
+    if (core_.hasImage())
+        watcher_->addPath(QString::fromStdString(core_.romFileName()));
+}
+
+void MainWindow::checkImageOnDisk()
+{
+    watchImage();
+    if (!started_ || !core_.hasImage() || !core_.document().changedOnDisk())
+        return;
+    if (core_.document().changedAreas().empty())
+        rereadImage();
+    else
+        changedBar_->show();
+}
+
+void MainWindow::rereadImage()
+{
+    if (const auto failure = core_.rereadImage())
+        showMessage(this, QString::fromStdString(*failure), tr("Quorl editor"), MessageIcon::Warning);
 }
 
 QWidget* MainWindow::buildSidePanel()
@@ -195,6 +264,8 @@ bool MainWindow::startUp(const QString& imagePath)
     const bool firstStart = !started_;
     started_ = true;
     workbenchCommands_->files().remember(QString::fromStdString(core_.romFileName()));
+    changedBar_->hide();
+    watchImage();
     workbenchCommands_->shortcuts().applyStored();
     const QSize shown = QSize(LevelView::kPictureWidth, LevelView::kPictureHeight) * view_->zoom();
     showChanges(view_->picture().size() == shown ? kEverythingButPicture : kEverything);
@@ -227,8 +298,8 @@ void MainWindow::showChanges(ChangeSet changes)
         }
         for (Command command : {Command::lsave, Command::lrefresh, Command::lreload})
             button(command)->setEnabled(core_.commandEnabled(command));
-        const std::string undo = core_.document().undoName();
-        const std::string redo = core_.document().redoName();
+        const std::string undo = core_.undoTitle();
+        const std::string redo = core_.redoTitle();
         menu_->action(Command::editUndo)->setText(undo.empty() ? tr("&Undo") : tr("&Undo %1").arg(QString::fromStdString(undo)));
         menu_->action(Command::editRedo)->setText(redo.empty() ? tr("&Redo") : tr("&Redo %1").arg(QString::fromStdString(redo)));
     }
@@ -281,29 +352,34 @@ void MainWindow::showStatus()
         statusBar()->showMessage(QString::fromStdString(text));
 }
 
-bool MainWindow::confirmLeavingArea()
+bool MainWindow::confirmUnsavedAreas()
 {
-    if (!started_ || !core_.document().differs() || !core_.settings().askBeforeDiscarding)
+    const std::vector<int> changed = core_.document().changedAreas();
+    if (!started_ || changed.empty() || !core_.settings().askBeforeDiscarding)
         return true;
-    QMessageBox box(QMessageBox::Question, tr("Quorl editor"),
-                    tr("Save changes to area %1?").arg(QString::number(core_.currentArea(), 16).rightJustified(2, QLatin1Char('0')).toUpper()),
+    QStringList names;
+    for (int area : changed)
+        names << QString::number(area, 16).rightJustified(2, QLatin1Char('0')).toUpper();
+    const QString text = names.size() == 1 ? tr("Save changes to area %1?").arg(names.first())
+                                           : tr("Save changes to areas %1?").arg(names.join(QStringLiteral(", ")));
+    QMessageBox box(QMessageBox::Question, tr("Quorl editor"), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
+    if (names.size() > 1)
+        box.button(QMessageBox::Save)->setText(tr("Save all"));
     const int answer = box.exec();
     if (answer == QMessageBox::Discard)
         return true;
     if (answer != QMessageBox::Save)
         return false;
-    core_.runCommand(Command::lsave);
-    return !core_.document().differs();
+    core_.runCommand(Command::lsaveall);
+    return core_.document().changedAreas().empty();
 }
 
 void MainWindow::runCommand(Command command)
 {
     switch (command) {
     case Command::sel1: {
-        if (!confirmLeavingArea())
-            break;
         AreasDialog dialog(core_, this,
                            core_.romFileName() == comparedImage_ ? comparedAreas_ : std::vector<int>{});
         dialog.exec();
@@ -325,7 +401,7 @@ void MainWindow::runCommand(Command command)
         break;
     }
     case Command::lreload:
-        if (confirmLeavingArea())
+        if (confirmUnsavedAreas())
             reload();
         break;
     case Command::lQuit:
@@ -338,10 +414,6 @@ void MainWindow::runCommand(Command command)
         showAbout();
         break;
     default:
-        // Moving data and inserting a dump reload the area: ask first.
-        if ((command == Command::movL || command == Command::movZ || command == Command::LvlInsert) &&
-            core_.commandEnabled(command) && !confirmLeavingArea())
-            break;
         if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
             !runDesktopCommand(*this, core_, command, settingsPath_) && !workbenchCommands_->run(command))
             core_.runCommand(command);
@@ -463,10 +535,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if ((key == vk::PageUp || key == vk::PageDown) && press->shift == 0 && !confirmLeavingArea()) {
-        event->accept();
-        return;
-    }
     const KeyRequest request = core_.keyDown(key, press->shift);
     event->accept();
     if (request == KeyRequest::ShowAbout)
@@ -475,7 +543,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (started_ && !confirmLeavingArea()) {
+    if (started_ && !confirmUnsavedAreas()) {
         event->ignore();
         return;
     }

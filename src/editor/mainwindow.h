@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -48,12 +49,18 @@ public:
     QLabel* roomMeter() const { return roomMeter_; }
     QScrollArea* stage() const { return scroll_; }
     Workbench* workbench() const { return workbench_; }
+    // Before the edits of the open image would be dropped (quit, reload,
+    // another image): asks once, naming the changed areas, Save all /
+    // Discard / Cancel (unless the option is off). True when the user may
+    // go on: saved, discarded or nothing to ask; false on Cancel or a save
+    // that was refused.
+    bool confirmUnsavedAreas();
+    QWidget* changedOnDiskBar() const { return changedBar_; }
+    // Looks at the image on disk: a change by another program is read at
+    // once when there are no unsaved edits, else the bar above the view asks.
+    void checkImageOnDisk();
     GameViews* gameViews() const { return gameViews_; }
     WorkArea* workArea() const { return work_; }
-    // Before leaving a changed area: asks "Save changes to area NN?" (unless
-    // the option is off). True when the user may go on: saved, discarded or
-    // nothing to ask; false on Cancel or a save that was refused.
-    bool confirmLeavingArea();
     // The areas "Compare with image..." found different in the image file
     // `imagePath`; "Select area" marks them while that image is open.
     void setComparedAreas(const std::string& imagePath, std::vector<int> areas);
@@ -64,6 +71,9 @@ protected:
 
 private:
     QWidget* buildSidePanel();
+    QWidget* buildChangedOnDiskBar();
+    void watchImage();
+    void rereadImage();
     void showChanges(ChangeSet changes);
     void showStatus();
     void runCommand(Command command);
@@ -94,6 +104,8 @@ private:
     QPushButton* reloadButton_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QLabel* roomMeter_ = nullptr;
+    QWidget* changedBar_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
     QLabel* pointerCell_ = nullptr;
     bool started_ = false;
     std::optional<QString> failureTitle_; // title of a failed write, when not "Quorl editor"

@@ -7,6 +7,8 @@
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 
+#include "core/imagehistory.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -93,24 +95,10 @@ TEST_F(AreaDocumentTest, EveryKindOfEditUndoesAndRedoesToEqualModels)
     }
 }
 
-TEST_F(AreaDocumentTest, SelectionAloneMakesNoStepAndHistoryIsBounded)
+TEST_F(AreaDocumentTest, SelectionAloneMakesNoStep)
 {
     core.keyDown(vk::Right, 0); // the next object, nothing else
     EXPECT_FALSE(core.document().canUndo());
-
-    AreaDocument document;
-    document.reset(core.area(), std::nullopt);
-    for (std::size_t i = 0; i < AreaDocument::kMaxSteps + 5; ++i) {
-        document.beginStep("Move object");
-        document.model().object(1).x += 1;
-        document.commitStep();
-    }
-    EXPECT_EQ(document.undoSteps(), AreaDocument::kMaxSteps);
-    while (document.undo()) {
-    }
-    // The five oldest steps are gone: the model cannot get back to the image.
-    EXPECT_EQ(document.model().object(1).x, core.area().object(1).x + 5);
-    EXPECT_TRUE(document.differs());
 }
 
 TEST(SharedAreaSave, TheStatusNamesTheAreasThatChangedWithIt)
@@ -187,38 +175,35 @@ TEST(RoomMeter, EqualsTheSaveOwnFiguresForEveryDemoArea)
 
 // A large area fills the history's memory before its step count: the oldest
 // steps go, the history stays within its bytes and the newest steps still
-// undo and redo to the models they were made from.
+// hold the models they were made from.
 TEST(AreaHistory, MemoryIsBoundedAndTheNewestStepsRemain)
 {
     AreaModel model;
     model.objects.assign(5000, LevelObject{0x31, 0, 2});
-    AreaDocument document;
-    document.reset(model, std::nullopt);
+    ImageHistory history;
     const int edits = 600;
     std::size_t most = 0;
     for (int i = 1; i <= edits; ++i) {
-        document.beginStep("Move object");
-        document.model().object(1).x = i;
-        ASSERT_TRUE(document.commitStep());
-        most = std::max(most, document.historyBytes());
+        model.object(1).x = i - 1; // the model before step i
+        history.push(HistoryStep{"Move object", 0, model, {}, 1, 0, false}, false);
+        most = std::max(most, history.memory());
     }
-    EXPECT_LE(most, AreaDocument::kMaxHistoryBytes);
-    EXPECT_GT(most, AreaDocument::kMaxHistoryBytes / 2);
-    const std::size_t kept = document.undoSteps();
+    EXPECT_LE(most, ImageHistory::kMaxBytes);
+    EXPECT_GT(most, ImageHistory::kMaxBytes / 2);
+    const std::size_t kept = history.undoSteps();
     ASSERT_GT(kept, 100u);
     ASSERT_LT(kept, static_cast<std::size_t>(edits));
     for (int i = edits - 1; i > edits - 50; --i) {
-        ASSERT_TRUE(document.undo());
-        EXPECT_EQ(document.model().object(1).x, i);
+        HistoryStep step = history.takeUndo();
+        EXPECT_EQ(step.model->object(1).x, i);
+        history.undone(std::move(step));
     }
-    EXPECT_LE(document.historyBytes(), AreaDocument::kMaxHistoryBytes);
-    ASSERT_TRUE(document.redo());
-    EXPECT_EQ(document.model().object(1).x, edits - 48);
-    while (document.undo()) {
-    }
+    EXPECT_LE(history.memory(), ImageHistory::kMaxBytes);
+    while (history.canUndo())
+        history.undone(history.takeUndo());
+    EXPECT_LE(history.memory(), ImageHistory::kMaxBytes);
     // The oldest step left starts where the dropped ones ended.
-    EXPECT_EQ(document.model().object(1).x, edits - static_cast<int>(kept));
-    EXPECT_LE(document.historyBytes(), AreaDocument::kMaxHistoryBytes);
+    EXPECT_EQ(history.nextRedo()->model->object(1).x, edits - static_cast<int>(kept));
 }
 
 } // namespace

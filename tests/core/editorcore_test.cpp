@@ -111,14 +111,16 @@ TEST_F(EditorCoreTest, PageKeysStepThroughTheAreas)
     EXPECT_EQ(core.caption().substr(0, 26), "Quorl editor -- Area D1 --");
 }
 
-TEST_F(EditorCoreTest, LeavingAnAreaDropsItsEdits)
+TEST_F(EditorCoreTest, LeavingAnAreaKeepsItsEdits)
 {
     start("[Options]\nStartArea= 10\n");
     core.keyDown(vk::Add, 0);
     EXPECT_EQ(core.area().object(1).type, 0x32);
     core.keyDown(vk::PageDown, 0);
+    EXPECT_EQ(core.status(), "1 area changed: 0A");
     core.keyDown(vk::PageUp, 0);
-    EXPECT_EQ(core.area().object(1).type, 0x31);
+    EXPECT_EQ(core.area().object(1).type, 0x32);
+    EXPECT_TRUE(core.caption().ends_with(" *"));
     EXPECT_EQ(core.area().selectedObject, 1);
 }
 
@@ -225,9 +227,9 @@ TEST_F(EditorCoreTest, AreaChooserKeepsItsChoices)
     EXPECT_EQ(core.currentArea(), 2);
     core.keyDown(vk::Add, 0);
     const int edited = core.area().object(1).type;
-    core.cancelAreaChoice();
+    core.cancelAreaChoice(); // the edit stays
     EXPECT_EQ(core.currentArea(), 2);
-    EXPECT_NE(core.area().object(1).type, edited);
+    EXPECT_EQ(core.area().object(1).type, edited);
     core.acceptAreaChoice();
     EXPECT_EQ(core.currentArea(), 2);
 }

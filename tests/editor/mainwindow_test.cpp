@@ -156,7 +156,8 @@ void MainWindowTest::menuBarHasEveryItemShortcutAndSeparator()
     QCOMPARE(describe(topMenu(*window_, QStringLiteral("&Levels"))),
              QStringList({"Select &area\tCtrl+A", "Area &map\tCtrl+Shift+M", "&Go to destination\tCtrl+G",
                           "&Back\tAlt+Left", "-", "&Level info\tCtrl+L",
-                          "Edit &header\tCtrl+H", "-", "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S", "-",
+                          "Edit &header\tCtrl+H", "-", "Rel&oad\tCtrl+O", "&Refresh\tCtrl+R", "&Save\tCtrl+S",
+                          "Save a&ll changed areas\tCtrl+Alt+S", "-",
                           "Op&en image...\tCtrl+Shift+O", "Open re&cent >", "Sa&ve image as...\tCtrl+Shift+S",
                           "E&xport view as PNG...", "-", "&Dump level data ...\tCtrl+M", "&Insert level data ...\tCtrl+B", "-",
                           "Export &patch...", "Compare with image...", "&Test in emulator\tF9", "-", "&Quit\tCtrl+Q"}));

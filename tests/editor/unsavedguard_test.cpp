@@ -68,51 +68,59 @@ private slots:
         demo_.close();
     }
 
-    void answersDecideWhetherTheEditIsKept_data()
+    void leavingAnAreaKeepsItsEditsWithoutAQuestion()
+    {
+        const QByteArray before = readFile(demo_.imagePath);
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
+        QVERIFY(demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
+        QCOMPARE(demo_.window->mainMenu()->action(Command::editUndo)->text(),
+                 QStringLiteral("&Undo Change object in area 0A"));
+
+        Answerer answerer{QMessageBox::Cancel};
+        QTest::keyClick(demo_.window->levelView(), Qt::Key_PageDown);
+        QCOMPARE(demo_.core->currentArea(), 11);
+        QCOMPARE(answerer.texts, QStringList{});
+        QCOMPARE(readFile(demo_.imagePath), before);
+        QVERIFY(!demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
+        QVERIFY(demo_.window->statusBar()->currentMessage().contains(QStringLiteral("1 area changed: 0A")));
+        // Undo of the step of area 0A opens that area again.
+        QTest::keyClick(demo_.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(demo_.core->currentArea(), 10);
+        QVERIFY(demo_.core->document().changedAreas().empty());
+    }
+
+    void theQuestionBeforeDroppingEditsNamesTheAreas_data()
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("ask");
-        QTest::addColumn<int>("areaAfter");
+        QTest::addColumn<bool>("goOn");
         QTest::addColumn<bool>("fileChanged");
-        QTest::newRow("save") << int(QMessageBox::Save) << true << 11 << true;
-        QTest::newRow("discard") << int(QMessageBox::Discard) << true << 11 << false;
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << true << 10 << false;
-        QTest::newRow("option off") << int(QMessageBox::Cancel) << false << 11 << false;
+        QTest::newRow("save all") << int(QMessageBox::Save) << true << true << true;
+        QTest::newRow("discard") << int(QMessageBox::Discard) << true << true << false;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << true << false << false;
+        QTest::newRow("option off") << int(QMessageBox::Cancel) << false << true << false;
     }
 
-    void answersDecideWhetherTheEditIsKept()
+    void theQuestionBeforeDroppingEditsNamesTheAreas()
     {
         QFETCH(int, answer);
         QFETCH(bool, ask);
-        QFETCH(int, areaAfter);
+        QFETCH(bool, goOn);
         QFETCH(bool, fileChanged);
         QAction* option = demo_.window->mainMenu()->action(Command::askDiscard);
         QVERIFY(option->isChecked());
         if (!ask)
             option->trigger();
-        QCOMPARE(option->isChecked(), ask);
 
         const QByteArray before = readFile(demo_.imagePath);
         QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
-        QVERIFY(demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
-        QCOMPARE(demo_.window->mainMenu()->action(Command::editUndo)->text(), QStringLiteral("&Undo Change object"));
-
-        Answerer answerer{QMessageBox::StandardButton(answer)};
         QTest::keyClick(demo_.window->levelView(), Qt::Key_PageDown);
-        QCOMPARE(answerer.texts, ask ? QStringList{QStringLiteral("Save changes to area 0A?")} : QStringList{});
-        QCOMPARE(demo_.core->currentArea(), areaAfter);
-        QCOMPARE(readFile(demo_.imagePath) != before, fileChanged);
-        QCOMPARE(demo_.window->windowTitle().endsWith(QStringLiteral(" *")), areaAfter == 10);
-    }
-
-    void moveDialogIsNotOpenedWhenTheQuestionIsCancelled()
-    {
         QTest::keyClick(demo_.window->levelView(), Qt::Key_Plus, Qt::KeypadModifier);
-        Answerer answerer{QMessageBox::Cancel};
-        demo_.window->mainMenu()->action(Command::movL)->trigger();
-        // Only the question came up; the Move dialog was never opened.
-        QCOMPARE(answerer.texts, QStringList{QStringLiteral("Save changes to area 0A?")});
-        QVERIFY(demo_.core->document().differs());
+        Answerer answerer{QMessageBox::StandardButton(answer)};
+        QCOMPARE(demo_.window->confirmUnsavedAreas(), goOn);
+        QCOMPARE(answerer.texts, ask ? QStringList{QStringLiteral("Save changes to areas 0A, 0B?")} : QStringList{});
+        QCOMPARE(readFile(demo_.imagePath) != before, fileChanged);
+        QCOMPARE(demo_.core->document().changedAreas().empty(), fileChanged);
     }
 
     void refusedSaveOffersMoveAndSave()
@@ -149,7 +157,7 @@ private slots:
         QTest::keyClick(demo_.window.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(demo_.window->roomMeter()->text(), meter);
         QVERIFY(!demo_.window->windowTitle().endsWith(QStringLiteral(" *")));
-        QCOMPARE(demo_.window->mainMenu()->action(Command::editRedo)->text(), QStringLiteral("&Redo Add enemy"));
+        QCOMPARE(demo_.window->mainMenu()->action(Command::editRedo)->text(), QStringLiteral("&Redo Add enemy in area 0A"));
     }
 
 private:

@@ -90,14 +90,14 @@ private slots:
         moved.x = demo_.core->view().viewColumn + 3;
         moved.y = 2;
         QCOMPARE(demo_.core->area().object(demo_.core->area().selectedObject), moved);
-        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Paste object"));
+        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Paste object in area 0A"));
         menu->action(Command::editUndo)->trigger();
         QCOMPARE(demo_.core->area().objCount(), objects);
 
         // Cut: copy and delete in one step that undo takes back.
         QTest::keyClick(demo_.window.get(), Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(demo_.core->area().objCount(), objects - 1);
-        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Cut object"));
+        QCOMPARE(menu->action(Command::editUndo)->text(), QStringLiteral("&Undo Cut object in area 0A"));
         menu->action(Command::editUndo)->trigger();
         QCOMPARE(demo_.core->area().objCount(), objects);
         QVERIFY(!demo_.core->document().differs());

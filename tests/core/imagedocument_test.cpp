@@ -1,0 +1,165 @@
+#include "core/corefixture.h"
+
+#include "core/keyediting.h"
+#include "romdata/bytetables.h"
+#include "romdata/datamove.h"
+#include "romdata/demo/demoimage.h"
+#include "romdata/romimage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace quorled {
+namespace {
+
+using testing::CoreFolder;
+using testing::syntheticCarriedPictures;
+
+// The iNES demo image open in an editor core at area 00.
+class ImageDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        original = buildDemoImage(ImageKind::Ines);
+        folder.writeImage("quorl.nes", original);
+        folder.writeFile("Quorled.ini", "[Options]\nStartArea= 0\nBackup= 0\n");
+        core.readSettings(folder.settingsPath());
+        ASSERT_EQ(core.openImage(image()), std::nullopt);
+    }
+    std::string image() const { return folder.path("quorl.nes"); }
+    std::vector<std::uint8_t> onDisk() const { return RomImage::open(image()).bytes(); }
+    void editObject() { core.keyDown(vk::Add, 0); } // the selected object's type, one up
+    long livesOffset() const { return byteTable(ByteTableId::Nlives).rows[0].offset; }
+    bool setLives(int value)
+    {
+        return core.writeImage([&](RomImage& rom) { rom.write(livesOffset(), value); }, "Change lives");
+    }
+
+    CoreFolder folder;
+    std::vector<std::uint8_t> original;
+    EditorCore core{syntheticCarriedPictures()};
+};
+
+TEST_F(ImageDocumentTest, EditsInSeveralAreasAndATableChangeUndoAndRedoToIdenticalImages)
+{
+    editObject();
+    const AreaModel area0 = core.area();
+    core.keyDown(vk::PageDown, 0); // no question: the edit of 00 stays
+    ASSERT_EQ(core.currentArea(), 1);
+    editObject();
+    ASSERT_TRUE(setLives(7));
+    const std::vector<std::uint8_t> withLives = onDisk();
+    EXPECT_EQ(withLives[static_cast<std::size_t>(livesOffset())], 7);
+    EXPECT_EQ(core.document().changedAreas(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(core.status(), "2 areas changed: 00, 01");
+    EXPECT_EQ(core.undoTitle(), "Change lives in area 01");
+
+    core.runCommand(Command::editUndo); // writes the lives byte back
+    EXPECT_EQ(onDisk(), original);
+    core.runCommand(Command::editUndo);
+    EXPECT_EQ(core.undoTitle(), "Change object in area 00");
+    core.runCommand(Command::editUndo); // opens area 00 first
+    EXPECT_EQ(core.currentArea(), 0);
+    EXPECT_TRUE(core.document().changedAreas().empty());
+    EXPECT_FALSE(core.commandEnabled(Command::editUndo));
+
+    for (int i = 0; i < 3; ++i)
+        core.runCommand(Command::editRedo);
+    EXPECT_EQ(onDisk(), withLives);
+    EXPECT_EQ(core.currentArea(), 1);
+    EXPECT_EQ(core.document().touched(0)->model(), area0);
+
+    // Save all writes both areas at once; undoing every step afterwards
+    // leaves the file as saved and the areas changed against it.
+    core.runCommand(Command::lsaveall);
+    EXPECT_TRUE(core.document().changedAreas().empty());
+    EXPECT_NE(onDisk(), withLives);
+    EditorCore fresh{syntheticCarriedPictures()};
+    fresh.readSettings(folder.settingsPath());
+    ASSERT_EQ(fresh.openImage(image()), std::nullopt);
+    EXPECT_TRUE(AreaDocument::sameContent(fresh.area(), area0));
+}
+
+TEST_F(ImageDocumentTest, SaveAllWritesNothingWhenOneAreaDoesNotFit)
+{
+    editObject();
+    core.keyDown(vk::PageDown, 0);
+    // Area 01 outgrows its room.
+    while (core.document().roomUse()->levelFits()) {
+        AddObjectRequest request;
+        request.x = "3";
+        request.y = "4";
+        request.z = "49";
+        ASSERT_TRUE(core.addObject(request));
+    }
+    core.runCommand(Command::lsaveall);
+    EXPECT_EQ(onDisk(), original);
+    EXPECT_NE(core.notice().text.find("area 01 can't be saved"), std::string::npos) << core.notice().text;
+    EXPECT_EQ(core.document().changedAreas(), (std::vector<int>{0, 1}));
+}
+
+TEST_F(ImageDocumentTest, HistoryMergesRepeatedPressesAndStaysBounded)
+{
+    // Three steps up stay short of the door type, which selects a pointer too.
+    for (int i = 0; i < 3; ++i)
+        editObject();
+    EXPECT_EQ(core.document().undoSteps(), 1u) << "one item, one kind of change: one step";
+    core.keyDown(vk::Right, 0); // another object
+    editObject();
+    EXPECT_EQ(core.document().undoSteps(), 2u);
+
+    ImageHistory history;
+    for (std::size_t i = 0; i < ImageHistory::kMaxSteps + 5; ++i)
+        history.push(HistoryStep{"Move object", 0, core.area(), {}, static_cast<int>(i), 0, false}, true);
+    EXPECT_EQ(history.undoSteps(), ImageHistory::kMaxSteps);
+    EXPECT_LT(history.memory(), ImageHistory::kMaxBytes);
+    HistoryStep big{"Change", 0, std::nullopt, {WrittenRun{0, std::vector<std::uint8_t>(ImageHistory::kMaxBytes / 2), {}}}};
+    history.push(big, false);
+    history.push(big, false);
+    EXPECT_LE(history.memory(), ImageHistory::kMaxBytes);
+    EXPECT_EQ(history.undoSteps(), 1u);
+}
+
+TEST_F(ImageDocumentTest, ASaveAtOffsetsAnotherProgramMovedIsRefused)
+{
+    editObject();
+    {
+        RomImage rom = RomImage::open(image());
+        const std::optional<long> target = findMoveTarget(rom, MoveData::Level, 64);
+        ASSERT_TRUE(target);
+        ASSERT_FALSE(moveData(rom, {0, MoveData::Level, *target, MoveOption::CopyErase}).refusal);
+        rom.commit();
+    }
+    const std::vector<std::uint8_t> moved = onDisk();
+    core.runCommand(Command::lsave);
+    EXPECT_EQ(onDisk(), moved);
+    EXPECT_NE(core.message().find("The data of area 00"), std::string::npos) << core.message();
+    EXPECT_TRUE(core.document().differs());
+}
+
+TEST_F(ImageDocumentTest, AChangeByAnotherProgramIsKeptAndNeverSilentlyOverwritten)
+{
+    editObject();
+    // A real second process changes the lives byte while the edit is held.
+    const std::string command = std::string(QUORLED_CLI_PATH) + " set '" + image() + "' lives 0 9 --no-backup >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(core.document().changedOnDisk());
+    core.runCommand(Command::lsave); // other bytes: written, the lives kept
+    EXPECT_FALSE(core.document().differs()) << core.message();
+    EXPECT_EQ(onDisk()[static_cast<std::size_t>(livesOffset())], 9);
+
+    // Our own write over the byte the other program changed asks first.
+    bool asked = false;
+    core.document().setOverwriteQuestion([&](const std::string&) { return asked = true, false; });
+    const std::vector<std::uint8_t> before = onDisk();
+    EXPECT_FALSE(setLives(4));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(onDisk(), before);
+    core.document().setOverwriteQuestion([](const std::string&) { return true; });
+    EXPECT_TRUE(setLives(4));
+    EXPECT_EQ(onDisk()[static_cast<std::size_t>(livesOffset())], 4);
+}
+
+} // namespace
+} // namespace quorled
