@@ -146,7 +146,11 @@ TEST_F(GroupCommandsTest, MoveAndSaveMakesAnAdditionRefusedForRoomAndSavesIt)
     ASSERT_TRUE(moving);
     (*moving)(core);
     EXPECT_FALSE(core.document().differs()) << core.message() << core.notice().text;
+    // The addition and the save that moved the data are two steps of the history.
+    EXPECT_EQ(core.document().undoName(), "Move and save");
+    ASSERT_TRUE(core.document().undo());
     EXPECT_EQ(core.document().undoName(), "Duplicate items");
+    ASSERT_TRUE(core.document().redo());
     const RomImage image = RomImage::open(folder.path("quorl.nes"));
     const AreaModel saved = loadArea(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines, 10);
     EXPECT_EQ(saved.objCount(), 2 * original.objCount());
