@@ -1,7 +1,7 @@
 #include "commands.h"
 
 #include "imagesession.h"
-#include "core/areajson.h"
+#include "core/exchange/areajson.h"
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"
 #include "romdata/levelformat.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/areajson.h"
+#include "core/exchange/areajson.h"
 
 #include <string>
 

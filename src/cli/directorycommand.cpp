@@ -1,7 +1,7 @@
 #include "commands.h"
 
 #include "imagesession.h"
-#include "core/jsondocument.h"
+#include "core/exchange/jsondocument.h"
 #include "romdata/areadamage.h"
 #include "romdata/bytes.h"
 #include "romdata/shownname.h"

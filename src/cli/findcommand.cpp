@@ -3,7 +3,7 @@
 #include "gameareasoutput.h"
 #include "imagesession.h"
 
-#include "core/areasearch.h"
+#include "core/workbench/areasearch.h"
 #include "romdata/bytes.h"
 
 namespace quorled::cli {

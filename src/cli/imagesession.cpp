@@ -1,7 +1,7 @@
 #include "imagesession.h"
 
-#include "core/editorsettings.h"
-#include "core/settingsfile.h"
+#include "core/settings/editorsettings.h"
+#include "core/settings/settingsfile.h"
 #include "romdata/imageerror.h"
 #include "romdata/shownname.h"
 

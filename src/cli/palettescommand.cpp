@@ -1,7 +1,7 @@
 #include "commands.h"
 
 #include "imagesession.h"
-#include "core/jsondocument.h"
+#include "core/exchange/jsondocument.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/bytes.h"
 

@@ -4,7 +4,7 @@
 
 #include "assets/artwork.h"
 #include "assets/imageconversion.h"
-#include "core/gameoverview.h"
+#include "core/workbench/gameoverview.h"
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/filestore.h"

@@ -4,7 +4,7 @@
 #include "imageoutput.h"
 #include "imagesession.h"
 
-#include "core/jsondocument.h"
+#include "core/exchange/jsondocument.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/areadecodekey.h"

@@ -2,7 +2,7 @@
 
 #include "imagesession.h"
 
-#include "core/gamestats.h"
+#include "core/workbench/gamestats.h"
 #include "romdata/bytes.h"
 #include "romdata/freespace.h"
 

@@ -1,8 +1,8 @@
 #include "commands.h"
 
 #include "cliargs.h"
-#include "core/gametables.h"
-#include "core/jsondocument.h"
+#include "core/exchange/gametables.h"
+#include "core/exchange/jsondocument.h"
 #include "imageoutput.h"
 #include "romdata/bytes.h"
 #include "imagesession.h"

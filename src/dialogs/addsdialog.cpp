@@ -1,6 +1,6 @@
 #include "addsdialog.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

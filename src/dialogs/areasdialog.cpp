@@ -1,7 +1,7 @@
 #include "areasdialog.h"
 
-#include "core/areachooser.h"
-#include "core/editorcore.h"
+#include "core/forms/areachooser.h"
+#include "core/session/editorcore.h"
 
 #include <algorithm>
 

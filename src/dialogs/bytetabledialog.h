@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bytetableform.h"
+#include "core/forms/bytetableform.h"
 
 #include <QDialog>
 

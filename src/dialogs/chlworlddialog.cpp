@@ -2,8 +2,8 @@
 
 #include "okcancelbox.h"
 
-#include "core/editorcore.h"
-#include "core/tablereach.h"
+#include "core/session/editorcore.h"
+#include "core/forms/tablereach.h"
 #include "romdata/romimage.h"
 #include "romdata/romlayout.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/worldbounds.h"
+#include "core/forms/worldbounds.h"
 
 #include <QDialog>
 #include <QString>

@@ -2,9 +2,9 @@
 
 #include "okcancelbox.h"
 
-#include "core/editorcore.h"
-#include "core/headerform.h"
-#include "core/tablereach.h"
+#include "core/session/editorcore.h"
+#include "core/forms/headerform.h"
+#include "core/forms/tablereach.h"
 #include "romdata/romimage.h"
 #include "view/graphics.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/paletteeditor.h"
+#include "core/forms/paletteeditor.h"
 
 #include <QDialog>
 #include <QString>

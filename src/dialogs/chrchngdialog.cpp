@@ -2,8 +2,8 @@
 
 #include "okcancelbox.h"
 
-#include "core/editorcore.h"
-#include "core/tabletexts.h"
+#include "core/session/editorcore.h"
+#include "core/forms/tabletexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/characterform.h"
-#include "core/pickuppreview.h"
+#include "core/forms/characterform.h"
+#include "core/forms/pickuppreview.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

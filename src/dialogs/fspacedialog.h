@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/freespaceview.h"
+#include "core/forms/freespaceview.h"
 
 #include <QDialog>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "okcancelbox.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/headerform.h"
+#include "core/forms/headerform.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "lvinfodialog.h"
 
-#include "core/levelinfo.h"
+#include "core/forms/levelinfo.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #include "movedialog.h"
 
-#include "core/spacetools.h"
+#include "core/forms/spacetools.h"
 #include "platform/messages.h"
 
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shortcutsettings.h"
+#include "core/settings/shortcutsettings.h"
 
 #include <QDialog>
 

@@ -3,8 +3,8 @@
 #include "mainwindow.h"
 #include "playtestcommands.h"
 
-#include "core/editorcore.h"
-#include "core/patchoriginal.h"
+#include "core/session/editorcore.h"
+#include "core/settings/patchoriginal.h"
 #include "core/project/projectdiff.h"
 #include "romdata/bytes.h"
 #include "patch/patchfile.h"

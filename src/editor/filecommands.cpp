@@ -4,10 +4,10 @@
 #include "mainwindow.h"
 
 #include "assets/imageconversion.h"
-#include "core/editorcore.h"
-#include "core/imagesaveas.h"
-#include "core/outputtarget.h"
-#include "core/settingsfile.h"
+#include "core/session/editorcore.h"
+#include "core/session/imagesaveas.h"
+#include "core/session/outputtarget.h"
+#include "core/settings/settingsfile.h"
 #include "platform/messages.h"
 #include "romdata/imageerror.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/editorcommand.h"
-#include "core/recentimages.h"
+#include "core/session/editorcommand.h"
+#include "core/settings/recentimages.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "finddialog.h"
 
-#include "core/gameareas.h"
+#include "core/workbench/gameareas.h"
 #include "romdata/bytes.h"
 
 #include <QHeaderView>

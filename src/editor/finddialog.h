@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/areasearch.h"
+#include "core/workbench/areasearch.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "carriedart.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "dialogs/bytetabledialog.h"
 #include "dialogs/chlworlddialog.h"
 #include "dialogs/chngpaldialog.h"

@@ -9,10 +9,10 @@
 #include "readoutpanel.h"
 #include "workbench.h"
 
-#include "core/areajump.h"
-#include "core/doorlinks.h"
-#include "core/editorcore.h"
-#include "core/editorgameareas.h"
+#include "core/session/areajump.h"
+#include "core/workbench/doorlinks.h"
+#include "core/session/editorcore.h"
+#include "core/session/editorgameareas.h"
 #include "view/readouts.h"
 
 #include <QAction>

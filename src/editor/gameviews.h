@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/change.h"
-#include "core/problemrules.h"
+#include "core/document/change.h"
+#include "core/workbench/problemrules.h"
 
 #include <QObject>
 

@@ -3,7 +3,7 @@
 #include "filechooser.h"
 #include "startupprobe.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "dialogs/splashwindow.h"
 #include "openchecks.h"
 #include "platform/lineprompt.h"

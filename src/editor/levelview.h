@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/wheelscroll.h"
+#include "core/editing/wheelscroll.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/change.h"
-#include "core/editorcommand.h"
+#include "core/document/change.h"
+#include "core/session/editorcommand.h"
 
 #include <QMainWindow>
 #include <QPixmap>

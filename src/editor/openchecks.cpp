@@ -1,6 +1,6 @@
 #include "openchecks.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "platform/messages.h"
 #include "romdata/areadamage.h"
 #include "romdata/imageerror.h"

@@ -2,8 +2,8 @@
 
 #include "assets/artwork.h"
 #include "assets/imageconversion.h"
-#include "core/gamestats.h"
-#include "core/problemrules.h"
+#include "core/workbench/gamestats.h"
+#include "core/workbench/problemrules.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/gameoverview.h"
+#include "core/workbench/gameoverview.h"
 
 #include <QImage>
 #include <QWidget>

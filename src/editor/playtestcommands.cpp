@@ -2,8 +2,8 @@
 
 #include "mainwindow.h"
 
-#include "core/editorcore.h"
-#include "core/playtest.h"
+#include "core/session/editorcore.h"
+#include "core/settings/playtest.h"
 #include "platform/lineprompt.h"
 #include "platform/messages.h"
 #include "romdata/bytes.h"

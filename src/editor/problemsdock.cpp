@@ -1,6 +1,6 @@
 #include "problemsdock.h"
 
-#include "core/gameareas.h"
+#include "core/workbench/gameareas.h"
 #include "romdata/bytes.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/problemrules.h"
+#include "core/workbench/problemrules.h"
 
 #include <QDockWidget>
 

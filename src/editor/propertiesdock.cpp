@@ -1,10 +1,10 @@
 #include "propertiesdock.h"
 
-#include "core/groupproperties.h"
-#include "core/groupselection.h"
+#include "core/editing/groupproperties.h"
+#include "core/editing/groupselection.h"
 #include "elidedlabel.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/change.h"
-#include "core/selectionproperties.h"
+#include "core/document/change.h"
+#include "core/editing/selectionproperties.h"
 
 #include <QDockWidget>
 

@@ -2,7 +2,7 @@
 
 #include "mainmenu.h"
 
-#include "core/settingsfile.h"
+#include "core/settings/settingsfile.h"
 #include "dialogs/shortcutsdialog.h"
 #include "platform/keymapping.h"
 #include "platform/messages.h"

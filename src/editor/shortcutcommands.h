@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/shortcutsettings.h"
-#include "core/viewkeys.h"
+#include "core/settings/shortcutsettings.h"
+#include "core/settings/viewkeys.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "spacecommands.h"
 
-#include "core/editorcore.h"
-#include "core/spacetools.h"
+#include "core/session/editorcore.h"
+#include "core/forms/spacetools.h"
 #include "dialogs/fspacedialog.h"
 #include "dialogs/movedialog.h"
 #include "platform/lineprompt.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/editorcommand.h"
+#include "core/session/editorcommand.h"
 
 #include <QString>
 

@@ -4,9 +4,9 @@
 #include "typedrop.h"
 
 #include "assets/imageconversion.h"
-#include "core/editorcore.h"
-#include "core/groupcommands.h"
-#include "core/typegallery.h"
+#include "core/session/editorcore.h"
+#include "core/editing/groupcommands.h"
+#include "core/forms/typegallery.h"
 #include "romdata/bytes.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/stagefit.h"
+#include "core/forms/stagefit.h"
 
 #include <QWidget>
 

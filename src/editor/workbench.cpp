@@ -3,8 +3,8 @@
 #include "propertiesdock.h"
 #include "typegallerydock.h"
 
-#include "core/settingsfile.h"
-#include "core/windowplacement.h"
+#include "core/settings/settingsfile.h"
+#include "core/settings/windowplacement.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/change.h"
+#include "core/document/change.h"
 
 #include <QObject>
 #include <QString>

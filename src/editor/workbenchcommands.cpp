@@ -7,8 +7,8 @@
 #include "mainwindow.h"
 #include "shortcutcommands.h"
 
-#include "core/clipboardcommands.h"
-#include "core/editorcore.h"
+#include "core/session/clipboardcommands.h"
+#include "core/session/editorcore.h"
 #include "romdata/filestore.h"
 
 #include <QAction>

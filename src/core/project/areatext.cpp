@@ -1,6 +1,6 @@
-#include "areatext.h"
+#include "core/project/areatext.h"
 
-#include "textlines.h"
+#include "core/project/textlines.h"
 
 #include "romdata/bytes.h"
 #include "romdata/levelformat.h"

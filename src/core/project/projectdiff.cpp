@@ -1,4 +1,4 @@
-#include "projectdiff.h"
+#include "core/project/projectdiff.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/bytes.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "areatext.h"
-#include "tabletext.h"
-#include "textproject.h"
+#include "core/project/areatext.h"
+#include "core/project/tabletext.h"
+#include "core/project/textproject.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "projectfolder.h"
+#include "core/project/projectfolder.h"
 
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"

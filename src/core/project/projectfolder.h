@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textproject.h"
+#include "core/project/textproject.h"
 
 #include <string>
 #include <vector>

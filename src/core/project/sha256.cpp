@@ -1,4 +1,4 @@
-#include "sha256.h"
+#include "core/project/sha256.h"
 
 #include <nettle/sha2.h>
 

@@ -1,8 +1,8 @@
-#include "tabletext.h"
+#include "core/project/tabletext.h"
 
-#include "textlines.h"
+#include "core/project/textlines.h"
 
-#include "core/gametables.h"
+#include "core/exchange/gametables.h"
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
 #include "romdata/palettetables.h"

@@ -1,4 +1,4 @@
-#include "textlines.h"
+#include "core/project/textlines.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
-#include "textproject.h"
+#include "core/project/textproject.h"
 
-#include "areatext.h"
-#include "sha256.h"
-#include "tabletext.h"
-#include "textlines.h"
+#include "core/project/areatext.h"
+#include "core/project/sha256.h"
+#include "core/project/tabletext.h"
+#include "core/project/textlines.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"

@@ -1,0 +1,85 @@
+#include "core/session/editorgameareas.h"
+
+#include "core/document/areadocument.h"
+#include "core/session/editorcore.h"
+
+#include "romdata/imageerror.h"
+#include "romdata/romimage.h"
+
+namespace quorled {
+
+int EditorGameAreas::currentArea() const { return core_.currentArea(); }
+
+const PaletteTables& EditorGameAreas::palettes() const { return core_.palettes(); }
+
+std::optional<std::string> EditorGameAreas::reload()
+{
+    if (!core_.hasImage())
+        return std::string("No image is open.");
+    try {
+        // The image as the document holds it, with the unsaved edits of
+        // every area the user has touched.
+        const ImageDocument& document = core_.document();
+        const RomImage image = RomImage::fromBytes(document.bytes(), core_.romFileName());
+        GameAreas fresh = loadGameAreas(image, core_.directory(), core_.imageKind());
+        for (int area = 0; area < static_cast<int>(fresh.areas.size()); ++area)
+            if (const AreaDocument* touched = document.touched(area); touched && touched->differs()) {
+                GameArea& shown = fresh.areas[static_cast<std::size_t>(area)];
+                shown.model = touched->model();
+                shown.edited = true;
+            }
+        const bool sameFile = loadedFile_ == core_.romFileName();
+        loadedFile_ = core_.romFileName();
+        std::swap(game_, fresh);
+        follow(ChangeSet(Change::Picture));
+        // Only the areas a save or another image changed are shown again.
+        if (!sameFile || fresh.areas.size() != game_.areas.size() ||
+            fresh.directory.worldFirstArea != game_.directory.worldFirstArea ||
+            fresh.directory.areaLevelOffset != game_.directory.areaLevelOffset ||
+            fresh.directory.areaEnemyOffset != game_.directory.areaEnemyOffset) {
+            notifyChanged(-1);
+            return std::nullopt;
+        }
+        for (int area = 0; area < static_cast<int>(game_.areas.size()); ++area) {
+            const GameArea& before = fresh.areas[static_cast<std::size_t>(area)];
+            const GameArea& now = game_.areas[static_cast<std::size_t>(area)];
+            if (before.edited != now.edited || before.model.objects != now.model.objects ||
+                before.model.enemies != now.model.enemies || before.model.header != now.model.header)
+                notifyChanged(area);
+        }
+    } catch (const ImageError& error) {
+        return std::string(error.what());
+    }
+    return std::nullopt;
+}
+
+void EditorGameAreas::follow(ChangeSet changes)
+{
+    if (!core_.hasImage())
+        return;
+    // A save, a reload or another area changes the caption while the model
+    // is as the file holds it: the file may have changed anywhere.
+    const bool otherFile = game_.areas.empty() || loadedFile_ != core_.romFileName();
+    if (otherFile || (changes.has(Change::Caption) && !core_.document().differs())) {
+        reload();
+        return;
+    }
+    if (!changes.has(Change::Picture) && !changes.has(Change::Readouts))
+        return;
+    const int area = core_.currentArea();
+    if (area < 0 || area >= static_cast<int>(game_.areas.size()))
+        return;
+    GameArea& a = game_.areas[static_cast<std::size_t>(area)];
+    // A new selection alone changes nothing the views show.
+    AreaModel now = core_.area();
+    now.selectedObject = a.model.selectedObject;
+    now.selectedEnemy = a.model.selectedEnemy;
+    const bool edited = core_.document().differs();
+    if (now == a.model && edited == a.edited)
+        return;
+    a.model = std::move(now);
+    a.edited = edited;
+    notifyChanged(area);
+}
+
+} // namespace quorled

@@ -1,0 +1,245 @@
+#include "core/workbench/gameoverview.h"
+
+#include "core/workbench/doorlinks.h"
+#include "core/workbench/gamestats.h"
+
+#include "romdata/bytes.h"
+#include "view/renderer.h"
+#include "view/viewstate.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace quorled {
+
+namespace {
+
+constexpr std::uint32_t kBackground = 0x202428;
+constexpr std::uint32_t kBand = 0x3A4450;
+constexpr std::uint32_t kCellFrame = 0x50565C;
+constexpr std::uint32_t kLabel = 0xE8E8E8;
+constexpr std::uint32_t kEditedMark = 0xFFD040;
+constexpr std::uint32_t kDamagedMark = 0xFF3030;
+constexpr std::uint32_t kErrorMark = 0xFF5A3C;
+constexpr std::uint32_t kWarningMark = 0xF0B000;
+constexpr std::uint32_t kSharedMark = 0x70A0FF;
+constexpr std::uint32_t kDiffersMark = 0xE040E0;
+constexpr std::uint32_t kArrow = 0x60E0A0;
+
+// Our own 3 x 5 digits 0..F, one row of three bits a line, top first.
+constexpr std::array<std::array<std::uint8_t, 5>, 16> kHexGlyphs{{
+    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1}, {7, 4, 7, 1, 7},
+    {7, 4, 7, 5, 7}, {7, 1, 1, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}, {2, 5, 7, 5, 5}, {6, 5, 6, 5, 6},
+    {3, 4, 4, 4, 3}, {6, 5, 5, 5, 6}, {7, 4, 6, 4, 7}, {7, 4, 6, 4, 4},
+}};
+
+int glyphIndex(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Average of a block of pixels, by colour channel.
+std::uint32_t blockAverage(const Picture& p, int x0, int y0, int step)
+{
+    std::uint32_t r = 0, g = 0, b = 0, n = 0;
+    for (int y = y0; y < std::min(y0 + step, p.height()); ++y)
+        for (int x = x0; x < std::min(x0 + step, p.width()); ++x) {
+            const std::uint32_t c = p.pixel(x, y);
+            r += (c >> 16) & 0xFF;
+            g += (c >> 8) & 0xFF;
+            b += c & 0xFF;
+            ++n;
+        }
+    if (n == 0)
+        return 0;
+    return ((r / n) << 16) | ((g / n) << 8) | (b / n);
+}
+
+void arrowHead(Picture& p, int x1, int y1, int x2, int y2, std::uint32_t colour)
+{
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double length = std::max(1.0, std::hypot(dx, dy));
+    const double ux = dx / length, uy = dy / length;
+    for (const double side : {-1.0, 1.0}) {
+        const int hx = static_cast<int>(x2 - 6 * ux + side * 4 * uy);
+        const int hy = static_cast<int>(y2 - 6 * uy - side * 4 * ux);
+        p.line(x2, y2, hx, hy, colour);
+    }
+}
+
+} // namespace
+
+int OverviewLayout::areaAt(int x, int y) const
+{
+    for (std::size_t area = 0; area < cells.size(); ++area) {
+        const Cell& c = cells[area];
+        if (x >= c.x && x < c.x + kCellWidth && y >= c.y && y < c.y + kCellHeight)
+            return static_cast<int>(area);
+    }
+    return -1;
+}
+
+OverviewLayout overviewLayout(const GameAreas& game)
+{
+    OverviewLayout layout;
+    layout.cells.resize(game.areas.size());
+    layout.width = 10 * OverviewLayout::kCellWidth + 8;
+    int y = 4;
+    const int levels = static_cast<int>(game.areas.size()) / 10;
+    // Worlds in order, then the levels the table gives no world.
+    for (int world : {1, 2, 3, 4, 5, 6, 7, 0}) {
+        bool bandDrawn = false;
+        for (int level = 0; level < levels; ++level) {
+            if (worldOfArea(game, 10 * level) != world)
+                continue;
+            if (!bandDrawn) {
+                layout.bands.push_back({world, y});
+                y += OverviewLayout::kBandHeight;
+                bandDrawn = true;
+            }
+            for (int slot = 0; slot < 10; ++slot)
+                layout.cells[static_cast<std::size_t>(10 * level + slot)] = {4 + slot * OverviewLayout::kCellWidth, y};
+            y += OverviewLayout::kCellHeight;
+        }
+    }
+    layout.height = y + 4;
+    return layout;
+}
+
+ThumbnailPainter::ThumbnailPainter(GraphicsModel graphics, PaletteTables palettes)
+    : graphics_(std::move(graphics)), palettes_(std::move(palettes))
+{
+}
+
+int ThumbnailPainter::shrink(const AreaModel& model)
+{
+    const int pages = model.header.levelLength() + 1;
+    const int width = model.isVertical ? Renderer::kViewWidth : Renderer::kViewWidth * pages;
+    const int height = model.isVertical ? Renderer::kViewHeight * pages : Renderer::kViewHeight;
+    const int across = (width + OverviewLayout::kThumbWidth - 1) / OverviewLayout::kThumbWidth;
+    const int down = (height + OverviewLayout::kThumbHeight - 1) / OverviewLayout::kThumbHeight;
+    return std::max({4, across, down});
+}
+
+Picture ThumbnailPainter::thumbnail(const GameAreas& game, int area)
+{
+    AreaModel model = game.model(area);
+    model.selectedObject = 0;
+    model.selectedEnemy = 0;
+    applyLevelPalette(graphics_, model, game.directory.worldFirstArea, palettes_);
+    Renderer renderer(graphics_, palettes_);
+    ViewState view;
+    const Picture map = drawAreaMap(renderer, model, view, game.directory.worldFirstArea);
+    const int step = shrink(model);
+    Picture thumb((map.width() + step - 1) / step, (map.height() + step - 1) / step);
+    for (int y = 0; y < thumb.height(); ++y)
+        for (int x = 0; x < thumb.width(); ++x)
+            thumb.setPixel(x, y, blockAverage(map, x * step, y * step, step));
+    return thumb;
+}
+
+std::vector<OverviewMarks> overviewMarks(const GameAreas& game, const std::vector<Problem>& problems)
+{
+    std::vector<OverviewMarks> marks(game.areas.size());
+    for (std::size_t area = 0; area < game.areas.size(); ++area) {
+        marks[area].edited = game.areas[area].edited;
+        marks[area].damaged = !game.areas[area].model.damage.empty();
+        marks[area].shared = game.sharesData(static_cast<int>(area));
+    }
+    for (const Problem& p : problems) {
+        if (p.area < 0 || p.area >= static_cast<int>(marks.size()))
+            continue;
+        if (p.severity == Severity::Error)
+            ++marks[static_cast<std::size_t>(p.area)].errors;
+        else if (p.severity == Severity::Warning)
+            ++marks[static_cast<std::size_t>(p.area)].warnings;
+    }
+    return marks;
+}
+
+std::vector<OverviewArrow> overviewArrows(const GameAreas& game, const OverviewLayout& layout)
+{
+    std::vector<OverviewArrow> arrows;
+    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area) {
+        const AreaModel& m = game.model(area);
+        const int step = ThumbnailPainter::shrink(m);
+        const auto& from = layout.cells[static_cast<std::size_t>(area)];
+        for (const DoorLink& link : doorLinks(m)) {
+            if (!link.to.areaExists() || link.to.area() >= static_cast<int>(game.areas.size()))
+                continue;
+            const LevelObject& anchor = m.object(link.door ? link.door : link.pointer);
+            const auto& to = layout.cells[static_cast<std::size_t>(link.to.area())];
+            OverviewArrow a;
+            a.fromArea = area;
+            a.toArea = link.to.area();
+            a.x1 = from.x + 4 + (anchor.x * 16 + 8) / step;
+            a.y1 = from.y + OverviewLayout::kLabelHeight + (anchor.y * 16 + 8) / step;
+            a.x2 = to.x + OverviewLayout::kCellWidth / 2;
+            a.y2 = to.y + OverviewLayout::kLabelHeight / 2;
+            arrows.push_back(a);
+        }
+    }
+    return arrows;
+}
+
+void drawHexText(Picture& picture, int x, int y, const std::string& digits, std::uint32_t colour, int scale)
+{
+    for (const char c : digits) {
+        const int glyph = glyphIndex(c);
+        if (glyph >= 0)
+            for (int row = 0; row < 5; ++row)
+                for (int column = 0; column < 3; ++column)
+                    if (kHexGlyphs[static_cast<std::size_t>(glyph)][static_cast<std::size_t>(row)] & (4 >> column))
+                        picture.fillBox(x + column * scale, y + row * scale, x + column * scale + scale - 1,
+                                        y + row * scale + scale - 1, colour);
+        x += 4 * scale;
+    }
+}
+
+Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, const std::vector<Picture>& thumbnails,
+                        const std::vector<OverviewMarks>& marks)
+{
+    Picture p(layout.width, layout.height, kBackground);
+    for (const auto& band : layout.bands) {
+        p.fillBox(0, band.y, layout.width - 1, band.y + OverviewLayout::kBandHeight - 3, kBand);
+        if (band.world > 0)
+            drawHexText(p, 8, band.y + 2, std::to_string(band.world), kLabel, 2);
+    }
+    for (std::size_t area = 0; area < game.areas.size() && area < thumbnails.size(); ++area) {
+        const auto& c = layout.cells[area];
+        const OverviewMarks& m = marks[area];
+        p.boxOutline(c.x, c.y, c.x + OverviewLayout::kCellWidth - 3, c.y + OverviewLayout::kCellHeight - 3,
+                     m.damaged ? kDamagedMark : kCellFrame);
+        drawHexText(p, c.x + 4, c.y + 3, hex2(static_cast<long>(area)), kLabel, 2);
+        // Marks to the right of the number: edited, errors, warnings, shared,
+        // differs from the compared image.
+        int markX = c.x + 28;
+        const auto mark = [&](bool on, std::uint32_t colour) {
+            if (!on)
+                return;
+            p.fillBox(markX, c.y + 3, markX + 8, c.y + 11, colour);
+            markX += 12;
+        };
+        mark(m.edited, kEditedMark);
+        mark(m.errors > 0 || m.damaged, kErrorMark);
+        mark(m.warnings > 0, kWarningMark);
+        mark(m.shared, kSharedMark);
+        mark(m.differs, kDiffersMark);
+        const Picture& thumb = thumbnails[area];
+        p.blit(thumb, 0, 0, std::min(thumb.width(), OverviewLayout::kThumbWidth),
+               std::min(thumb.height(), OverviewLayout::kThumbHeight), c.x + 4, c.y + OverviewLayout::kLabelHeight,
+               BlitOp::Copy);
+    }
+    for (const OverviewArrow& a : overviewArrows(game, layout)) {
+        p.line(a.x1, a.y1, a.x2, a.y2, kArrow);
+        arrowHead(p, a.x1, a.y1, a.x2, a.y2, kArrow);
+    }
+    return p;
+}
+
+} // namespace quorled

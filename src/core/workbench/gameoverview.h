@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/workbench/gameareas.h"
+#include "core/workbench/problemrules.h"
+
+#include "view/graphics.h"
+#include "view/picture.h"
+#include "romdata/palettetables.h"
+
+#include <vector>
+
+namespace quorled {
+
+// Where the overview puts each area: one row of ten slots per level, the
+// levels grouped by world under a band with the world's number.
+struct OverviewLayout {
+    static constexpr int kThumbWidth = 192;
+    static constexpr int kThumbHeight = 60;
+    static constexpr int kLabelHeight = 14;
+    static constexpr int kCellWidth = kThumbWidth + 8;
+    static constexpr int kCellHeight = kThumbHeight + kLabelHeight + 6;
+    static constexpr int kBandHeight = 16;
+
+    struct Cell {
+        int x = 0; // top-left pixel of the cell
+        int y = 0;
+    };
+    struct Band {
+        int world = 0; // 1..7, 0 for levels outside every world
+        int y = 0;
+    };
+    std::vector<Cell> cells; // by area number
+    std::vector<Band> bands;
+    int width = 0;
+    int height = 0;
+
+    // The area whose cell holds a pixel, or -1.
+    int areaAt(int x, int y) const;
+};
+
+OverviewLayout overviewLayout(const GameAreas& game);
+
+// Draws small pictures of areas with the renderer: the whole area as the
+// level view shows it, shrunk to fit kThumbWidth x kThumbHeight.
+class ThumbnailPainter {
+public:
+    ThumbnailPainter(GraphicsModel graphics, PaletteTables palettes);
+    Picture thumbnail(const GameAreas& game, int area);
+    // How much the thumbnail of an area is shrunk (pixels of the area per
+    // pixel of the thumbnail).
+    static int shrink(const AreaModel& model);
+
+private:
+    GraphicsModel graphics_;
+    PaletteTables palettes_;
+};
+
+// What the overview marks on a cell.
+struct OverviewMarks {
+    bool edited = false;
+    bool damaged = false;
+    bool shared = false;
+    bool differs = false; // differs from the image "Compare with image..." read
+    int errors = 0;
+    int warnings = 0;
+};
+
+std::vector<OverviewMarks> overviewMarks(const GameAreas& game, const std::vector<Problem>& problems);
+
+// One arrow of the overview: from a door inside one thumbnail to the cell
+// of the area it leads to.
+struct OverviewArrow {
+    int fromArea = 0;
+    int toArea = 0;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+std::vector<OverviewArrow> overviewArrows(const GameAreas& game, const OverviewLayout& layout);
+
+// The whole overview picture from thumbnails by area number.
+Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, const std::vector<Picture>& thumbnails,
+                        const std::vector<OverviewMarks>& marks);
+
+// Hexadecimal digits in our own 3 x 5 pixel font, each pixel `scale` wide.
+void drawHexText(Picture& picture, int x, int y, const std::string& digits, std::uint32_t colour, int scale);
+
+} // namespace quorled
