@@ -3,9 +3,9 @@
 // edit.
 #include "benchsetup.h"
 
-#include "core/areasearch.h"
-#include "core/gameoverview.h"
-#include "core/problemrules.h"
+#include "core/workbench/areasearch.h"
+#include "core/workbench/gameoverview.h"
+#include "core/workbench/problemrules.h"
 
 #include <benchmark/benchmark.h>
 

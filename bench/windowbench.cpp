@@ -5,8 +5,8 @@
 // A Qt Test benchmark; scripts/bench runs it, ctest does not.
 #include "benchsetup.h"
 
-#include "core/editorcore.h"
-#include "core/groupselection.h"
+#include "core/session/editorcore.h"
+#include "core/editing/groupselection.h"
 #include "editor/carriedart.h"
 #include "editor/levelview.h"
 #include "editor/mainwindow.h"

@@ -3,7 +3,7 @@
 // can plan for.
 #include "fuzzimage.h"
 
-#include "core/areajson.h"
+#include "core/exchange/areajson.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/imageerror.h"

@@ -3,8 +3,8 @@
 // into an area that a save can still plan for.
 #include "fuzzimage.h"
 
-#include "core/groupclipboard.h"
-#include "core/groupediting.h"
+#include "core/exchange/groupclipboard.h"
+#include "core/editing/groupediting.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/imageerror.h"

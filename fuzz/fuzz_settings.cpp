@@ -1,7 +1,7 @@
 // Parses fuzzed settings files, reads every key the editor reads and writes
 // them back: no crash, and a value written is read back (without its
 // leading blank, as profile files are read).
-#include "core/settingsfile.h"
+#include "core/settings/settingsfile.h"
 
 #include <cstdint>
 #include <string>

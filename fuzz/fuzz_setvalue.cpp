@@ -3,7 +3,7 @@
 // changes no byte; an accepted one changes exactly the byte it names, to the
 // value, and the table lists it so afterwards.
 #include "cli/cliargs.h"
-#include "core/gametables.h"
+#include "core/exchange/gametables.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"

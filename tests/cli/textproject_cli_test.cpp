@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "core/gametables.h"
+#include "core/exchange/gametables.h"
 #include "core/project/areatext.h"
 #include "core/project/sha256.h"
 #include "romdata/arealoader.h"

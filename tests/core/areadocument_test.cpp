@@ -1,5 +1,5 @@
 #include "core/corefixture.h"
-#include "core/keyediting.h"
+#include "core/editing/keyediting.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
@@ -7,7 +7,7 @@
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
 
-#include "core/imagehistory.h"
+#include "core/document/imagehistory.h"
 
 #include <gtest/gtest.h>
 

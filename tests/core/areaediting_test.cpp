@@ -1,4 +1,4 @@
-#include "core/areaediting.h"
+#include "core/editing/areaediting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/areamapgeometry.h"
+#include "core/forms/areamapgeometry.h"
 
 #include "romdata/areamodel.h"
 #include "view/viewstate.h"

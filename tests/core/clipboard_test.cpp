@@ -1,6 +1,6 @@
-#include "core/areajson.h"
-#include "core/clipboardcommands.h"
-#include "core/groupclipboard.h"
+#include "core/exchange/areajson.h"
+#include "core/session/clipboardcommands.h"
+#include "core/exchange/groupclipboard.h"
 #include "core/corefixture.h"
 
 #include "romdata/imageerror.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "support/testimage.h"
 
 #include <filesystem>

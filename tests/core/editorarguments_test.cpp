@@ -1,7 +1,7 @@
 #include "cli/cliargs.h"
-#include "core/areajump.h"
+#include "core/session/areajump.h"
 #include "core/corefixture.h"
-#include "core/editorarguments.h"
+#include "core/session/editorarguments.h"
 #include "romdata/demo/demoimage.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "core/corefixture.h"
-#include "core/keyediting.h"
+#include "core/editing/keyediting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Door links, the problem rules, search and statistics over hand-made
 // areas, and the demo images' doors and problems.
-#include "core/areamapgeometry.h"
-#include "core/areasearch.h"
-#include "core/doorlinks.h"
-#include "core/gameoverview.h"
-#include "core/gamestats.h"
-#include "core/maplinks.h"
-#include "core/problemrules.h"
+#include "core/forms/areamapgeometry.h"
+#include "core/workbench/areasearch.h"
+#include "core/workbench/doorlinks.h"
+#include "core/workbench/gameoverview.h"
+#include "core/workbench/gamestats.h"
+#include "core/workbench/maplinks.h"
+#include "core/workbench/problemrules.h"
 
 #include "romdata/areadirectory.h"
 #include "romdata/demo/demoimage.h"

@@ -1,8 +1,8 @@
-#include "core/clipboardcommands.h"
+#include "core/session/clipboardcommands.h"
 #include "core/corefixture.h"
-#include "core/groupcommands.h"
-#include "core/groupselection.h"
-#include "core/keyediting.h"
+#include "core/editing/groupcommands.h"
+#include "core/editing/groupselection.h"
+#include "core/editing/keyediting.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/romimage.h"

@@ -1,9 +1,9 @@
-#include "core/groupclipboard.h"
-#include "core/groupediting.h"
-#include "core/groupselection.h"
-#include "core/selectiongesture.h"
+#include "core/exchange/groupclipboard.h"
+#include "core/editing/groupediting.h"
+#include "core/editing/groupselection.h"
+#include "core/editing/selectiongesture.h"
 
-#include "core/areajson.h"
+#include "core/exchange/areajson.h"
 
 #include "romdata/imageerror.h"
 #include "romdata/levelformat.h"

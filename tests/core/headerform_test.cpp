@@ -1,4 +1,4 @@
-#include "core/headerform.h"
+#include "core/forms/headerform.h"
 
 #include <gtest/gtest.h>
 

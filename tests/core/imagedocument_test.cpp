@@ -1,6 +1,6 @@
 #include "core/corefixture.h"
 
-#include "core/keyediting.h"
+#include "core/editing/keyediting.h"
 #include "romdata/bytetables.h"
 #include "romdata/datamove.h"
 #include "romdata/demo/demoimage.h"

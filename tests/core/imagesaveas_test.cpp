@@ -1,7 +1,7 @@
 #include "core/corefixture.h"
-#include "core/imagesaveas.h"
-#include "core/keyediting.h"
-#include "core/outputtarget.h"
+#include "core/session/imagesaveas.h"
+#include "core/editing/keyediting.h"
+#include "core/session/outputtarget.h"
 
 #include "romdata/filestore.h"
 

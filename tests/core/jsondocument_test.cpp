@@ -1,5 +1,5 @@
-#include "core/areajson.h"
-#include "core/jsondocument.h"
+#include "core/exchange/areajson.h"
+#include "core/exchange/jsondocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/keyediting.h"
+#include "core/editing/keyediting.h"
 
 #include "support/syntheticgraphics.h"
 #include "view/viewstate.h"

@@ -1,7 +1,7 @@
-#include "core/mouseediting.h"
+#include "core/editing/mouseediting.h"
 
-#include "core/groupselection.h"
-#include "core/objectfootprint.h"
+#include "core/editing/groupselection.h"
+#include "core/editing/objectfootprint.h"
 
 #include "support/syntheticgraphics.h"
 #include "view/catalogue.h"

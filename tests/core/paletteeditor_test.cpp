@@ -1,4 +1,4 @@
-#include "core/paletteeditor.h"
+#include "core/forms/paletteeditor.h"
 
 #include "romdata/palettetables.h"
 #include "romdata/romimage.h"

@@ -1,6 +1,6 @@
-#include "core/patchoriginal.h"
-#include "core/playtest.h"
-#include "core/settingsfile.h"
+#include "core/settings/patchoriginal.h"
+#include "core/settings/playtest.h"
+#include "core/settings/settingsfile.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
 

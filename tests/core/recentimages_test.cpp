@@ -1,5 +1,5 @@
-#include "core/recentimages.h"
-#include "core/settingsfile.h"
+#include "core/settings/recentimages.h"
+#include "core/settings/settingsfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/editorsettings.h"
-#include "core/settingsfile.h"
+#include "core/settings/editorsettings.h"
+#include "core/settings/settingsfile.h"
 #include "romdata/imageerror.h"
 
 #include <gtest/gtest.h>

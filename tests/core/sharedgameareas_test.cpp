@@ -1,6 +1,6 @@
 // The game's areas loaded in one pass, each distinct data decoded once,
 // against a load of every area on its own.
-#include "core/gameareas.h"
+#include "core/workbench/gameareas.h"
 
 #include "romdata/arealoader.h"
 #include "romdata/demo/demoimage.h"

@@ -1,6 +1,6 @@
-#include "core/settingsfile.h"
-#include "core/shortcutsettings.h"
-#include "core/viewkeys.h"
+#include "core/settings/settingsfile.h"
+#include "core/settings/shortcutsettings.h"
+#include "core/settings/viewkeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/corefixture.h"
-#include "core/spacetools.h"
+#include "core/forms/spacetools.h"
 
 #include "romdata/filestore.h"
 #include "romdata/romimage.h"

@@ -1,4 +1,4 @@
-#include "core/stagefit.h"
+#include "core/forms/stagefit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/gametables.h"
+#include "core/exchange/gametables.h"
 #include "core/project/areatext.h"
 #include "core/project/projectdiff.h"
 #include "core/project/sha256.h"

@@ -1,11 +1,11 @@
 // The widget-free rules of the docks and the window: type galleries,
 // selection properties, wheel scrolling and the window's placement.
 #include "core/corefixture.h"
-#include "core/selectionproperties.h"
-#include "core/settingsfile.h"
-#include "core/typegallery.h"
-#include "core/wheelscroll.h"
-#include "core/windowplacement.h"
+#include "core/editing/selectionproperties.h"
+#include "core/settings/settingsfile.h"
+#include "core/forms/typegallery.h"
+#include "core/editing/wheelscroll.h"
+#include "core/settings/windowplacement.h"
 
 #include "support/syntheticgraphics.h"
 #include "view/catalogue.h"

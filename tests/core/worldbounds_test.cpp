@@ -1,4 +1,4 @@
-#include "core/worldbounds.h"
+#include "core/forms/worldbounds.h"
 
 #include <gtest/gtest.h>
 

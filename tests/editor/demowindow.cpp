@@ -1,6 +1,6 @@
 #include "demowindow.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "editor/carriedart.h"
 #include "editor/mainwindow.h"
 #include "romdata/demo/demoimage.h"

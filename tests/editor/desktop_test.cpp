@@ -3,9 +3,9 @@
 #include "demowindow.h"
 #include "testfiles.h"
 
-#include "core/editorcore.h"
-#include "core/playtest.h"
-#include "core/settingsfile.h"
+#include "core/session/editorcore.h"
+#include "core/settings/playtest.h"
+#include "core/settings/settingsfile.h"
 #include "dialogs/areasdialog.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"

@@ -5,10 +5,10 @@
 
 #include "demowindow.h"
 
-#include "core/doorlinks.h"
-#include "core/areamapgeometry.h"
-#include "core/editorcore.h"
-#include "core/groupselection.h"
+#include "core/workbench/doorlinks.h"
+#include "core/forms/areamapgeometry.h"
+#include "core/session/editorcore.h"
+#include "core/editing/groupselection.h"
 #include "editor/areamapwindow.h"
 #include "editor/finddialog.h"
 #include "editor/gameviews.h"

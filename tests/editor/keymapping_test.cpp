@@ -1,7 +1,7 @@
 #include "widgettests.h"
 
-#include "core/shortcutsettings.h"
-#include "core/viewkeys.h"
+#include "core/settings/shortcutsettings.h"
+#include "core/settings/viewkeys.h"
 #include "platform/keymapping.h"
 
 #include <QKeyEvent>

@@ -11,7 +11,7 @@
 #include "editor/mainwindow.h"
 #include "editor/readoutpanel.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "romdata/demo/demoimage.h"
 
 #include <QAction>

@@ -12,7 +12,7 @@
 #include "editor/mainwindow.h"
 #include "platform/lineprompt.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "romdata/datamove.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/freespace.h"

@@ -8,7 +8,7 @@
 #include "editor/mainwindow.h"
 
 #include "assets/imageconversion.h"
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/romlayout.h"
 

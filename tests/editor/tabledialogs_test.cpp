@@ -8,7 +8,7 @@
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
 
-#include "core/editorcore.h"
+#include "core/session/editorcore.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/romimage.h"
 

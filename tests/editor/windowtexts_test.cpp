@@ -2,8 +2,8 @@
 
 #include "demowindow.h"
 
-#include "core/editorcore.h"
-#include "core/selectionproperties.h"
+#include "core/session/editorcore.h"
+#include "core/editing/selectionproperties.h"
 #include "editor/dialogtitleroom.h"
 #include "editor/elidedlabel.h"
 #include "editor/levelview.h"

@@ -3,8 +3,8 @@
 
 #include "demowindow.h"
 
-#include "core/editorcore.h"
-#include "core/settingsfile.h"
+#include "core/session/editorcore.h"
+#include "core/settings/settingsfile.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"

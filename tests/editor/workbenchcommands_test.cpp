@@ -11,8 +11,8 @@
 #include "editor/mainwindow.h"
 #include "editor/workbenchcommands.h"
 
-#include "core/editorcore.h"
-#include "core/keyediting.h"
+#include "core/session/editorcore.h"
+#include "core/editing/keyediting.h"
 #include "romdata/demo/demoimage.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "romdata/freespace.h"
 
-#include "core/freespaceview.h"
+#include "core/forms/freespaceview.h"
 #include "romdata/romimage.h"
 #include "support/testimage.h"
 

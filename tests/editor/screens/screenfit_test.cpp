@@ -4,8 +4,8 @@
 // again after a restart.
 #include "demowindow.h"
 
-#include "core/editorcore.h"
-#include "core/selectionproperties.h"
+#include "core/session/editorcore.h"
+#include "core/editing/selectionproperties.h"
 #include "editor/levelview.h"
 #include "editor/mainmenu.h"
 #include "editor/mainwindow.h"
