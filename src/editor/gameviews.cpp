@@ -43,7 +43,7 @@ GameViews::GameViews(EditorCore& core, MainWindow& window)
         go_ = new QAction(tr("&Go to destination"), levels);
         go_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
         back_ = new QAction(tr("&Back"), levels);
-        back_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+        back_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
         levels->insertAction(before, go_);
         levels->insertAction(before, back_);
         connect(go_, &QAction::triggered, this, &GameViews::goToDestination);
