@@ -177,6 +177,7 @@ public:
     std::array<bool, 7>& iniChecks() { return iniChecks_; }
     // Redraws after a change made from outside (tests, later dialogs).
     void redraw(ChangeSet extra = {});
+    void notify(ChangeSet changes); // tells the observer, without a redraw
     // For the game-table dialogs: the palettes and screen colours in use;
     // after a dialog wrote the image (or was cancelled) the view, caption
     // and colours take the document's tables.
@@ -199,7 +200,6 @@ private:
     std::optional<std::string> startUp(const std::string& imagePath, const std::string& referencePath);
     void applyOptionsFromSettings();
     void draw();
-    void notify(ChangeSet changes);
     void save(bool relocate = false);
     void beginEdit(std::string name) { document_.beginStep(std::move(name)); }
     void endEdit(bool merge = false);

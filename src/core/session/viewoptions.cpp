@@ -15,16 +15,24 @@ void setPageView(EditorCore& core, int value) { core.view().pageView = value; }
 
 void setObjectMarks(EditorCore& core, int value) { core.view().objectMarks = value; }
 
-void togglePointersFollowDoors(EditorCore& core) { core.view().pointersFollowDoors = !core.view().pointersFollowDoors; }
+namespace {
 
-void togglePointersAsObjects(EditorCore& core)
+// The check items: flipped, and the check marks told.
+void toggle(EditorCore& core, bool& value)
 {
-    core.view().showPointersAsObjects = !core.view().showPointersAsObjects;
+    value = !value;
+    core.notify(Change::Checks);
 }
+
+} // namespace
+
+void togglePointersFollowDoors(EditorCore& core) { toggle(core, core.view().pointersFollowDoors); }
+
+void togglePointersAsObjects(EditorCore& core) { toggle(core, core.view().showPointersAsObjects); }
 
 void toggleGrid(EditorCore& core)
 {
-    core.view().grid = !core.view().grid;
+    toggle(core, core.view().grid);
     if (core.hasImage())
         core.redraw();
 }
@@ -33,24 +41,17 @@ void toggleBackup(EditorCore& core)
 {
     ImageWriteGuard& guard = core.document().writeGuard();
     guard.setBackupEnabled(!guard.backupEnabled());
+    core.notify(Change::Checks);
 }
 
-void toggleAskBeforeDiscarding(EditorCore& core)
-{
-    core.settings().askBeforeDiscarding = !core.settings().askBeforeDiscarding;
-}
+void toggleAskBeforeDiscarding(EditorCore& core) { toggle(core, core.settings().askBeforeDiscarding); }
 
-void toggleSaveBeforeTesting(EditorCore& core)
-{
-    core.settings().saveBeforeTesting = !core.settings().saveBeforeTesting;
-}
+void toggleSaveBeforeTesting(EditorCore& core) { toggle(core, core.settings().saveBeforeTesting); }
 
 void toggleSaveCheck(EditorCore& core, int index)
 {
-    if (index < 0 || index > 6)
-        return;
-    bool& check = core.iniChecks()[static_cast<std::size_t>(index)];
-    check = !check;
+    if (index >= 0 && index <= 6)
+        toggle(core, core.iniChecks()[static_cast<std::size_t>(index)]);
 }
 
 } // namespace quorled::ViewOptions
