@@ -6,6 +6,7 @@
 #include "benchsetup.h"
 
 #include "core/session/editorcore.h"
+#include "core/editing/groupcommands.h"
 #include "core/editing/groupselection.h"
 #include "editor/carriedart.h"
 #include "editor/levelview.h"
@@ -128,7 +129,7 @@ void WindowBench::dragOf100SelectedItems()
     const LevelObject first = area.object(1);
     while (area.objCount() + area.enemyCount() < 100)
         area.objects.push_back(first);
-    core_->runCommand(Command::editSelectAll);
+    GroupCommands::selectAll(*core_);
     QCOMPARE(GroupSelection::selectedItems(area, core_->editMode()).size(), area.objCount() + area.enemyCount());
     LevelView* view = window_->levelView();
     const int zoom = view->zoom();

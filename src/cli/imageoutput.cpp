@@ -1,11 +1,14 @@
 #include "imageoutput.h"
 
+#include "core/settings/editorsettings.h"
+#include "core/settings/settingsfile.h"
 #include "romdata/bytes.h"
 #include "romdata/filestore.h"
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 #include "romdata/shownname.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -25,6 +28,24 @@ std::vector<std::string> ImageOutput::withFlags(std::vector<std::string> flags)
     return flags;
 }
 
+namespace {
+
+// Backups are on unless --no-backup was given or the settings file turns
+// them off ("Options"/"Backup").
+bool backupWanted(const CliArgs& args)
+{
+    if (args.flag("--no-backup"))
+        return false;
+    const auto environment = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    const std::string settings = settingsFilePath(environment("XDG_CONFIG_HOME"), environment("HOME"));
+    return settings.empty() || EditorSettings::read(SettingsFile::load(settings)).keepBackup;
+}
+
+} // namespace
+
 void refuseExistingFile(const std::string& path, const std::string& what)
 {
     std::error_code error;
@@ -38,8 +59,13 @@ ImageOutput::ImageOutput(const CliArgs& args, const std::string& imagePath)
     : imagePath_(imagePath), outPath_(args.value("-o")), dryRun_(args.flag("--dry-run"))
 {
     if (!outPath_) {
-        if (!dryRun_)
-            writer_.emplace(imagePath_, args);
+        if (!dryRun_) {
+            document_.emplace();
+            document_->holdLock(imagePath_);
+            // Refused without --force when the image is read.
+            document_->setForeignWritable(true);
+            document_->writeGuard().setBackupEnabled(backupWanted(args));
+        }
         return;
     }
     if (outPath_->empty())
@@ -52,10 +78,47 @@ ImageOutput::ImageOutput(const CliArgs& args, const std::string& imagePath)
     refuseExistingFile(*outPath_, "-o");
 }
 
-void ImageOutput::take(RomImage& image)
+RomImage ImageOutput::open(ImageKind kind, const CliArgs& args)
 {
+    RomImage image;
+    if (document_) {
+        document_->open(
+            imagePath_, kind,
+            [&](const RomImage& read) {
+                refuseForeignImage(imagePath_, read, kind, args);
+                return std::optional<DiskImageOffsets>();
+            },
+            ImageDocument::kNoArea);
+        image = RomImage::fromBytes(document_->bytes(), imagePath_);
+    } else {
+        image = openImageFile(imagePath_, kind, args);
+    }
     before_ = image.bytes();
-    image = RomImage::inMemoryCopy(image);
+    return RomImage::inMemoryCopy(image);
+}
+
+ImageSession ImageOutput::openSession(const CliArgs& args)
+{
+    if (!document_) {
+        ImageSession session = ImageSession::open(imagePath_, args);
+        before_ = session.image.bytes();
+        session.image = RomImage::inMemoryCopy(session.image);
+        return session;
+    }
+    ImageSession session;
+    session.kind = imageKindFromFileName(imagePath_);
+    document_->open(
+        imagePath_, session.kind,
+        [&](const RomImage& read) {
+            refuseForeignImage(imagePath_, read, session.kind, args);
+            session.disk = referenceOffsets(imagePath_, session.kind, args);
+            return session.disk;
+        },
+        ImageDocument::kNoArea);
+    session.directory = document_->directory();
+    before_ = document_->bytes();
+    session.image = RomImage::inMemoryCopy(RomImage::fromBytes(document_->bytes(), imagePath_));
+    return session;
 }
 
 void ImageOutput::write(RomImage& image)
@@ -68,7 +131,7 @@ void ImageOutput::write(RomImage& image)
         writeWholeFile(*outPath_, image.bytes());
         return;
     }
-    writer_->commitCopy(image);
+    document_->write([&image](RomImage& file) { file.writeBlock(0, image.bytes()); });
 }
 
 void ImageOutput::report(std::ostream& out) const

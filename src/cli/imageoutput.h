@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cliargs.h"
+#include "core/document/imagedocument.h"
 #include "imagesession.h"
 
 #include <cstdint>
@@ -18,9 +19,10 @@ namespace quorled::cli {
 // Where a command that changes an image puts the result: back into IMAGE
 // (the default), into a new file (-o OUT, IMAGE left alone), or nowhere
 // (--dry-run: it reports which bytes would change and writes nothing).
-// Back into IMAGE follows the editor's rules (ImageWriter): read-only
-// refused, the image locked from before it is read until it is written,
-// NAME.bak made just before the write.
+// Back into IMAGE goes through the editor's image document and its guarded
+// write: read-only refused, the image locked from before it is read until
+// it is written, NAME.bak made just before the write (unless --no-backup
+// was given or the settings file turns backups off, "Options"/"Backup").
 class ImageOutput {
 public:
     // `valued` and `flags` of the command with -o and --dry-run added.
@@ -34,10 +36,11 @@ public:
 
     bool dryRun() const { return dryRun_; }
 
-    // Call on the image as opened, before it is changed: it then has no
-    // file, so no step of the command can write IMAGE, and its bytes are
-    // kept for the report.
-    void take(RomImage& image);
+    // Reads IMAGE (under the lock for an in-place write) as openImageFile
+    // and ImageSession::open do. The image returned has no file, so no step
+    // of the command can write IMAGE; its bytes are kept for the report.
+    RomImage open(ImageKind kind, const CliArgs& args);
+    ImageSession openSession(const CliArgs& args);
     // Puts the changed image where it belongs (nothing for a dry run).
     // Throws ImageError when the file cannot be written; it is then as it
     // was.
@@ -49,7 +52,9 @@ private:
     std::string imagePath_;
     std::optional<std::string> outPath_;
     bool dryRun_ = false;
-    std::optional<ImageWriter> writer_; // writing back into IMAGE
+    // Writing back into IMAGE: the document holds the lock from before the
+    // read until the write.
+    std::optional<ImageDocument> document_;
     std::vector<std::uint8_t> before_;
     std::vector<std::uint8_t> after_;
 };

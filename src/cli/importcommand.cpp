@@ -26,8 +26,7 @@ int runImport(const CliArgs& args, std::ostream& out)
     const std::string& fileName = args.positional(2);
     const JsonValue document = readJsonFile(fileName);
     ImageOutput output(args, args.positional(0));
-    ImageSession session = ImageSession::open(args.positional(0), args);
-    output.take(session.image);
+    ImageSession session = output.openSession(args);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     const auto room = findSaveRoom(session.image, session.directory, session.kind, model);
     applyAreaJson(document, model, fileName);

@@ -18,8 +18,7 @@ int runSave(const CliArgs& args, std::ostream& out)
     args.expectPositionals(2);
     const int area = parseAreaNumber(args.positional(1));
     ImageOutput output(args, args.positional(0));
-    ImageSession session = ImageSession::open(args.positional(0), args);
-    output.take(session.image);
+    ImageSession session = output.openSession(args);
     AreaModel model = loadArea(session.image, session.directory, session.kind, area);
     const auto room = findSaveRoom(session.image, session.directory, session.kind, model);
     ViewPosition view;

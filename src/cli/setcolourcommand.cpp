@@ -60,8 +60,7 @@ int runSetColour(const CliArgs& args, std::ostream& out)
         throw ImageError("The image " + shownName(path) + " is not an iNES image: palettes are edited in iNES images only, "
                          "so nothing was written.");
     ImageOutput output(args, path);
-    RomImage image = openImageFile(path, kind, args);
-    output.take(image);
+    RomImage image = output.open(kind, args);
     PaletteTables tables = readPaletteTable(image);
     auto& row = enemy ? tables.enemyPalettes[static_cast<std::size_t>(4 * world + palette)]
                       : tables.levelPalettes[static_cast<std::size_t>(8 * world + palette)];

@@ -24,12 +24,23 @@ namespace quorled::cli {
 namespace {
 
 // The space tools work on the iNES layout only.
-RomImage openInes(const std::string& path, const char* command, const CliArgs& args)
+void refuseOtherKinds(const std::string& path, const char* command)
 {
     if (imageKindFromFileName(path) != ImageKind::Ines)
         throw ImageError(std::string(command) + " works on iNES images only: the offsets of " + shownName(path) +
                          " hold other data.");
+}
+
+RomImage openInes(const std::string& path, const char* command, const CliArgs& args)
+{
+    refuseOtherKinds(path, command);
     return openImageFile(path, ImageKind::Ines, args);
+}
+
+RomImage openInes(ImageOutput& output, const std::string& path, const char* command, const CliArgs& args)
+{
+    refuseOtherKinds(path, command);
+    return output.open(ImageKind::Ines, args);
 }
 
 // The free space of the level-data region and every area's spare bytes.
@@ -89,8 +100,7 @@ int runMove(const CliArgs& args, std::ostream& out)
     request.target = *target;
 
     ImageOutput output(args, args.positional(0));
-    RomImage image = openInes(args.positional(0), "move", args);
-    output.take(image);
+    RomImage image = openInes(output, args.positional(0), "move", args);
     const MoveResult result = moveData(image, request);
     if (result.refusal)
         throw ImageError(result.refusal->title + " " + result.refusal->text);
@@ -134,8 +144,7 @@ int runInsert(const CliArgs& args, std::ostream& out)
 {
     args.expectPositionals(2);
     ImageOutput output(args, args.positional(0));
-    RomImage image = openInes(args.positional(0), "insert", args);
-    output.take(image);
+    RomImage image = openInes(output, args.positional(0), "insert", args);
     std::vector<std::uint8_t> block;
     try {
         block = readLevelDump(args.positional(0), args.positional(1));

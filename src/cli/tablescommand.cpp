@@ -55,8 +55,7 @@ int runSet(const CliArgs& args, std::ostream& out)
     const int value = parseNumber(args.positional(3), "value", INT_MIN, INT_MAX);
     const ImageKind kind = imageKindFromFileName(path);
     ImageOutput output(args, path);
-    RomImage image = openImageFile(path, kind, args);
-    output.take(image);
+    RomImage image = output.open(kind, args);
     const RomImage original = image;
     const long offset = setGameTableRow(image, kind, table, row, value);
     const int before = original.read(offset);

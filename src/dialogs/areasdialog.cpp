@@ -23,7 +23,7 @@ AreasDialog::AreasDialog(EditorCore& core, QWidget* parent, std::vector<int> mar
 
     list1_->setObjectName(QStringLiteral("List1"));
     list2_->setObjectName(QStringLiteral("List2"));
-    for (const std::string& name : EditorCore::worldNames())
+    for (const std::string& name : AreaChooser::worldNames())
         list1_->addItem(QString::fromStdString(name));
     list1_->setFixedWidth(110);
     list2_->setMinimumSize(260, 240);

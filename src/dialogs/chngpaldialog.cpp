@@ -253,7 +253,7 @@ void ChngPalDialog::okClick()
     // The view takes what the file now holds, then the area is renormalised
     // and redrawn as Refresh does.
     core_.reloadTables(false);
-    core_.runCommand(Command::lrefresh);
+    core_.refreshArea();
     accept();
 }
 

@@ -187,7 +187,7 @@ void HeaderDialog::refl()
         if (!bit)
             continue;
         QPalette palette = bit->palette();
-        palette.setColor(QPalette::Window, QColor::fromRgb(form_.boxColour(box, EditorCore::bitBoxColours())));
+        palette.setColor(QPalette::Window, QColor::fromRgb(form_.boxColour(box, HeaderForm::bitBoxColours())));
         bit->setPalette(palette);
     }
 }

@@ -1,7 +1,6 @@
 #include "desktopcommands.h"
 
 #include "mainwindow.h"
-#include "playtestcommands.h"
 
 #include "core/session/editorcore.h"
 #include "core/settings/patchoriginal.h"
@@ -27,15 +26,19 @@ namespace {
 bool saveFirst(MainWindow& window, EditorCore& core)
 {
     if (!core.settings().askBeforeDiscarding && !core.document().changedAreas().empty()) {
-        core.runCommand(Command::lsaveall);
+        core.saveAllAreas();
         return core.document().changedAreas().empty();
     }
     return window.confirmUnsavedAreas();
 }
 
+} // namespace
+
 // The original image is proposed as the one the last patch started from.
 void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPath)
 {
+    if (!core.hasImage())
+        return;
     const QString title = QObject::tr("Export patch");
     if (!saveFirst(window, core))
         return;
@@ -72,6 +75,8 @@ void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPa
 // from those of another image of the same kind.
 void compareWithImage(MainWindow& window, EditorCore& core)
 {
+    if (!core.hasImage())
+        return;
     const QString title = QObject::tr("Compare with image");
     if (!saveFirst(window, core))
         return;
@@ -107,31 +112,6 @@ void compareWithImage(MainWindow& window, EditorCore& core)
                     title);
     } catch (const ImageError& error) {
         showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
-    }
-}
-
-} // namespace
-
-bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, const QString& settingsPath)
-{
-    switch (command) {
-    case Command::testEmu:
-        if (core.hasImage())
-            testInEmulator(window, core, settingsPath);
-        return true;
-    case Command::emuCmd:
-        chooseEmulator(window, settingsPath);
-        return true;
-    case Command::exportPatch:
-        if (core.hasImage())
-            exportPatch(window, core, settingsPath);
-        return true;
-    case Command::compareImage:
-        if (core.hasImage())
-            compareWithImage(window, core);
-        return true;
-    default:
-        return false;
     }
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/session/editorcommand.h"
-
 #include <QString>
 
 namespace quorled {
@@ -9,10 +7,10 @@ namespace quorled {
 class EditorCore;
 class MainWindow;
 
-// The window's part of the desktop commands: "Export &patch...", "&Test in
-// emulator" and "&Emulator command...". Each leaves a changed area through
-// the window's unsaved-edit question first where the image on disk is used.
-// The settings file keeps the emulator command. False for any other command.
-bool runDesktopCommand(MainWindow& window, EditorCore& core, Command command, const QString& settingsPath);
+// The window's part of "Export &patch..." and "Compare with image...". Each
+// leaves a changed area through the window's unsaved-edit question first
+// where the image on disk is used; each does nothing without an image.
+void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPath);
+void compareWithImage(MainWindow& window, EditorCore& core);
 
 } // namespace quorled

@@ -37,27 +37,14 @@ FileCommands::FileCommands(EditorCore& core, MainWindow& window, QMenu* recentMe
     fillRecentMenu();
 }
 
-bool FileCommands::run(Command command)
+void FileCommands::chooseAndOpenImage()
 {
-    switch (command) {
-    case Command::lopen: {
-        if (!window_.confirmUnsavedAreas())
-            return true;
-        const QString path = FileChooser::choose(&window_, FileChooser::Mode::Open, tr("Open image"),
-                                                 FileChooser::imageFilter(), imageFolder(core_));
-        if (!path.isEmpty())
-            openAsked(path);
-        return true;
-    }
-    case Command::lsaveas:
-        saveImageAs();
-        return true;
-    case Command::lexport:
-        exportView();
-        return true;
-    default:
-        return false;
-    }
+    if (!window_.confirmUnsavedAreas())
+        return;
+    const QString path = FileChooser::choose(&window_, FileChooser::Mode::Open, tr("Open image"),
+                                             FileChooser::imageFilter(), imageFolder(core_));
+    if (!path.isEmpty())
+        openAsked(path);
 }
 
 bool FileCommands::openImage(const QString& path) { return window_.confirmUnsavedAreas() && openAsked(path); }

@@ -21,8 +21,11 @@ class FileCommands : public QObject {
 public:
     FileCommands(EditorCore& core, MainWindow& window, QMenu* recentMenu, const QString& settingsPath);
 
-    // Runs lopen, lsaveas and lexport; false for any other command.
-    bool run(Command command);
+    // "Op&en image...": after the unsaved-edit guard, asks for an image and opens it.
+    void chooseAndOpenImage();
+    // "Sa&ve image as..." and "E&xport view as PNG...".
+    void saveImageAs();
+    void exportView();
     // Opens another image in place of the current one, after the
     // unsaved-edit guard. A file that fails to open leaves the current
     // image open and says why. True when the new image is open.
@@ -35,8 +38,6 @@ public:
 private:
     // openImage once the guard has let it go on.
     bool openAsked(const QString& path);
-    void saveImageAs();
-    void exportView();
     void fillRecentMenu();
 
     EditorCore& core_;

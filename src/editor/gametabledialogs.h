@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session/editorcommand.h"
+#include "romdata/bytetables.h"
 
 class QWidget;
 
@@ -8,11 +8,12 @@ namespace quorled {
 
 class EditorCore;
 
-// Opens the game-table dialog of a menu command (palettes, levels per
-// world, characters, enemies, power-ups, title card, lives) on the bytes of
-// the open image. An image too short for the dialog's bytes gets a message
-// instead. False for a
-// command that opens none of these.
-bool runGameTableDialog(EditorCore& core, Command command, QWidget* parent);
+// The game-table dialogs of "O&ther" on the bytes of the open image. An
+// image too short for a dialog's bytes gets a message instead.
+void editPalettes(EditorCore& core, QWidget* parent);       // "&Change color palettes ..."
+void editLevelsPerWorld(EditorCore& core, QWidget* parent); // "Change number of levels in &worlds ..."
+void editCharacters(EditorCore& core, QWidget* parent);     // "Change character &properties ..."
+// The enemy, power-up, title-card and lives dialogs: one table of bytes each.
+void editByteTable(EditorCore& core, ByteTableId table, QWidget* parent);
 
 } // namespace quorled

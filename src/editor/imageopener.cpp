@@ -4,6 +4,7 @@
 #include "startupprobe.h"
 
 #include "core/session/editorcore.h"
+#include "core/session/editortexts.h"
 #include "dialogs/splashwindow.h"
 #include "openchecks.h"
 #include "platform/lineprompt.h"
@@ -94,7 +95,7 @@ bool ImageOpener::run(const QString& givenPath)
             std::unique_ptr<SplashWindow> splash;
             if (!splashPicture_.isNull()) {
                 splash = std::make_unique<SplashWindow>(splashPicture_,
-                                                        QString::fromStdString(EditorCore::versionText()), parent_);
+                                                        QString::fromStdString(editorVersionText()), parent_);
                 splash->setModal(false);
                 splash->show();
                 splash->repaint();

@@ -44,8 +44,12 @@ QAction* MainMenu::add(QMenu* menu, Command command, const QString& caption, con
     action->setProperty("shortcutName", caption);
     action->setShortcutContext(Qt::WindowShortcut);
     actions_[command] = action;
-    connect(action, &QAction::triggered, this, [this, command] { emit triggered(command); });
     return action;
+}
+
+void MainMenu::bind(Command command, std::function<void()> handler)
+{
+    connect(actions_.at(command), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
 }
 
 void MainMenu::buildLevels(QMenuBar* bar)

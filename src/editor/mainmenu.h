@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <map>
 
 class QAction;
@@ -17,7 +18,7 @@ namespace quorled {
 
 // The main window's menu bar: every item with its caption, access letter,
 // shortcut and separators, one action per editor command, plus the
-// "&Zoom" submenu of "&Options".
+// "&Zoom" submenu of "&Options". The window binds each item to its handler.
 class MainMenu : public QObject {
     Q_OBJECT
 public:
@@ -28,11 +29,12 @@ public:
     QAction* zoomAction(int zoom) const { return zoomActions_[static_cast<std::size_t>(zoom - 1)]; }
     QAction* fitAction() const { return fitAction_; }
     void setZoomChecked(int zoom);
+    // Runs `handler` when the item of `command` is chosen.
+    void bind(Command command, std::function<void()> handler);
     // "Open re&cent" of "&Levels", filled by the window.
     QMenu* recentMenu() const { return recent_; }
 
 signals:
-    void triggered(Command command);
     void zoomChosen(int zoom);
     void fitChosen();
 

@@ -1,14 +1,11 @@
 #include "mainwindow.h"
 
-#include "gametabledialogs.h"
 #include "headerpanel.h"
 #include "imageopener.h"
 #include "levelview.h"
 #include "mainmenu.h"
 #include "assets/imageconversion.h"
-#include "desktopcommands.h"
 #include "readoutpanel.h"
-#include "spacecommands.h"
 #include "filecommands.h"
 #include "workbenchcommands.h"
 #include "gameviews.h"
@@ -26,6 +23,8 @@
 #include "core/editing/groupselection.h"
 #include "core/editing/pointercell.h"
 #include "core/session/editorcore.h"
+#include "core/session/editortexts.h"
+#include "core/forms/headerform.h"
 #include "core/editing/wheelscroll.h"
 #include "romdata/areanames.h"
 #include "romdata/roomuse.h"
@@ -82,10 +81,10 @@ MainWindow::MainWindow(EditorCore& core, const QString& settingsPath, const QPix
     setWindowTitle(tr("Quorl editor"));
 
     menu_ = new MainMenu(menuBar(), this);
-    connect(menu_, &MainMenu::triggered, this, &MainWindow::runCommand);
     connect(menu_, &MainMenu::zoomChosen, this, &MainWindow::chooseZoom);
     connect(menu_, &MainMenu::fitChosen, this, [this] { work_->setFitting(true); });
     workbenchCommands_ = new WorkbenchCommands(core_, *this, settingsPath_);
+    bindMenu();
 
     view_ = new LevelView(this);
     connect(view_, &LevelView::mousePressed, this,
@@ -216,7 +215,7 @@ QWidget* MainWindow::buildSidePanel()
     panel->setObjectName(QStringLiteral("panelButtons"));
     readouts_ = new ReadoutPanel(panel);
     header_ = new HeaderPanel(panel);
-    header_->setPressedColour(EditorCore::pressedBitBoxColour());
+    header_->setPressedColour(HeaderForm::bitBoxColours()[2]);
     connect(header_, &HeaderPanel::bitClicked, this, [this](int box) { core_.clickHeaderBit(box); });
 
     auto makeButton = [this, panel](const QString& caption, const QString& name, Command command) {
@@ -224,7 +223,7 @@ QWidget* MainWindow::buildSidePanel()
         button->setObjectName(name);
         // Keys always reach the level view, as the window previews them.
         button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        connect(button, &QPushButton::clicked, this, [this, command] { menu_->action(command)->trigger(); });
         return button;
     };
     saveButton_ = makeButton(tr("Save"), QStringLiteral("Save"), Command::lsave);
@@ -298,8 +297,8 @@ void MainWindow::showChanges(ChangeSet changes)
         }
         for (Command command : {Command::lsave, Command::lrefresh, Command::lreload})
             button(command)->setEnabled(core_.commandEnabled(command));
-        const std::string undo = core_.undoTitle();
-        const std::string redo = core_.redoTitle();
+        const std::string undo = core_.document().undoTitle();
+        const std::string redo = core_.document().redoTitle();
         menu_->action(Command::editUndo)->setText(undo.empty() ? tr("&Undo") : tr("&Undo %1").arg(QString::fromStdString(undo)));
         menu_->action(Command::editRedo)->setText(redo.empty() ? tr("&Redo") : tr("&Redo %1").arg(QString::fromStdString(redo)));
     }
@@ -372,55 +371,32 @@ bool MainWindow::confirmUnsavedAreas()
         return true;
     if (answer != QMessageBox::Save)
         return false;
-    core_.runCommand(Command::lsaveall);
+    core_.saveAllAreas();
     return core_.document().changedAreas().empty();
 }
 
-void MainWindow::runCommand(Command command)
+void MainWindow::selectArea()
 {
-    switch (command) {
-    case Command::sel1: {
-        AreasDialog dialog(core_, this,
-                           core_.romFileName() == comparedImage_ ? comparedAreas_ : std::vector<int>{});
-        dialog.exec();
-        break;
-    }
-    case Command::LI: {
-        LvInfoDialog dialog(core_.levelInfo(), this);
-        dialog.exec();
-        break;
-    }
-    case Command::Ehdr: {
-        HeaderDialog dialog(core_, this);
-        dialog.exec();
-        break;
-    }
-    case Command::addO: {
-        AddsDialog dialog(core_, this);
-        dialog.exec();
-        break;
-    }
-    case Command::lreload:
-        if (confirmUnsavedAreas())
-            reload();
-        break;
-    case Command::lQuit:
-        close();
-        break;
-    case Command::SSplash:
-        showSplash();
-        break;
-    case Command::AboutE:
-        showAbout();
-        break;
-    default:
-        if (!runGameTableDialog(core_, command, this) && !runSpaceCommand(this, core_, command, failureTitle_) &&
-            !runDesktopCommand(*this, core_, command, settingsPath_) && !workbenchCommands_->run(command))
-            core_.runCommand(command);
-        break;
-    }
-    // Check marks of checkable items follow the core, not Qt's own toggle.
-    showChanges(Change::Checks);
+    AreasDialog dialog(core_, this, core_.romFileName() == comparedImage_ ? comparedAreas_ : std::vector<int>{});
+    dialog.exec();
+}
+
+void MainWindow::showLevelInfo()
+{
+    LvInfoDialog dialog(core_.levelInfo(), this);
+    dialog.exec();
+}
+
+void MainWindow::editHeader()
+{
+    HeaderDialog dialog(core_, this);
+    dialog.exec();
+}
+
+void MainWindow::addObjects()
+{
+    AddsDialog dialog(core_, this);
+    dialog.exec();
 }
 
 void MainWindow::setComparedAreas(const std::string& imagePath, std::vector<int> areas)
@@ -502,16 +478,16 @@ void MainWindow::fitToContents()
 
 void MainWindow::showAbout()
 {
-    const KeyHelp help{toStringList(EditorCore::verticalKeyHelp()), toStringList(EditorCore::horizontalKeyHelp()),
-                       toStringList(EditorCore::keyHelp()), menuShortcutLines(*menuBar()),
+    const KeyHelp help{toStringList(verticalKeyHelp()), toStringList(horizontalKeyHelp()),
+                       toStringList(keyHelp()), menuShortcutLines(*menuBar()),
                        workbenchCommands_->shortcuts().viewKeyLines()};
-    AboutDialog dialog(QString::fromStdString(EditorCore::versionText()), help, this);
+    AboutDialog dialog(QString::fromStdString(editorVersionText()), help, this);
     dialog.exec();
 }
 
 void MainWindow::showSplash()
 {
-    SplashWindow splash(splashPicture_, QString::fromStdString(EditorCore::versionText()), this);
+    SplashWindow splash(splashPicture_, QString::fromStdString(editorVersionText()), this);
     splash.exec();
 }
 

@@ -76,7 +76,12 @@ private:
     void rereadImage();
     void showChanges(ChangeSet changes);
     void showStatus();
-    void runCommand(Command command);
+    // Binds every menu item to its handler (menubindings.cpp).
+    void bindMenu();
+    void selectArea();
+    void showLevelInfo();
+    void editHeader();
+    void addObjects();
     void reload();
     void chooseZoom(int zoom);
     void showZoom(int zoom);

@@ -55,7 +55,7 @@ bool readyToTest(MainWindow& window, EditorCore& core)
         if (box.clickedButton() != save)
             return false;
     }
-    core.runCommand(Command::lsave);
+    core.saveArea();
     return !core.document().differs();
 }
 

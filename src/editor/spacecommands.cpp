@@ -29,52 +29,56 @@ QString ask(QWidget* window, const std::string& title, const std::string& prompt
 
 } // namespace
 
-bool runSpaceCommand(QWidget* window, EditorCore& core, Command command, std::optional<QString>& failureTitle)
+void showTotalFreeSpace(QWidget* window, EditorCore& core)
 {
-    if (!core.commandEnabled(command) || !core.hasImage())
-        return command == Command::TFSpace || command == Command::movL || command == Command::movZ ||
-               command == Command::LvlDump || command == Command::LvlInsert;
+    if (!core.hasImage())
+        return;
+    const FreeSpaceView view = SpaceTools(core).freeSpace();
+    if (!view.error.empty()) {
+        showMessage(window, QString::fromStdString(view.error), QObject::tr("Total free space"), MessageIcon::Warning);
+        return;
+    }
+    FSpaceDialog dialog(view, window);
+    dialog.exec();
+}
+
+void moveLevelData(QWidget* window, EditorCore& core)
+{
+    if (!core.hasImage())
+        return;
     SpaceTools tools(core);
-    switch (command) {
-    case Command::TFSpace: {
-        const FreeSpaceView view = tools.freeSpace();
-        if (!view.error.empty()) {
-            showMessage(window, QString::fromStdString(view.error), QObject::tr("Total free space"),
-                        MessageIcon::Warning);
-            return true;
-        }
-        FSpaceDialog dialog(view, window);
-        dialog.exec();
-        return true;
-    }
-    case Command::movL: {
-        Move1Dialog dialog(tools, window);
-        dialog.exec();
-        return true;
-    }
-    case Command::movZ: {
-        Move2Dialog dialog(tools, window);
-        dialog.exec();
-        return true;
-    }
-    case Command::LvlDump: {
-        const QString answer =
-            ask(window, SpaceTools::dumpTitle(), SpaceTools::dumpPrompt(), tools.proposedDumpName());
-        show(window, tools.dump(answer.toStdString()).notice);
-        return true;
-    }
-    case Command::LvlInsert: {
-        const QString answer =
-            ask(window, SpaceTools::insertTitle(), SpaceTools::insertPrompt(), tools.proposedDumpName());
-        failureTitle = QString::fromStdString(SpaceTools::insertErrorTitle());
-        const SpaceOutcome outcome = tools.insert(answer.toStdString());
-        failureTitle.reset();
-        show(window, outcome.notice);
-        return true;
-    }
-    default:
-        return false;
-    }
+    Move1Dialog dialog(tools, window);
+    dialog.exec();
+}
+
+void moveEnemyData(QWidget* window, EditorCore& core)
+{
+    if (!core.hasImage())
+        return;
+    SpaceTools tools(core);
+    Move2Dialog dialog(tools, window);
+    dialog.exec();
+}
+
+void dumpLevelData(QWidget* window, EditorCore& core)
+{
+    if (!core.hasImage())
+        return;
+    SpaceTools tools(core);
+    const QString answer = ask(window, SpaceTools::dumpTitle(), SpaceTools::dumpPrompt(), tools.proposedDumpName());
+    show(window, tools.dump(answer.toStdString()).notice);
+}
+
+void insertLevelData(QWidget* window, EditorCore& core, std::optional<QString>& failureTitle)
+{
+    if (!core.hasImage())
+        return;
+    SpaceTools tools(core);
+    const QString answer = ask(window, SpaceTools::insertTitle(), SpaceTools::insertPrompt(), tools.proposedDumpName());
+    failureTitle = QString::fromStdString(SpaceTools::insertErrorTitle());
+    const SpaceOutcome outcome = tools.insert(answer.toStdString());
+    failureTitle.reset();
+    show(window, outcome.notice);
 }
 
 } // namespace quorled

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/session/editorcommand.h"
-
 #include <QString>
 
 #include <optional>
@@ -12,12 +10,15 @@ namespace quorled {
 
 class EditorCore;
 
-// The window's part of the space commands ("See &total free space
-// available", the two moves, "&Dump level data ..." and "&Insert level
-// data ..."): opens their dialogs and prompts and shows their messages; the
-// rules are SpaceTools'. While an insertion writes the image,
-// `failureTitle` holds "Error!", the title under which the window shows a
-// failed write. False for any other command.
-bool runSpaceCommand(QWidget* window, EditorCore& core, Command command, std::optional<QString>& failureTitle);
+// The window's part of the space commands of "O&bjects" and "&Levels":
+// opens their dialogs and prompts and shows their messages; the rules are
+// SpaceTools'. Each does nothing without an image.
+void showTotalFreeSpace(QWidget* window, EditorCore& core); // "See &total free space available"
+void moveLevelData(QWidget* window, EditorCore& core);      // "Move &level data ..."
+void moveEnemyData(QWidget* window, EditorCore& core);      // "Move &enemy data ..."
+void dumpLevelData(QWidget* window, EditorCore& core);      // "&Dump level data ..."
+// "&Insert level data ...". While it writes the image, `failureTitle`
+// holds "Error!", the title under which the window shows a failed write.
+void insertLevelData(QWidget* window, EditorCore& core, std::optional<QString>& failureTitle);
 
 } // namespace quorled

@@ -29,47 +29,28 @@ WorkbenchCommands::WorkbenchCommands(EditorCore& core, MainWindow& window, const
 
 WorkbenchCommands::~WorkbenchCommands() = default;
 
-bool WorkbenchCommands::run(Command command)
+// The system clipboard: items go between areas and between editors.
+void WorkbenchCommands::paste()
 {
-    switch (command) {
-    case Command::editCut:
-    case Command::editCopy:
-    case Command::editPaste:
-        runClipboard(command);
-        return true;
-    case Command::lmap:
-        showMap();
-        return true;
-    case Command::optShortcuts:
-        shortcuts_->runDialog(&window_);
-        return true;
-    default:
-        return files_->run(command);
+    // Onto the cell under the pointer when it is over the view. A refusal
+    // comes as the core's notice.
+    std::optional<AreaCell> cell;
+    const LevelView* view = window_.levelView();
+    const QPoint local = view->mapFromGlobal(QCursor::pos());
+    if (view->rect().contains(local)) {
+        const QPointF p = view->picturePosition(QPointF(local));
+        if (p.x() >= 0 && p.y() >= 0 && p.x() < LevelView::kPictureWidth && p.y() < LevelView::kPictureHeight)
+            cell = AreaCell{core_.view().viewColumn + static_cast<int>(p.x()) / 16,
+                            core_.view().viewRow + static_cast<int>(p.y()) / 16};
     }
+    ClipboardCommands::paste(core_, QGuiApplication::clipboard()->text().toStdString(), cell);
 }
 
-void WorkbenchCommands::runClipboard(Command command)
+void WorkbenchCommands::toClipboard(bool cut)
 {
-    // The system clipboard: items go between areas and between editors.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (command == Command::editPaste) {
-        // Onto the cell under the pointer when it is over the view. A
-        // refusal comes as the core's notice.
-        std::optional<AreaCell> cell;
-        const LevelView* view = window_.levelView();
-        const QPoint local = view->mapFromGlobal(QCursor::pos());
-        if (view->rect().contains(local)) {
-            const QPointF p = view->picturePosition(QPointF(local));
-            if (p.x() >= 0 && p.y() >= 0 && p.x() < LevelView::kPictureWidth && p.y() < LevelView::kPictureHeight)
-                cell = AreaCell{core_.view().viewColumn + static_cast<int>(p.x()) / 16,
-                                core_.view().viewRow + static_cast<int>(p.y()) / 16};
-        }
-        ClipboardCommands::paste(core_, clipboard->text().toStdString(), cell);
-        return;
-    }
-    const auto text = command == Command::editCut ? ClipboardCommands::cut(core_) : ClipboardCommands::copy(core_);
+    const auto text = cut ? ClipboardCommands::cut(core_) : ClipboardCommands::copy(core_);
     if (text)
-        clipboard->setText(QString::fromStdString(*text));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
 void WorkbenchCommands::showMap()

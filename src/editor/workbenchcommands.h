@@ -26,8 +26,12 @@ public:
     WorkbenchCommands(EditorCore& core, MainWindow& window, const QString& settingsPath);
     ~WorkbenchCommands() override;
 
-    // Runs a workbench command; false for any other.
-    bool run(Command command);
+    // "Cu&t", "&Copy" and "&Paste" of "&Edit", on the system clipboard.
+    void cut() { toClipboard(true); }
+    void copy() { toClipboard(false); }
+    void paste();
+    // "Area &map": opens the map window or brings it up.
+    void showMap();
     // Keeps the map in step and tells why Save is off for a read-only image.
     void showChanges(ChangeSet changes);
 
@@ -37,8 +41,7 @@ public:
     AreaMapWindow* mapWindow() const { return map_; }
 
 private:
-    void runClipboard(Command command);
-    void showMap();
+    void toClipboard(bool cut);
     void explainSave();
 
     EditorCore& core_;

@@ -60,9 +60,9 @@ TEST_F(AreaDocumentTest, EveryKindOfEditUndoesAndRedoesToEqualModels)
              request.z = "49";
              c.addObject(request);
          }},
-        {"Add enemy", [](EditorCore& c) { c.runCommand(Command::addE); }},
-        {"Delete object", [](EditorCore& c) { c.runCommand(Command::delobj); }},
-        {"Delete all", [](EditorCore& c) { c.runCommand(Command::DelAll); }},
+        {"Add enemy", [](EditorCore& c) { c.addEnemy(); }},
+        {"Delete object", [](EditorCore& c) { c.deleteSelected(); }},
+        {"Delete all", [](EditorCore& c) { c.deleteAll(); }},
         {"Edit header",
          [](EditorCore& c) {
              HeaderBits header = c.area().header;
@@ -82,14 +82,14 @@ TEST_F(AreaDocumentTest, EveryKindOfEditUndoesAndRedoesToEqualModels)
         EXPECT_TRUE(core.document().differs());
         EXPECT_TRUE(core.caption().ends_with(" *"));
 
-        core.runCommand(Command::editUndo);
+        core.undo();
         EXPECT_EQ(core.area(), before);
         EXPECT_FALSE(core.document().differs());
         EXPECT_FALSE(core.caption().ends_with(" *"));
         EXPECT_FALSE(core.commandEnabled(Command::editUndo));
         EXPECT_EQ(core.document().redoName(), step.name);
 
-        core.runCommand(Command::editRedo);
+        core.redo();
         EXPECT_EQ(core.area(), after);
         EXPECT_FALSE(core.commandEnabled(Command::editRedo));
     }
@@ -112,7 +112,7 @@ TEST(SharedAreaSave, TheStatusNamesTheAreasThatChangedWithIt)
     ASSERT_EQ(core.openImage(folder.path("quorl.nes")), std::nullopt);
     core.area().object(1).type ^= 1;
     core.redraw();
-    core.runCommand(Command::lsave);
+    core.saveArea();
     EXPECT_NE(core.status().find("; areas 06, 07, 08 and 09 use the same data and changed with it"),
               std::string::npos)
         << core.status();
@@ -125,20 +125,20 @@ TEST_F(AreaDocumentTest, SaveKeepsHistoryFollowsSelectionAndSaysWhatItWrote)
     core.area().selectedObject = 1;
     core.redraw();
     const LevelObject moved = core.area().object(1);
-    core.runCommand(Command::lsave);
+    core.saveArea();
     EXPECT_FALSE(core.document().differs());
     EXPECT_EQ(core.area().object(core.area().selectedObject).type, moved.type);
     EXPECT_EQ(core.status(), "Saved area 0A: level data 12 bytes, enemy data 10 bytes");
 
     core.keyDown(vk::Numpad6, 0);
-    core.runCommand(Command::lsave);
+    core.saveArea();
     EXPECT_FALSE(core.document().differs());
-    core.runCommand(Command::editUndo); // past the save
+    core.undo(); // past the save
     EXPECT_TRUE(core.document().differs());
-    core.runCommand(Command::editRedo);
+    core.redo();
     EXPECT_FALSE(core.document().differs());
 
-    core.runCommand(Command::DelAll);
+    core.deleteAll();
     EXPECT_EQ(core.status(), "Deleted 3 objects and 3 enemies; Ctrl+Z brings them back.");
     ASSERT_EQ(core.reopenCurrentImage(), std::nullopt); // Reload: a new history
     EXPECT_FALSE(core.document().canUndo());

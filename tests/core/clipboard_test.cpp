@@ -96,9 +96,9 @@ TEST_F(ClipboardCommandsTest, CutThenPasteIsTwoUndoStepsAndBringsTheItemBack)
     ASSERT_TRUE(ClipboardCommands::paste(core, *text, AreaCell{9, 4}));
     EXPECT_EQ(core.area().object(core.area().selectedObject).x, 9);
     EXPECT_EQ(core.area().object(core.area().selectedObject).y, 4);
-    core.runCommand(Command::editUndo);
-    core.runCommand(Command::editUndo);
-    core.runCommand(Command::editUndo);
+    core.undo();
+    core.undo();
+    core.undo();
     EXPECT_TRUE(AreaDocument::sameContent(core.area(), original));
     EXPECT_FALSE(core.document().differs());
 

@@ -47,7 +47,7 @@ TEST_F(EditorAreaCommandsTest, SaveWritesTheEditAndKeepsViewAndSelection)
     core.area().selectedObject = 2;
     core.area().selectedEnemy = 3;
     core.view().viewColumn = 17;
-    core.runCommand(Command::lsave);
+    core.saveArea();
     EXPECT_FALSE(changes.has(Change::Notice));
     EXPECT_FALSE(changes.has(Change::Message));
     EXPECT_TRUE(changes.has(Change::Picture));
@@ -79,7 +79,7 @@ TEST_F(EditorAreaCommandsTest, RefusedSaveShowsWhyAndChangesNothing)
     for (int i = 0; i <= core.area().levelSpareFF / 2; ++i)
         core.area().objects.push_back(core.area().object(1));
     const AreaModel edited = core.area();
-    core.runCommand(Command::lsave);
+    core.saveArea();
     ASSERT_TRUE(changes.has(Change::Notice));
     EXPECT_EQ(core.notice().title, "Can't save area!");
     EXPECT_NE(core.notice().text.find("Move level data"), std::string::npos);
@@ -119,7 +119,7 @@ TEST_F(EditorAreaCommandsTest, RefreshFollowsTheScrollingBitWithoutWriting)
     const Enemy first = core.area().enemy(1);
     core.clickHeaderBit(0);
     EXPECT_EQ(core.area().isVertical, 0);
-    core.runCommand(Command::lrefresh);
+    core.refreshArea();
     EXPECT_EQ(core.area().isVertical, 1);
     // Enemies move their page from the column axis to the row axis.
     bool found = false;
@@ -134,13 +134,13 @@ TEST_F(EditorAreaCommandsTest, AddingAndDeletingThroughCommands)
     core.area().enemySpareBytes = 2;
     const int enemies = core.area().enemyCount();
     core.view().viewRow = 3;
-    core.runCommand(Command::addE);
+    core.addEnemy();
     ASSERT_EQ(core.area().enemyCount(), enemies + 1);
     EXPECT_EQ(core.area().selectedEnemy, enemies + 1);
     EXPECT_EQ(core.area().enemy(enemies + 1), (Enemy{1, 0, 3}));
     EXPECT_EQ(core.readouts().enemyNumber, "Enemy #00" + std::to_string(enemies + 1));
     changes = {};
-    core.runCommand(Command::addE);
+    core.addEnemy();
     ASSERT_TRUE(changes.has(Change::Notice));
     EXPECT_EQ(core.notice().text, "Not enough free space!");
     EXPECT_EQ(core.area().enemyCount(), enemies + 1);
@@ -154,7 +154,7 @@ TEST_F(EditorAreaCommandsTest, AddingAndDeletingThroughCommands)
     core.keyDown(0x20, 0); // space: enemies
     const int mode = core.editMode();
     const int enemySpare = core.area().enemySpareBytes;
-    core.runCommand(Command::DelAll);
+    core.deleteAll();
     EXPECT_EQ(core.area().objCount(), 0);
     EXPECT_EQ(core.area().enemyCount(), 0);
     EXPECT_EQ(core.editMode(), mode);
@@ -167,7 +167,7 @@ TEST_F(EditorAreaCommandsTest, FreeSpaceAndLevelInfo)
 {
     core.area().levelSpareFF = 1;
     core.area().enemySpareBytes = 5;
-    core.runCommand(Command::seeF);
+    core.showFreeSpace();
     ASSERT_TRUE(changes.has(Change::Notice));
     EXPECT_EQ(core.notice().title, "Free space for this level");
     EXPECT_EQ(core.notice().text, "Objects: 1 byte\nEnemy: 5 bytes");

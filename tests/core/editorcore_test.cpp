@@ -1,5 +1,8 @@
 #include "core/corefixture.h"
 #include "core/editing/keyediting.h"
+#include "core/session/editortexts.h"
+
+#include "core/session/viewoptions.h"
 
 #include <gtest/gtest.h>
 
@@ -161,20 +164,20 @@ TEST_F(EditorCoreTest, SpaceSwitchesTheVisibleMarker)
 TEST_F(EditorCoreTest, GroundMenuValuesAndDeferredOptions)
 {
     start("");
-    core.runCommand(Command::GV1);
+    ViewOptions::setGroundView(core, 2);
     EXPECT_EQ(core.view().groundView, 2);
-    core.runCommand(Command::GV2);
+    ViewOptions::setGroundView(core, 1);
     EXPECT_EQ(core.view().groundView, 1);
-    core.runCommand(Command::GV0);
+    ViewOptions::setGroundView(core, 0);
     EXPECT_EQ(core.view().groundView, 0);
     EXPECT_TRUE(changes.has(Change::Picture));
     changes = {};
-    core.runCommand(Command::PSV1);
-    core.runCommand(Command::om1);
+    ViewOptions::setPageView(core, 1);
+    ViewOptions::setObjectMarks(core, 1);
     EXPECT_EQ(core.view().pageView, 1);
     EXPECT_EQ(core.view().objectMarks, 1);
     EXPECT_FALSE(changes.has(Change::Picture));
-    core.runCommand(Command::sv3);
+    ViewOptions::toggleSaveCheck(core, 3);
     EXPECT_FALSE(core.commandChecked(Command::sv3));
     EXPECT_FALSE(core.commandChecked(Command::GV0));
 }
@@ -190,12 +193,12 @@ TEST_F(EditorCoreTest, CommandsOfOtherImageKindsAreDisabled)
         for (Command c : {Command::movL, Command::movZ, Command::ChTcdt, Command::Chcolor, Command::TFSpace,
                           Command::ChWpn, Command::ChEnm2, Command::ChEnm3, Command::ChPwrUp, Command::nlive,
                           Command::LvlDump, Command::LvlInsert})
-            EXPECT_FALSE(EditorCore::commandAllowedForKind(c, kind));
+            EXPECT_FALSE(commandAllowedForKind(c, kind));
     // The character table has an offset of its own in every kind.
-    EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::ChChp, ImageKind::Fds));
-    EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::LI, ImageKind::Fds));
-    EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::Chcolor, ImageKind::Ines));
-    EXPECT_TRUE(EditorCore::commandAllowedForKind(Command::seeF, ImageKind::Snes));
+    EXPECT_TRUE(commandAllowedForKind(Command::ChChp, ImageKind::Fds));
+    EXPECT_TRUE(commandAllowedForKind(Command::LI, ImageKind::Fds));
+    EXPECT_TRUE(commandAllowedForKind(Command::Chcolor, ImageKind::Ines));
+    EXPECT_TRUE(commandAllowedForKind(Command::seeF, ImageKind::Snes));
 }
 
 TEST_F(EditorCoreTest, ReloadResetsOptionsFromTheFile)
@@ -203,7 +206,7 @@ TEST_F(EditorCoreTest, ReloadResetsOptionsFromTheFile)
     start("[Options]\nStartArea= 10\nPageView= 1\n");
     core.keyDown(vk::PageDown, 0);
     core.keyDown(vk::P, 0);
-    core.runCommand(Command::sv4);
+    ViewOptions::toggleSaveCheck(core, 4);
     EXPECT_EQ(core.view().pageView, 0);
     core.readSettings(folder.settingsPath());
     ASSERT_EQ(core.reopenCurrentImage(), std::nullopt);
@@ -215,8 +218,8 @@ TEST_F(EditorCoreTest, ReloadResetsOptionsFromTheFile)
 TEST_F(EditorCoreTest, AreaChooserKeepsItsChoices)
 {
     start("");
-    EXPECT_EQ(EditorCore::worldNames().size(), 7u);
-    EXPECT_EQ(EditorCore::worldNames()[6], "World 7");
+    EXPECT_EQ(AreaChooser::worldNames().size(), 7u);
+    EXPECT_EQ(AreaChooser::worldNames()[6], "World 7");
     const auto world7 = core.chooseWorld(7);
     EXPECT_EQ(world7.size(), static_cast<std::size_t>(core.directory().worldFirstArea[8] -
                                                         core.directory().worldFirstArea[7]));
@@ -275,8 +278,8 @@ TEST_F(EditorCoreTest, ShutDownWritesTheCheckedSettings)
     start("; kept\n[Options]\nStartArea= 10\nZoom= 3\n[Other]\nKey=value\n");
     core.keyDown(vk::PageDown, 0);
     core.keyDown(vk::Numpad0, 0);
-    core.runCommand(Command::sv0);
-    core.runCommand(Command::saveBeforeTest);
+    ViewOptions::toggleSaveCheck(core, 0);
+    ViewOptions::toggleSaveBeforeTesting(core);
     EXPECT_TRUE(core.commandChecked(Command::saveBeforeTest));
     ASSERT_EQ(core.shutDown(), std::nullopt);
     EXPECT_EQ(folder.readFile("Quorled.ini"),
@@ -292,17 +295,17 @@ TEST_F(EditorCoreTest, ShutDownWritesTheCheckedSettings)
 
 TEST(EditorTexts, VersionAndKeyHelp)
 {
-    const std::string version = EditorCore::versionText();
+    const std::string version = editorVersionText();
     EXPECT_EQ(version.rfind("Version ", 0), 0u);
     EXPECT_NE(version.find('.'), std::string::npos);
-    EXPECT_EQ(EditorCore::keyHelp()[5], "M : switch \"object marks viewing");
-    EXPECT_EQ(EditorCore::verticalKeyHelp()[0], "up/down : scroll in the level");
-    EXPECT_EQ(EditorCore::horizontalKeyHelp()[1], "up/down : select previous/next object/enemy");
+    EXPECT_EQ(keyHelp()[5], "M : switch \"object marks viewing");
+    EXPECT_EQ(verticalKeyHelp()[0], "up/down : scroll in the level");
+    EXPECT_EQ(horizontalKeyHelp()[1], "up/down : select previous/next object/enemy");
 }
 
 TEST(EditorTexts, KeyHelpNamesEveryKeyTheViewAnswers)
 {
-    const std::vector<std::string> help = EditorCore::keyHelp();
+    const std::vector<std::string> help = keyHelp();
     for (const char* key : {"space :", "2, 4, 6, 8 (numpad) :", "/, * :", "-, + :", "M :", "O :", "P :", "0 :", "S :",
                             "F :", "Page Up, Page Down :", "F1 :"}) {
         const bool listed = std::any_of(help.begin(), help.end(),

@@ -30,7 +30,7 @@ protected:
         core.readSettings(folder.settingsPath());
         ASSERT_EQ(core.openImage(folder.path("quorl.nes")), std::nullopt);
         original = core.area();
-        core.runCommand(Command::editSelectAll);
+        GroupCommands::selectAll(core);
     }
     int selected() const { return GroupSelection::selectedItems(core.area(), core.editMode()).size(); }
 
@@ -59,8 +59,8 @@ TEST_F(GroupCommandsTest, LaptopKeysMoveAndRetypeTheGroupOneStepEach)
         }
     }
 
-    core.runCommand(Command::editUndo);
-    core.runCommand(Command::editUndo);
+    core.undo();
+    core.undo();
     EXPECT_TRUE(AreaDocument::sameContent(core.area(), original));
     EXPECT_EQ(selected(), items); // the selection comes back with the step
 
@@ -80,7 +80,7 @@ TEST_F(GroupCommandsTest, DeleteCutAndPasteIntoAnotherAreaAreOneStepEach)
     core.keyDown(kDelete, 0);
     EXPECT_EQ(core.area().objCount() + core.area().enemyCount(), 0);
     EXPECT_EQ(core.document().undoSteps(), 1u);
-    core.runCommand(Command::editUndo);
+    core.undo();
     EXPECT_TRUE(AreaDocument::sameContent(core.area(), original));
 
     core.keyDown(vk::PageDown, 0);
@@ -104,7 +104,7 @@ TEST_F(GroupCommandsTest, DuplicateAndPlacingATypeAreRefusedWithoutRoom)
     core.area().levelSpareFF = 0;
     core.area().enemySpareBytes = 0;
     const AreaModel before = core.area();
-    core.runCommand(Command::editDuplicate);
+    GroupCommands::duplicate(core);
     EXPECT_EQ(core.notice().title, "Can't duplicate!");
     EXPECT_EQ(core.area(), before);
     EXPECT_FALSE(GroupCommands::placeType(core, true, 5, AreaCell{3, 3}));
@@ -125,7 +125,7 @@ TEST_F(GroupCommandsTest, MoveAndSaveMakesAnAdditionRefusedForRoomAndSavesIt)
         core.area().levelSpareFF = 0;
         core.area().enemySpareBytes = 0;
         before = core.area();
-        core.runCommand(Command::editDuplicate);
+        GroupCommands::duplicate(core);
         EXPECT_EQ(core.area(), before);
         EXPECT_TRUE(core.notice().offersMove);
         EXPECT_NE(core.notice().text.find("\"Move and save\""), std::string::npos) << core.notice().text;

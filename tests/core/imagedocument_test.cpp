@@ -4,6 +4,7 @@
 #include "romdata/bytetables.h"
 #include "romdata/datamove.h"
 #include "romdata/demo/demoimage.h"
+#include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 
 #include <gtest/gtest.h>
@@ -53,32 +54,75 @@ TEST_F(ImageDocumentTest, EditsInSeveralAreasAndATableChangeUndoAndRedoToIdentic
     EXPECT_EQ(withLives[static_cast<std::size_t>(livesOffset())], 7);
     EXPECT_EQ(core.document().changedAreas(), (std::vector<int>{0, 1}));
     EXPECT_EQ(core.status(), "2 areas changed: 00, 01");
-    EXPECT_EQ(core.undoTitle(), "Change lives in area 01");
+    EXPECT_EQ(core.document().undoTitle(), "Change lives") << "a game-wide table names no area";
 
-    core.runCommand(Command::editUndo); // writes the lives byte back
+    core.undo(); // writes the lives byte back
     EXPECT_EQ(onDisk(), original);
-    core.runCommand(Command::editUndo);
-    EXPECT_EQ(core.undoTitle(), "Change object in area 00");
-    core.runCommand(Command::editUndo); // opens area 00 first
+    core.undo();
+    EXPECT_EQ(core.document().undoTitle(), "Change object in area 00");
+    core.undo(); // opens area 00 first
     EXPECT_EQ(core.currentArea(), 0);
     EXPECT_TRUE(core.document().changedAreas().empty());
     EXPECT_FALSE(core.commandEnabled(Command::editUndo));
 
     for (int i = 0; i < 3; ++i)
-        core.runCommand(Command::editRedo);
+        core.redo();
     EXPECT_EQ(onDisk(), withLives);
     EXPECT_EQ(core.currentArea(), 1);
     EXPECT_EQ(core.document().touched(0)->model(), area0);
 
     // Save all writes both areas at once; undoing every step afterwards
     // leaves the file as saved and the areas changed against it.
-    core.runCommand(Command::lsaveall);
+    core.saveAllAreas();
     EXPECT_TRUE(core.document().changedAreas().empty());
     EXPECT_NE(onDisk(), withLives);
     EditorCore fresh{syntheticCarriedPictures()};
     fresh.readSettings(folder.settingsPath());
     ASSERT_EQ(fresh.openImage(image()), std::nullopt);
     EXPECT_TRUE(AreaDocument::sameContent(fresh.area(), area0));
+}
+
+TEST(StepTitleTest, AreaStepsAndSavesNameTheirAreaGameWideWritesDoNot)
+{
+    const struct {
+        HistoryStep step;
+        const char* title;
+    } cases[] = {
+        {{"Move object", 0x0A, AreaModel{}, {}}, "Move object in area 0A"},
+        {{"Move and save", 0x14, std::nullopt, {WrittenRun{}}, 0, 0, true}, "Move and save in area 14"},
+        {{"Number of lives at start", 0x01, std::nullopt, {WrittenRun{}}}, "Number of lives at start"},
+        {{"Move level data", 0x01, std::nullopt, {WrittenRun{}}}, "Move level data"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stepTitle(c.step), c.title);
+}
+
+// A command's document: the lock held from before the read until the
+// write, which therefore takes no second lock; a disk image read without
+// offsets has no directory, so only an area cannot be opened.
+TEST(CommandDocumentTest, AHeldLockSpansReadAndWriteAndADiskImageNeedsOffsetsOnlyForAnArea)
+{
+    CoreFolder folder;
+    const std::string disk = folder.path("quorl.fds");
+    const std::vector<std::uint8_t> original = buildDemoImage(ImageKind::Fds);
+    folder.writeImage("quorl.fds", original);
+    const auto noOffsets = [](const RomImage&) { return std::optional<DiskImageOffsets>(); };
+
+    ImageDocument areaDocument;
+    EXPECT_THROW(areaDocument.open(disk, ImageKind::Fds, noOffsets, 0), ImageError);
+    EXPECT_FALSE(areaDocument.isOpen());
+
+    ImageDocument document;
+    document.writeGuard().setBackupEnabled(false);
+    document.holdLock(disk);
+    document.open(disk, ImageKind::Fds, noOffsets, ImageDocument::kNoArea);
+    EXPECT_FALSE(document.differs());
+    EXPECT_EQ(document.bytes(), original);
+    document.write([](RomImage& image) { image.write(0x20, image.read(0x20) ^ 0xFF); });
+    std::vector<std::uint8_t> changed = original;
+    changed[0x20] ^= 0xFF;
+    EXPECT_EQ(RomImage::open(disk).bytes(), changed);
+    EXPECT_EQ(document.bytes(), changed);
 }
 
 TEST_F(ImageDocumentTest, SaveAllWritesNothingWhenOneAreaDoesNotFit)
@@ -93,7 +137,7 @@ TEST_F(ImageDocumentTest, SaveAllWritesNothingWhenOneAreaDoesNotFit)
         request.z = "49";
         ASSERT_TRUE(core.addObject(request));
     }
-    core.runCommand(Command::lsaveall);
+    core.saveAllAreas();
     EXPECT_EQ(onDisk(), original);
     EXPECT_NE(core.notice().text.find("area 01 can't be saved"), std::string::npos) << core.notice().text;
     EXPECT_EQ(core.document().changedAreas(), (std::vector<int>{0, 1}));
@@ -132,7 +176,7 @@ TEST_F(ImageDocumentTest, ASaveAtOffsetsAnotherProgramMovedIsRefused)
         rom.commit();
     }
     const std::vector<std::uint8_t> moved = onDisk();
-    core.runCommand(Command::lsave);
+    core.saveArea();
     EXPECT_EQ(onDisk(), moved);
     EXPECT_NE(core.message().find("The data of area 00"), std::string::npos) << core.message();
     EXPECT_TRUE(core.document().differs());
@@ -145,7 +189,7 @@ TEST_F(ImageDocumentTest, AChangeByAnotherProgramIsKeptAndNeverSilentlyOverwritt
     const std::string command = std::string(QUORLED_CLI_PATH) + " set '" + image() + "' lives 0 9 --no-backup >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_TRUE(core.document().changedOnDisk());
-    core.runCommand(Command::lsave); // other bytes: written, the lives kept
+    core.saveArea(); // other bytes: written, the lives kept
     EXPECT_FALSE(core.document().differs()) << core.message();
     EXPECT_EQ(onDisk()[static_cast<std::size_t>(livesOffset())], 9);
 

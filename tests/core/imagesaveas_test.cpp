@@ -63,7 +63,7 @@ TEST_F(ImageSaveAsTest, AReadOnlyImageSaysSoAndIsSavedAsANewFileThatTheEditorGoe
 
     // The editor goes on with the copy: the next save writes it alone.
     core.area().enemy(1).x += 1;
-    core.runCommand(Command::lsave);
+    core.saveArea();
     EXPECT_FALSE(core.document().differs()) << core.message();
     EXPECT_EQ(readWholeFile(image), original);
     core.cancelAreaChoice(); // reloads the area from the file

@@ -7,6 +7,8 @@
 #include "romdata/imagelock.h"
 #include "romdata/romimage.h"
 
+#include "core/session/viewoptions.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -90,7 +92,7 @@ TEST_F(CoreImageWrites, TheBackupItemIsCheckedByDefaultAndKeptInTheSettings)
     start();
     EXPECT_TRUE(core.commandEnabled(Command::backup));
     EXPECT_TRUE(core.commandChecked(Command::backup));
-    core.runCommand(Command::backup);
+    ViewOptions::toggleBackup(core);
     EXPECT_FALSE(core.commandChecked(Command::backup));
     EXPECT_TRUE(changes.has(Change::Checks));
     ASSERT_EQ(core.shutDown(), std::nullopt);
@@ -98,7 +100,7 @@ TEST_F(CoreImageWrites, TheBackupItemIsCheckedByDefaultAndKeptInTheSettings)
 
     start("[Options]\nStartArea= 10\nBackup= 0\n");
     EXPECT_FALSE(core.commandChecked(Command::backup));
-    EXPECT_FALSE(core.writeGuard().backupEnabled());
+    EXPECT_FALSE(core.document().writeGuard().backupEnabled());
     start("[Options]\nStartArea= 10\nBackup=-1\n");
     EXPECT_TRUE(core.commandChecked(Command::backup));
 }

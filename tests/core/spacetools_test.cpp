@@ -51,7 +51,7 @@ protected:
     // An unsaved edit that a refusal must not lose.
     void editArea()
     {
-        core.runCommand(Command::DelAll);
+        core.deleteAll();
         editedObjects = core.area().objCount();
         ASSERT_EQ(editedObjects, 0);
     }

@@ -101,7 +101,7 @@ TEST(StaleSave, EditorSaveOfAMovedAreaLeavesTheFileAsItIs)
         if (c.relocate)
             core.saveMovingData();
         else
-            core.runCommand(Command::lsave);
+            core.saveArea();
         EXPECT_TRUE(readWholeFile(path) == other.bytes());
         expectMovedMessage(core.message());
         EXPECT_TRUE(core.document().differs());

@@ -85,7 +85,7 @@ TEST_F(DockRulesTest, GalleryClickIsOneUndoableStepAndSwitchesTheTarget)
     EXPECT_EQ(core.editMode(), 0);
     EXPECT_EQ(core.document().undoName(), "Change object");
     EXPECT_TRUE(core.document().differs());
-    core.runCommand(Command::editUndo);
+    core.undo();
     EXPECT_TRUE(AreaDocument::sameContent(core.area(), before));
 
     const int oldEnemy = core.area().enemy(1).type;
@@ -208,8 +208,8 @@ TEST_F(DockRulesTest, PropertyChangesAreStepsWithinTheLimits)
     EXPECT_FALSE(SelectionProperties::apply(core, 0, Field::Y, 15));
     EXPECT_FALSE(SelectionProperties::apply(core, 0, Field::FirstParameter, 1));
     EXPECT_EQ(core.document().undoSteps(), steps);
-    core.runCommand(Command::editUndo);
-    core.runCommand(Command::editUndo);
+    core.undo();
+    core.undo();
     EXPECT_TRUE(AreaDocument::sameContent(core.area(), before));
 
     // A far column scrolls the view to the object, as the keys do.

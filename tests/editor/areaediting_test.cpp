@@ -14,6 +14,7 @@
 #include "editor/mainwindow.h"
 
 #include "core/session/editorcore.h"
+#include "core/forms/headerform.h"
 #include "romdata/demo/demoimage.h"
 
 #include <QAction>
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(dialog.preview(1)->size(), QSize(64, 48));
 
         // A click on box 11 (bit 12) flips its bit and its colour.
-        const auto colours = EditorCore::bitBoxColours();
+        const auto colours = HeaderForm::bitBoxColours();
         QLabel* box = dialog.bitBox(11);
         QCOMPARE(box->palette().color(QPalette::Window).rgb() & 0xFFFFFFu, colours[header.bit(12)]);
         QTest::mouseClick(box, Qt::LeftButton);

@@ -151,7 +151,7 @@ private slots:
         // a reload, so unsaved edits stay (the unsaved-edit question is
         // turned off here; its own tests drive it).
         demo_.window->mainMenu()->action(Command::askDiscard)->trigger();
-        demo_.core->runCommand(Command::DelAll);
+        demo_.core->deleteAll();
         onNextDialog<LinePrompt>([](LinePrompt* prompt) { prompt->reject(); });
         demo_.window->mainMenu()->action(Command::LvlInsert)->trigger();
         const QString missing = demo_.dir->filePath(QStringLiteral("none.qlv"));

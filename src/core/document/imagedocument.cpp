@@ -7,6 +7,7 @@
 #include "romdata/imageerror.h"
 #include "romdata/imagelock.h"
 #include "romdata/romimage.h"
+#include "romdata/romlayout.h"
 #include "romdata/roomuse.h"
 
 #include <algorithm>
@@ -59,17 +60,45 @@ void ImageDocument::notify(DocumentChange change, int area)
 
 void ImageDocument::open(const std::string& path, ImageKind kind, std::optional<DiskImageOffsets> disk, int startArea)
 {
+    open(path, kind, [&disk](const RomImage&) { return disk; }, startArea);
+}
+
+void ImageDocument::holdLock(const std::string& path)
+{
+    ImageWriteGuard::checkWritable(path);
+    heldLock_.reset();
+    heldLock_.emplace(path);
+    heldPath_ = path;
+}
+
+AreaDirectory ImageDocument::directoryOf(const RomImage& image, ImageKind kind,
+                                         const std::optional<DiskImageOffsets>& disk)
+{
+    if (!disk && !romLayout(kind).hasPointerTables)
+        return {};
+    return buildAreaDirectory(image, kind, disk ? &*disk : nullptr);
+}
+
+void ImageDocument::open(const std::string& path, ImageKind kind, const ReadCheck& check, int startArea)
+{
     std::optional<RomImage> image;
     {
         // A writer of another program finishes before the image is read.
-        const ImageLock lock(path);
+        std::optional<ImageLock> lock;
+        if (!heldLock_ || heldPath_ != path)
+            lock.emplace(path);
         image = RomImage::openChecked(path, kind);
     }
-    const AreaDirectory directory = buildAreaDirectory(*image, kind, disk ? &*disk : nullptr);
+    const std::optional<DiskImageOffsets> disk = check(*image);
+    // An area to open needs the directory: a disk image without offsets is refused then.
+    const AreaDirectory directory = startArea != kNoArea ? buildAreaDirectory(*image, kind, disk ? &*disk : nullptr)
+                                                         : directoryOf(*image, kind, disk);
     const PaletteTables palettes = startupPalettes(*image, kind);
-    AreaDocument start;
-    const AreaModel model = loadArea(*image, directory, kind, startArea);
-    start.reset(model, findSaveRoom(*image, directory, kind, model));
+    std::map<int, AreaDocument> areas;
+    if (startArea != kNoArea) {
+        const AreaModel model = loadArea(*image, directory, kind, startArea);
+        areas[startArea].reset(model, findSaveRoom(*image, directory, kind, model));
+    }
 
     path_ = path;
     kind_ = kind;
@@ -77,8 +106,7 @@ void ImageDocument::open(const std::string& path, ImageKind kind, std::optional<
     bytes_ = image->bytes();
     directory_ = directory;
     palettes_ = palettes;
-    areas_.clear();
-    areas_[startArea] = std::move(start);
+    areas_ = std::move(areas);
     current_ = startArea;
     history_.clear();
     notify(DocumentChange::ImageReplaced, current_);
@@ -215,10 +243,12 @@ ImageDocument::Written ImageDocument::writeLocked(const std::function<void(RomIm
     // A read-only image is refused before anything else is looked at.
     ImageWriteGuard::checkWritable(path_);
     // Another program's read-modify-write of the image finishes first.
-    const ImageLock lock(path_);
+    std::optional<ImageLock> lock;
+    if (!heldLock_ || heldPath_ != path_)
+        lock.emplace(path_);
     RomImage image = RomImage::openChecked(path_, kind_);
     // A file opened although it is no image of the game is for viewing only.
-    if (const auto foreign = foreignImageProblem(path_, image.bytes(), kind_))
+    if (const auto foreign = foreignWritable_ ? std::nullopt : foreignImageProblem(path_, image.bytes(), kind_))
         throw ImageError(*foreign + " It is open for viewing only, so nothing was written.");
     // The data of every area with unsaved edits must still start where it
     // was loaded from (another program may have moved it).
@@ -278,7 +308,7 @@ void ImageDocument::takeImage(const std::vector<std::uint8_t>& image, const std:
     for (const WrittenRun& run : runs)
         std::copy(run.after.begin(), run.after.end(), bytes_.begin() + run.offset);
     const RomImage written = RomImage::fromBytes(image, path_);
-    directory_ = buildAreaDirectory(written, kind_, disk_ ? &*disk_ : nullptr);
+    directory_ = directoryOf(written, kind_, disk_);
     palettes_ = startupPalettes(written, kind_);
     for (auto& [index, document] : areas_) {
         try {

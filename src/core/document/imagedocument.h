@@ -5,6 +5,7 @@
 
 #include "romdata/areadirectory.h"
 #include "romdata/imagekind.h"
+#include "romdata/imagelock.h"
 #include "romdata/imagewriteguard.h"
 #include "romdata/palettetables.h"
 
@@ -42,9 +43,25 @@ public:
     int subscribe(Observer observer);
     void unsubscribe(int id);
 
+    // Looks at the image as read, before anything of it is decoded, and
+    // throws ImageError to refuse it; returns the disk offsets a disk image
+    // takes its directory from.
+    using ReadCheck = std::function<std::optional<DiskImageOffsets>(const RomImage&)>;
+    // open()'s start area for a document that edits no area (a command).
+    static constexpr int kNoArea = -1;
+
     // Reads the image under its lock and opens `startArea`; the history
-    // starts empty. Throws ImageError (the document is then as it was).
+    // starts empty. A disk image without offsets has no directory (and no
+    // area can be opened). Throws ImageError (the document is then as it was).
     void open(const std::string& path, ImageKind kind, std::optional<DiskImageOffsets> disk, int startArea);
+    void open(const std::string& path, ImageKind kind, const ReadCheck& check, int startArea);
+    // For a single read-modify-write (a command): refuses a read-only image,
+    // then takes the image's lock and holds it until the document goes, so
+    // that nothing another program writes comes between open() and write().
+    void holdLock(const std::string& path);
+    // Whether write() may write an image that does not look like one of the
+    // game (a command given --force); else it is for viewing only.
+    void setForeignWritable(bool writable) { foreignWritable_ = writable; }
     // Reads the open image again (a change by another program): the history
     // and the edits go, the current area stays. Throws ImageError.
     void reread() { open(path_, kind_, disk_, current_); }
@@ -82,6 +99,9 @@ public:
     bool canRedo() const { return history_.canRedo(); }
     std::string undoName() const;
     std::string redoName() const;
+    // The menu texts of Undo and Redo: "Move object in area 0A" (see stepTitle).
+    std::string undoTitle() const { return canUndo() ? stepTitle(*history_.nextUndo()) : std::string(); }
+    std::string redoTitle() const { return canRedo() ? stepTitle(*history_.nextRedo()) : std::string(); }
     std::size_t undoSteps() const { return history_.undoSteps(); }
     // Undo and redo of the last step: a step of another area opens that
     // area first; a written step writes its bytes back. False when there is
@@ -90,7 +110,7 @@ public:
     bool redo();
 
     // What the current area shows of its state (the window's caption, status).
-    bool differs() const { return isOpen() && area().differs(); }
+    bool differs() const { return isOpen() && areas_.contains(current_) && area().differs(); }
     std::optional<RoomUse> roomUse() const { return area().roomUse(); }
 
     // --- writing ---
@@ -120,6 +140,8 @@ private:
     bool applyWritten(HistoryStep& step, bool undo);
     bool applyAreaStep(HistoryStep& step);
     void notify(DocumentChange change, int area);
+    // The directory of `image`; none for a disk image without offsets.
+    static AreaDirectory directoryOf(const RomImage& image, ImageKind kind, const std::optional<DiskImageOffsets>& disk);
 
     std::string path_;
     ImageKind kind_ = ImageKind::Ines;
@@ -131,6 +153,9 @@ private:
     int current_ = 0;
     ImageHistory history_;
     ImageWriteGuard guard_;
+    std::optional<ImageLock> heldLock_;
+    std::string heldPath_;
+    bool foreignWritable_ = false;
     OverwriteQuestion question_;
     std::map<int, Observer> observers_;
     int nextObserver_ = 1;

@@ -88,6 +88,12 @@ void ImageHistory::putBackUndo(HistoryStep step) { redone(std::move(step)); }
 
 void ImageHistory::putBackRedo(HistoryStep step) { undone(std::move(step)); }
 
-std::string stepTitle(const HistoryStep& step) { return step.name + " in area " + hex2(step.area); }
+std::string stepTitle(const HistoryStep& step)
+{
+    // A write of game-wide bytes (a table, a data move) is about no area.
+    if (step.written() && !step.savedArea)
+        return step.name;
+    return step.name + " in area " + hex2(step.area);
+}
 
 } // namespace quorled

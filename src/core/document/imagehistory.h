@@ -75,7 +75,8 @@ private:
     std::size_t bytes_ = 0;
 };
 
-// "Move object in area 0A".
+// "Move object in area 0A"; a step that wrote game-wide bytes (a table, a
+// data move, an insertion) names no area: "Number of lives at start".
 std::string stepTitle(const HistoryStep& step);
 
 } // namespace quorled

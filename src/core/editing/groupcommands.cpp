@@ -98,7 +98,7 @@ bool addAsStep(EditorCore& core, const std::string& name, const AddEdit& edit)
                 return;
             c.saveMovingData();
             if (c.document().differs() && c.document().undoSteps() > steps)
-                c.runCommand(Command::editUndo);
+                c.undo();
         });
     }
     core.report(*refusal);

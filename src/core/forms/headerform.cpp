@@ -70,6 +70,12 @@ void HeaderForm::clickBox(int box)
     dialogBits_.setBit(box + 1, 1 - dialogBits_.bit(box + 1));
 }
 
+const std::array<std::uint32_t, 3>& HeaderForm::bitBoxColours()
+{
+    static constexpr std::array<std::uint32_t, 3> kColours{0xFFE0C0, 0x804000, 0xC09060};
+    return kColours;
+}
+
 std::uint32_t HeaderForm::boxColour(int box, const std::array<std::uint32_t, 3>& colours) const
 {
     if (box == pressedBox_)

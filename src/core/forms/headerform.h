@@ -54,6 +54,8 @@ public:
     void pressBox(int box);
     void releaseBox();
     void clickBox(int box);
+    // The header boxes' colours: clear bit, set bit, pressed.
+    static const std::array<std::uint32_t, 3>& bitBoxColours();
     // The colour box i shows now, from the clear/set/pressed colour table.
     std::uint32_t boxColour(int box, const std::array<std::uint32_t, 3>& colours) const;
 

@@ -38,73 +38,70 @@ void EditorCore::endEdit(bool merge)
         status_.clear();
 }
 
-bool EditorCore::runAreaCommand(Command command)
+void EditorCore::saveArea()
+{
+    if (hasImage())
+        save();
+}
+
+void EditorCore::refreshArea()
 {
     if (!hasImage())
-        return false;
-    switch (command) {
-    case Command::lsave:
-        save();
-        return true;
-    case Command::lsaveall:
-        saveAllAreas();
-        return true;
-    case Command::lrefresh:
-        // Every model change of a save without writing; the scrolling
-        // direction follows the header.
-        beginEdit("Refresh");
-        renormalizeArea(area(), view_);
-        endEdit();
-        recolour();
+        return;
+    // Every model change of a save without writing; the scrolling direction
+    // follows the header.
+    beginEdit("Refresh");
+    renormalizeArea(area(), view_);
+    endEdit();
+    recolour();
+    redraw();
+}
+
+void EditorCore::addEnemy()
+{
+    if (!hasImage())
+        return;
+    beginEdit("Add enemy");
+    const auto refusal = AreaEditing::addEnemy(area(), view_);
+    endEdit();
+    if (refusal)
+        report(*refusal);
+    else
         redraw();
-        return true;
-    case Command::addE: {
-        beginEdit("Add enemy");
-        const auto refusal = AreaEditing::addEnemy(area(), view_);
-        endEdit();
-        if (refusal)
-            report(*refusal);
-        else
-            redraw();
-        return true;
+}
+
+void EditorCore::deleteSelected()
+{
+    if (!hasImage())
+        return;
+    if (GroupSelection::isGroup(area(), view_.editMode)) {
+        GroupCommands::deleteSelection(*this);
+        return;
     }
-    case Command::delobj:
-        if (GroupSelection::isGroup(area(), view_.editMode)) {
-            GroupCommands::deleteSelection(*this);
-            return true;
-        }
-        beginEdit(view_.editMode == 0 ? "Delete object" : "Delete enemy");
-        AreaEditing::deleteSelected(area(), view_.editMode);
-        endEdit();
-        redraw();
-        return true;
-    case Command::DelAll: {
-        const std::size_t objects = area().objects.size();
-        const std::size_t enemies = area().enemies.size();
-        beginEdit("Delete all");
-        AreaEditing::deleteAll(area());
-        if (document_.commitStep())
-            status_ = "Deleted " + counted(objects, "object", "objects") + " and " + counted(enemies, "enemy", "enemies") +
-                      "; Ctrl+Z brings them back.";
-        redraw();
-        return true;
-    }
-    case Command::editSelectAll:
-        GroupCommands::selectAll(*this);
-        return true;
-    case Command::editDuplicate:
-        GroupCommands::duplicate(*this);
-        return true;
-    case Command::editUndo:
-    case Command::editRedo:
-        undoOrRedo(command == Command::editUndo);
-        return true;
-    case Command::seeF:
+    beginEdit(view_.editMode == 0 ? "Delete object" : "Delete enemy");
+    AreaEditing::deleteSelected(area(), view_.editMode);
+    endEdit();
+    redraw();
+}
+
+void EditorCore::deleteAll()
+{
+    if (!hasImage())
+        return;
+    const std::size_t objects = area().objects.size();
+    const std::size_t enemies = area().enemies.size();
+    beginEdit("Delete all");
+    AreaEditing::deleteAll(area());
+    if (document_.commitStep())
+        status_ = "Deleted " + counted(objects, "object", "objects") + " and " + counted(enemies, "enemy", "enemies") +
+                  "; Ctrl+Z brings them back.";
+    redraw();
+}
+
+void EditorCore::showFreeSpace()
+{
+    if (hasImage())
         report(AreaEditing::freeSpaceNotice(area()));
-        return true;
-    default:
-        return false;
-    }
 }
 
 void EditorCore::save(bool relocate)
@@ -233,6 +230,8 @@ LevelInfo EditorCore::levelInfo() const
 
 void EditorCore::undoOrRedo(bool undo)
 {
+    if (!hasImage())
+        return;
     const int wasArea = currentArea();
     const int wasVertical = area().isVertical;
     AreaDocument& left = document_.area();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "romdata/imagekind.h"
+
 namespace quorled {
 
 // Every item of the main window's menu bar that carries a command, named
@@ -21,5 +23,9 @@ enum class Command {
     // "&About"
     SSplash, AboutE,
 };
+
+// Whether a command can work on images of a kind at all: the items that
+// rely on iNES file offsets are off for SNES compilation and disk images.
+bool commandAllowedForKind(Command command, ImageKind kind);
 
 } // namespace quorled

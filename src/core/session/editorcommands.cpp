@@ -22,7 +22,7 @@ int iniIndex(Command command)
 
 } // namespace
 
-bool EditorCore::commandAllowedForKind(Command command, ImageKind kind)
+bool commandAllowedForKind(Command command, ImageKind kind)
 {
     switch (command) {
     case Command::movL:
@@ -79,82 +79,6 @@ bool EditorCore::commandChecked(Command command) const
     const int i = iniIndex(command);
     return i >= 0 && iniChecks_[static_cast<std::size_t>(i)];
 }
-
-void EditorCore::runCommand(Command command)
-{
-    if (!commandEnabled(command))
-        return;
-    if (runAreaCommand(command))
-        return;
-    if (const int i = iniIndex(command); i >= 0) {
-        iniChecks_[static_cast<std::size_t>(i)] = !iniChecks_[static_cast<std::size_t>(i)];
-        notify(Change::Checks);
-        return;
-    }
-    bool redraw = false;
-    switch (command) {
-    // "Ground &behind objects" is the value 2 and "Ground &above objects" 1.
-    case Command::GV0:
-        view_.groundView = 0;
-        redraw = true;
-        break;
-    case Command::GV1:
-        view_.groundView = 2;
-        redraw = true;
-        break;
-    case Command::GV2:
-        view_.groundView = 1;
-        redraw = true;
-        break;
-    // Page separators and marks show at the next redraw.
-    case Command::PSV1:
-        view_.pageView = 1;
-        break;
-    case Command::PSV0:
-        view_.pageView = 0;
-        break;
-    case Command::om1:
-        view_.objectMarks = 1;
-        break;
-    case Command::om0:
-        view_.objectMarks = 0;
-        break;
-    case Command::pnt:
-        view_.pointersFollowDoors = !view_.pointersFollowDoors;
-        notify(Change::Checks);
-        break;
-    case Command::spno:
-        view_.showPointersAsObjects = !view_.showPointersAsObjects;
-        notify(Change::Checks);
-        break;
-    case Command::optGrid:
-        view_.grid = !view_.grid;
-        notify(Change::Checks);
-        redraw = true;
-        break;
-    case Command::backup:
-        document_.writeGuard().setBackupEnabled(!document_.writeGuard().backupEnabled());
-        notify(Change::Checks);
-        break;
-    case Command::askDiscard:
-        settings_.askBeforeDiscarding = !settings_.askBeforeDiscarding;
-        notify(Change::Checks);
-        break;
-    case Command::saveBeforeTest:
-        settings_.saveBeforeTesting = !settings_.saveBeforeTesting;
-        notify(Change::Checks);
-        break;
-    default:
-        // The others open dialogs or end the program: the window's part.
-        break;
-    }
-    if (redraw && hasImage()) {
-        renderer_->drawArea(area(), view_, directory().worldFirstArea);
-        notify(Change::Picture);
-    }
-}
-
-std::vector<std::string> EditorCore::worldNames() { return AreaChooser::worldNames(); }
 
 std::vector<std::string> EditorCore::chooseWorld(int world) { return chooser_.chooseWorld(world, directory()); }
 

@@ -1,5 +1,6 @@
 #include "core/session/editorcore.h"
 
+#include "core/forms/headerform.h"
 #include "core/session/imagecaption.h"
 #include "core/settings/settingsfile.h"
 
@@ -12,13 +13,6 @@
 #include <filesystem>
 
 namespace quorled {
-
-namespace {
-
-// Bit box colours for a clear bit, a set bit and a box being pressed.
-constexpr std::array<std::uint32_t, 3> kBitBoxColours{0xFFE0C0, 0x804000, 0xC09060};
-
-} // namespace
 
 EditorCore::EditorCore(const GraphicsSources& pictures)
 {
@@ -160,7 +154,7 @@ std::optional<std::string> EditorCore::shutDown() const
     values.showPointersAsObjects = view_.showPointersAsObjects;
     values.zoom = zoom_;
     values.saveChecks = iniChecks_;
-    values.keepBackup = writeGuard().backupEnabled();
+    values.keepBackup = document_.writeGuard().backupEnabled();
     values.askBeforeDiscarding = settings_.askBeforeDiscarding;
     values.saveBeforeTesting = settings_.saveBeforeTesting;
     if (settingsPath_.empty())
@@ -191,7 +185,7 @@ void EditorCore::draw()
         return;
     renderer_->drawArea(area(), view_, directory().worldFirstArea);
     readouts_ = updateReadouts(area(), view_);
-    headerDisplay_ = showHeaderBits(area().header, kBitBoxColours);
+    headerDisplay_ = showHeaderBits(area().header, HeaderForm::bitBoxColours());
 }
 
 void EditorCore::redraw(ChangeSet extra)
@@ -237,9 +231,5 @@ void EditorCore::continueWithFile(const std::string& path, std::optional<AreaMod
     recolour();
     redraw(Change::Checks);
 }
-
-std::uint32_t EditorCore::pressedBitBoxColour() { return kBitBoxColours[2]; }
-
-const std::array<std::uint32_t, 3>& EditorCore::bitBoxColours() { return kBitBoxColours; }
 
 } // namespace quorled

@@ -36,8 +36,6 @@ enum class KeyRequest { None, ShowAbout };
 // and every rule of start-up, settings, keys, mouse and menu commands. The
 // window turns its events into these calls and shows what changed; it learns
 // of changes through one observer.
-class RomImage;
-
 class EditorCore {
 public:
     using Observer = std::function<void(ChangeSet)>;
@@ -84,14 +82,9 @@ public:
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
     void mouseUp(); // ends the drag begun at the press as one edit
-    // Menu commands that run without a dialog (view options, check marks).
-    // Does nothing for a disabled command or one that needs a dialog.
-    void runCommand(Command command);
+    // Whether a menu item can be used now; whether a checkable one is checked.
     bool commandEnabled(Command command) const;
     bool commandChecked(Command command) const;
-    // Whether a command can work on images of a kind at all: the items that
-    // rely on iNES file offsets are off for SNES compilation and disk images.
-    static bool commandAllowedForKind(Command command, ImageKind kind);
 
     // --- writing the image ---
     // Every command that writes the image goes through here. `edit` gets the
@@ -107,10 +100,8 @@ public:
     // With a `stepName` the write is a step of the history: undo and redo
     // write the bytes before and after it back, through the same rules.
     bool writeImage(const std::function<void(RomImage&)>& edit, const std::string& stepName = {});
-    const ImageWriteGuard& writeGuard() const { return document_.writeGuard(); }
 
     // --- the "Select area" dialog ---
-    static std::vector<std::string> worldNames(); // "World 1" .. "World 7"
     std::vector<std::string> chooseWorld(int world); // areas of world 1..7
     void chooseArea(int index);                       // 0-based in that list
     void acceptAreaChoice();                          // OK
@@ -120,16 +111,21 @@ public:
     const AreaChooser& areaChooser() const { return chooser_; }
 
     // --- header panel ---
-    // Box colour while a button is held on a box.
-    static std::uint32_t pressedBitBoxColour();
     // Release and click on box i (0..31): flips bit i + 1; the level palette
     // bits rebuild the colours first.
     void clickHeaderBit(int box);
 
     // --- saving, adding and deleting, the header dialog ---
-    // Save, Refresh, "Add &enemy", the two deletions and "See &free space
-    // available for level" run through runCommand; a message box they ask
-    // for comes as Change::Notice with notice().
+    // Save, Refresh, Add enemy, the two deletions, See free space, Undo and
+    // Redo of the menus; a message box they ask for comes as notice().
+    void saveArea();
+    void refreshArea();
+    void addEnemy();
+    void deleteSelected();
+    void deleteAll();
+    void showFreeSpace();
+    void undo() { undoOrRedo(true); }
+    void redo() { undoOrRedo(false); }
     const Notice& notice() const { return notice_; }
     // "Move and save": a save that first moves data which outgrew its room.
     void saveMovingData() { if (hasImage()) save(true); }
@@ -144,8 +140,6 @@ public:
     // area's world, for the header dialog's previews.
     std::array<std::uint32_t, 16> palettePreview(int palette, bool enemy) const;
     LevelInfo levelInfo() const;
-    // Bit box colours: clear bit, set bit, pressed.
-    static const std::array<std::uint32_t, 3>& bitBoxColours();
 
     // --- what the window shows ---
     // " *" at the end while the area differs from the image.
@@ -156,9 +150,6 @@ public:
     // "Save a&ll changed areas": every changed area, in area order, in one
     // write; when one does not fit nothing is written and a notice names them.
     void saveAllAreas();
-    // The menu texts of Undo and Redo: "Move object in area 0A".
-    std::string undoTitle() const;
-    std::string redoTitle() const;
     // The message of the last action that failed (Change::Message).
     const std::string& message() const { return message_; }
     const Picture& viewPicture() const;
@@ -172,12 +163,6 @@ public:
     int zoom() const { return zoom_; }
     void setZoom(int zoom);
 
-    // Texts of the About box and the splash window.
-    static std::string versionText(); // "Version 0.1"
-    static std::vector<std::string> verticalKeyHelp();
-    static std::vector<std::string> horizontalKeyHelp();
-    static std::vector<std::string> keyHelp();
-
     // For tests and the command line: the model and view as they are now.
     const AreaModel& area() const { return document_.area().model(); }
     AreaModel& area() { return document_.area().model(); }
@@ -187,9 +172,12 @@ public:
     ViewState& view() { return view_; }
     const AreaDirectory& directory() const { return document_.directory(); }
     const EditorSettings& settings() const { return settings_; }
+    EditorSettings& settings() { return settings_; }
     const std::array<bool, 7>& iniChecks() const { return iniChecks_; }
+    std::array<bool, 7>& iniChecks() { return iniChecks_; }
     // Redraws after a change made from outside (tests, later dialogs).
     void redraw(ChangeSet extra = {});
+    void notify(ChangeSet changes); // tells the observer, without a redraw
     // For the game-table dialogs: the palettes and screen colours in use;
     // after a dialog wrote the image (or was cancelled) the view, caption
     // and colours take the document's tables.
@@ -212,9 +200,6 @@ private:
     std::optional<std::string> startUp(const std::string& imagePath, const std::string& referencePath);
     void applyOptionsFromSettings();
     void draw();
-    void notify(ChangeSet changes);
-    // Commands of editorareacommands.cpp; false for the others.
-    bool runAreaCommand(Command command);
     void save(bool relocate = false);
     void beginEdit(std::string name) { document_.beginStep(std::move(name)); }
     void endEdit(bool merge = false);

@@ -39,18 +39,6 @@ std::string EditorCore::status() const
            areaNames(changed);
 }
 
-std::string EditorCore::undoTitle() const
-{
-    const HistoryStep* step = document_.history().nextUndo();
-    return step ? stepTitle(*step) : std::string();
-}
-
-std::string EditorCore::redoTitle() const
-{
-    const HistoryStep* step = document_.history().nextRedo();
-    return step ? stepTitle(*step) : std::string();
-}
-
 void EditorCore::saveAllAreas()
 {
     if (!hasImage())

@@ -1,23 +1,23 @@
-#include "core/session/editorcore.h"
+#include "core/session/editortexts.h"
 
 namespace quorled {
 
-std::string EditorCore::versionText()
+std::string editorVersionText()
 {
     return "Version " + std::to_string(QUORLED_VERSION_MAJOR) + "." + std::to_string(QUORLED_VERSION_MINOR);
 }
 
-std::vector<std::string> EditorCore::verticalKeyHelp()
+std::vector<std::string> verticalKeyHelp()
 {
     return {"up/down : scroll in the level", "left/right : select previous/next object/enemy"};
 }
 
-std::vector<std::string> EditorCore::horizontalKeyHelp()
+std::vector<std::string> horizontalKeyHelp()
 {
     return {"left/right : scroll in the level", "up/down : select previous/next object/enemy"};
 }
 
-std::vector<std::string> EditorCore::keyHelp()
+std::vector<std::string> keyHelp()
 {
     return {
         "press Shift key while scrolling to scroll faster (scroll by page instead of scrolling by unit)",
