@@ -31,9 +31,8 @@ std::vector<std::string> keyHelp()
         "0 : switch ground viewing",
         "S : switch screen line viewing",
         "F : switch \"pointers follow doors\"",
-        "Page Up, Page Down : go to the previous/next area; with unsaved edits it first asks whether to save "
-        "them, when \"Ask before discarding unsaved edits\" is on (else they are dropped); nothing happens "
-        "before the first or past the last area",
+        "Page Up, Page Down : go to the previous/next area; the edits of the area left stay, unsaved, until "
+        "\"Save all changed areas\" (Ctrl+Alt+S); nothing happens before the first or past the last area",
         "F1 : show this help",
         "click : select one object/enemy; Shift+click : add it to the selection or take it out",
         "drag from empty space : select with a box (Shift+drag : add to the selection)",
