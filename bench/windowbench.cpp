@@ -1,7 +1,8 @@
 // One mouse move over the level view at zoom 2, from the event to the
 // painted widget, in the real main window under the offscreen platform:
 // without a button, dragging 100 selected items, and drawing a selection
-// box over the whole screen.
+// box over the whole screen; and Page Down, from the key to the painted
+// view of the next area.
 // A Qt Test benchmark; scripts/bench runs it, ctest does not.
 #include "benchsetup.h"
 
@@ -11,9 +12,11 @@
 #include "editor/carriedart.h"
 #include "editor/levelview.h"
 #include "editor/mainwindow.h"
+#include "romdata/areanames.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +50,7 @@ private slots:
     void mouseMoveOverTheLevelView();
     void dragOf100SelectedItems();
     void boxSelectOverTheScreen();
+    void pageDownToAnotherArea();
     void cleanupTestCase();
 
 private:
@@ -150,6 +154,34 @@ void WindowBench::boxSelectOverTheScreen()
     const QPointF positions[2] = {QPointF(256.0 * zoom - 3, 240.0 * zoom - 3), QPointF(256.0 * zoom - 20, 240.0 * zoom - 20)};
     dragBackAndForth(view, positions, Qt::ShiftModifier);
     QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 2));
+}
+
+void WindowBench::pageDownToAnotherArea()
+{
+    LevelView* view = window_->levelView();
+    PaintCounter counter;
+    view->installEventFilter(&counter);
+    // On through the areas, most of them opened for the first time, and
+    // back from the last one.
+    Qt::Key key = Qt::Key_PageDown;
+    int presses = 0;
+    bool stuck = false;
+    QBENCHMARK {
+        if (core_->currentArea() == lastAreaIndex)
+            key = Qt::Key_PageUp;
+        else if (core_->currentArea() == 0)
+            key = Qt::Key_PageDown;
+        const int before = core_->currentArea();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(view, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(view, &release);
+        QApplication::processEvents();
+        stuck = stuck || core_->currentArea() == before;
+        ++presses;
+    }
+    view->removeEventFilter(&counter);
+    QVERIFY2(!stuck && counter.paints >= presses, "a Page Down did not open and paint another area");
 }
 
 void WindowBench::cleanupTestCase()

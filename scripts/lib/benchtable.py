@@ -14,7 +14,7 @@ def median_times(path):
         name = run["run_name"]
         scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[run["time_unit"]]
         times[name] = run["real_time"] * scale
-        counters[name] = {k: v for k, v in run.items() if k in ("allocs", "reads")}
+        counters[name] = {k: v for k, v in run.items() if k in ("allocs", "reads", "history_mb")}
     return times, counters
 
 
@@ -95,6 +95,18 @@ def main():
         drag is not None and drag < 2e3)
     box = window_time(sys.argv[2], "boxSelectOverTheScreen")
     row("box select over a busy screen, event to paint", box, "-", None, "-", "< 2 ms", box is not None and box < 2e3)
+
+    page = window_time(sys.argv[2], "pageDownToAnotherArea")
+    row("Page Down to the painted view of another area", page, "-", None, "-", "< 16 ms",
+        page is not None and page < 16e3)
+    undo = times["BM_UndoRedo_AreaStep"]
+    row("undo or redo of an area step, with the redraw", undo, "-", None, "-", "< 2 ms", undo < 2e3)
+    save_all = times["BM_SaveAll_20ChangedAreas"]
+    row("save all of 20 changed areas (one checked write)", save_all, "-", None, "-", "< 50 ms", save_all < 50e3)
+    history = counters["BM_History_1000StepsBusiestArea"].get("history_mb")
+    rows.append(("history memory after 1,000 steps in the busiest area",
+                 "-" if history is None else f"{history:.2f} MB", "-", "-", "-", "< 64 MB",
+                 "MISS" if history is None or history >= 64 else "PASS"))
 
     row("start to first painted level view", start, "-", None, "-", "< 200 ms", start is not None and start < 200e3)
 

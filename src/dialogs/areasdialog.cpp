@@ -69,10 +69,19 @@ void AreasDialog::list1Click()
     list2_->clear();
     const int first = core_.directory().worldFirstArea[static_cast<std::size_t>(row + 1)];
     int area = std::max(0, first);
+    const std::vector<int> unsaved = core_.document().changedAreas();
     for (const std::string& name : core_.chooseWorld(row + 1)) {
         auto* item = new QListWidgetItem(QString::fromStdString(name), list2_);
-        if (std::find(marked_.begin(), marked_.end(), area++) != marked_.end()) {
+        const bool differs = std::find(marked_.begin(), marked_.end(), area) != marked_.end();
+        const bool edited = std::binary_search(unsaved.begin(), unsaved.end(), area);
+        ++area;
+        if (differs)
             item->setText(item->text() + tr(" (differs)"));
+        if (edited) {
+            item->setText(item->text() + tr(" *"));
+            item->setToolTip(tr("Unsaved edits"));
+        }
+        if (differs || edited) {
             QFont bold = item->font();
             bold.setBold(true);
             item->setFont(bold);

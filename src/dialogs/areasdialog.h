@@ -14,7 +14,9 @@ class EditorCore;
 // chosen world in `List2`. OK loads the chosen area, Cancel (or closing)
 // reloads the current one. It opens with the current area's world and the
 // area chosen; the choices live in the editor core. The areas in `marked`
-// (those that differ from a compared image) read "NAME (differs)" in bold.
+// (those that differ from a compared image) read "NAME (differs)" in bold;
+// areas with unsaved edits read "NAME *" in bold, with the tooltip
+// "Unsaved edits".
 class AreasDialog : public QDialog {
     Q_OBJECT
 public:

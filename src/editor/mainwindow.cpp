@@ -195,7 +195,7 @@ void MainWindow::watchImage()
 void MainWindow::checkImageOnDisk()
 {
     watchImage();
-    if (!started_ || !core_.hasImage() || !core_.document().changedOnDisk())
+    if (!started_ || !core_.hasImage() || !core_.document().takeChangeOnDisk())
         return;
     if (core_.document().changedAreas().empty())
         rereadImage();

@@ -1,5 +1,6 @@
 #include "core/corefixture.h"
 
+#include "core/document/stepfocus.h"
 #include "core/editing/keyediting.h"
 #include "romdata/bytetables.h"
 #include "romdata/datamove.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 namespace quorled {
 namespace {
@@ -203,6 +205,59 @@ TEST_F(ImageDocumentTest, AChangeByAnotherProgramIsKeptAndNeverSilentlyOverwritt
     core.document().setOverwriteQuestion([](const std::string&) { return true; });
     EXPECT_TRUE(setLives(4));
     EXPECT_EQ(onDisk()[static_cast<std::size_t>(livesOffset())], 4);
+}
+
+TEST_F(ImageDocumentTest, EachChangeOnDiskIsToldOnceAndOwnWritesNever)
+{
+    ImageDocument& document = core.document();
+    EXPECT_FALSE(document.takeChangeOnDisk());
+    ASSERT_TRUE(setLives(7)); // our own write
+    EXPECT_FALSE(document.takeChangeOnDisk());
+    const std::string command = std::string(QUORLED_CLI_PATH) + " set '" + image() + "' lives 0 9 --no-backup >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(document.takeChangeOnDisk());
+    EXPECT_FALSE(document.takeChangeOnDisk()) << "told once";
+    // A save that keeps the other program's byte is no change by another program.
+    editObject();
+    core.runCommand(Command::lsave);
+    ASSERT_FALSE(document.differs()) << core.message();
+    EXPECT_FALSE(document.takeChangeOnDisk());
+    EXPECT_TRUE(document.changedOnDisk()) << "the byte is still one the editor did not write";
+}
+
+// The item an undone or redone step changed, selected and put on screen.
+TEST(StepFocus, SelectsAndShowsTheChangedItem)
+{
+    AreaModel before;
+    before.objects = {{1, 2, 3}, {2, 40, 5}, {3, 60, 7}};
+    before.enemies = {{4, 30, 9}, {5, 70, 2}};
+    struct Case {
+        const char* what;
+        std::function<void(AreaModel&)> step;
+        int editMode;
+        bool found;
+        int mode, object, enemy, column;
+    };
+    const Case cases[] = {
+        {"object moved", [](AreaModel& a) { a.objects[1].x = 41; }, 1, true, 0, 2, 1, 33},
+        {"enemy retyped", [](AreaModel& a) { a.enemies[1].type = 6; }, 0, true, 1, 1, 2, 62},
+        {"object on screen", [](AreaModel& a) { a.objects[0].type = 9; }, 0, true, 0, 1, 1, 0},
+        {"object taken away", [](AreaModel& a) { a.objects.pop_back(); }, 0, true, 0, 1, 1, 52},
+        {"both kinds, enemy mode", [](AreaModel& a) { a.objects[2].y = 1, a.enemies[0].y = 1; }, 1, true, 1, 1, 1, 22},
+        {"both kinds, object mode", [](AreaModel& a) { a.objects[2].y = 1, a.enemies[0].y = 1; }, 0, true, 0, 3, 1, 52},
+        {"header only", [](AreaModel& a) { a.header.setBit(3, 1); }, 1, false, 1, 1, 1, 0},
+    };
+    for (const Case& c : cases) {
+        AreaModel after = before;
+        c.step(after);
+        ViewState view;
+        view.editMode = c.editMode;
+        EXPECT_EQ(focusChangedItem(before, after, view), c.found) << c.what;
+        EXPECT_EQ(view.editMode, c.mode) << c.what;
+        EXPECT_EQ(after.selectedObject, c.object) << c.what;
+        EXPECT_EQ(after.selectedEnemy, c.enemy) << c.what;
+        EXPECT_EQ(view.viewColumn, c.column) << c.what;
+    }
 }
 
 } // namespace

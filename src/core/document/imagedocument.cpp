@@ -104,6 +104,7 @@ void ImageDocument::open(const std::string& path, ImageKind kind, const ReadChec
     kind_ = kind;
     disk_ = disk;
     bytes_ = image->bytes();
+    seen_ = bytes_;
     directory_ = directory;
     palettes_ = palettes;
     areas_ = std::move(areas);
@@ -116,6 +117,7 @@ void ImageDocument::replaceFile(const std::string& path, const std::vector<std::
 {
     path_ = path;
     bytes_ = bytes;
+    seen_ = bytes;
     takeImage(bytes, {}, current_);
     notify(DocumentChange::ImageReplaced, current_);
 }
@@ -281,6 +283,7 @@ ImageDocument::Written ImageDocument::writeLocked(const std::function<void(RomIm
             throw ImageError("Nothing was written: the other program's changes to " + path_ + " were kept.");
     }
     guard_.commit(path_, edited);
+    seen_ = written.image;
     return written;
 }
 
@@ -331,6 +334,21 @@ bool ImageDocument::changedOnDisk() const
         return false;
     try {
         return RomImage::open(path_).bytes() != bytes_;
+    } catch (const ImageError&) {
+        return false;
+    }
+}
+
+bool ImageDocument::takeChangeOnDisk()
+{
+    if (!isOpen())
+        return false;
+    try {
+        std::vector<std::uint8_t> disk = RomImage::open(path_).bytes();
+        if (disk == seen_)
+            return false;
+        seen_ = std::move(disk);
+        return true;
     } catch (const ImageError&) {
         return false;
     }

@@ -129,6 +129,11 @@ public:
     // Whether the file on disk differs from the bytes the document read or
     // wrote (a change by another program). False when it cannot be read.
     bool changedOnDisk() const;
+    // Whether the file changed on disk since the document last read or
+    // wrote it, or last answered this: each change by another program is
+    // told once, and the editor's own writes are never taken for one.
+    // False when the file cannot be read.
+    bool takeChangeOnDisk();
 
 private:
     struct Written {
@@ -147,6 +152,7 @@ private:
     ImageKind kind_ = ImageKind::Ines;
     std::optional<DiskImageOffsets> disk_;
     std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint8_t> seen_; // the file as last read, written or told of
     AreaDirectory directory_;
     PaletteTables palettes_;
     std::map<int, AreaDocument> areas_;

@@ -1,5 +1,6 @@
 #include "core/session/editorcore.h"
 
+#include "core/document/stepfocus.h"
 #include "core/editing/groupcommands.h"
 #include "core/editing/groupselection.h"
 #include "core/forms/headerform.h"
@@ -237,6 +238,12 @@ void EditorCore::undoOrRedo(bool undo)
     AreaDocument& left = document_.area();
     left.viewColumn = view_.viewColumn;
     left.viewRow = view_.viewRow;
+    // The model of the other area a step belongs to, to find what it changed.
+    const HistoryStep* next = undo ? document_.history().nextUndo() : document_.history().nextRedo();
+    std::optional<AreaModel> other;
+    if (next && !next->written() && next->area != wasArea)
+        if (const AreaDocument* document = document_.touched(next->area))
+            other = document->model();
     try {
         if (!(undo ? document_.undo() : document_.redo()))
             return;
@@ -245,9 +252,12 @@ void EditorCore::undoOrRedo(bool undo)
         return;
     }
     if (currentArea() != wasArea) {
-        // A step of another area opened it, with the view where it was left.
+        // A step of another area opened it, with the view where it was left
+        // and then on the item the step changed, selected.
         view_.viewColumn = document_.area().viewColumn;
         view_.viewRow = document_.area().viewRow;
+        if (other)
+            focusChangedItem(*other, area(), view_);
     } else if (area().isVertical != wasVertical) {
         // A step that switched the scrolling direction switched the view with it.
         std::swap(view_.viewColumn, view_.viewRow);

@@ -133,6 +133,10 @@ std::optional<std::string> EditorCore::rereadImage()
         now.selectedObject = before.selectedObject;
     if (before.selectedEnemy <= now.enemyCount())
         now.selectedEnemy = before.selectedEnemy;
+    // The items selected together, when every one of them is still there.
+    const auto within = [](const std::vector<int>& items, int count) { return items.empty() || items.back() <= count; };
+    if (within(before.group.objects, now.objCount()) && within(before.group.enemies, now.enemyCount()))
+        now.group = before.group;
     status_ = "The image was changed by another program and was read again.";
     recolour();
     redraw(Change::Checks | Change::EditMode);
