@@ -65,7 +65,7 @@ void BM_Problems_AfterEdit(benchmark::State& state)
 {
     const BenchImage& b = BenchImage::instance();
     GameAreas game = demoAreas();
-    AreaModel& model = game.areas[static_cast<std::size_t>(b.horizontal.area)].model;
+    AreaModel& model = game.areas[static_cast<std::size_t>(b.horizontal.area)].editModel();
     for (auto _ : state) {
         model.objects.front().x ^= 1;
         auto problems = checkArea(game, b.horizontal.area);
