@@ -5,6 +5,10 @@
 
 #include "assets/imageconversion.h"
 #include "cli/commands.h"
+#include "core/workbench/areasearch.h"
+#include "core/workbench/gameoverview.h"
+#include "core/workbench/gamestats.h"
+#include "core/workbench/problemrules.h"
 #include "romdata/arealoader.h"
 #include "romdata/filestore.h"
 #include "view/renderer.h"
@@ -64,6 +68,47 @@ void BM_Directory_AreasAtTheirOwnPlacesOfOneBlock(benchmark::State& state)
     runCommand(state, {"directory", craftedImage("distinct.nes", 2)});
 }
 BENCHMARK(BM_Directory_AreasAtTheirOwnPlacesOfOneBlock)->Unit(benchmark::kMillisecond);
+
+// What opening the image gives the whole-game views: every area loaded,
+// the problem check, the statistics, a search, the overview's marks and
+// arrows; all 210 areas on the one block of 9,000 layer switches.
+void BM_GameViews_AllAreasOnOneLayerBlock(benchmark::State& state)
+{
+    const RomImage image = RomImage::open(craftedImage("layers-views.nes", 0));
+    const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
+    const SearchQuery query = *parseSearchQuery("object 10");
+    for (auto _ : state) {
+        const GameAreas game = loadGameAreas(image, directory, ImageKind::Ines);
+        const std::vector<Problem> problems = checkGame(game);
+        const GameStats stats = gameStats(game, 10);
+        const std::vector<SearchHit> hits = findItems(game, query);
+        const std::vector<OverviewMarks> marks = overviewMarks(game, problems);
+        const std::vector<OverviewArrow> arrows = overviewArrows(game, overviewLayout(game));
+        benchmark::DoNotOptimize(problems.data());
+        benchmark::DoNotOptimize(hits.data());
+        benchmark::DoNotOptimize(marks.data());
+        benchmark::DoNotOptimize(arrows.data());
+        benchmark::DoNotOptimize(stats.areas.data());
+    }
+}
+BENCHMARK(BM_GameViews_AllAreasOnOneLayerBlock)->Unit(benchmark::kMillisecond);
+
+// The overview's 210 thumbnails of that image.
+void BM_Overview_AllAreasOnOneLayerBlock(benchmark::State& state)
+{
+    const BenchImage& b = BenchImage::instance();
+    const RomImage image = RomImage::open(craftedImage("layers-thumbs.nes", 0));
+    const GameAreas game = loadGameAreas(image, buildAreaDirectory(image, ImageKind::Ines), ImageKind::Ines);
+    for (auto _ : state) {
+        // A painter of its own, as a newly shown overview has.
+        ThumbnailPainter painter(b.graphics, b.palettes);
+        for (int area = 0; area < kAreaCount; ++area) {
+            Picture thumb = painter.thumbnail(game, area);
+            benchmark::DoNotOptimize(thumb.pixels().data());
+        }
+    }
+}
+BENCHMARK(BM_Overview_AllAreasOnOneLayerBlock)->Unit(benchmark::kMillisecond);
 
 // The map of the busy horizontal area stretched to 16 pages, at the zoom
 // that keeps it inside 16 Mi pixels (4096 x 240 at 4), widened for PNG.

@@ -66,14 +66,14 @@ void BM_UndoRedo_AreaStep(benchmark::State& state)
 {
     const auto core = openCopy("undo", BenchImage::instance().horizontal.area);
     core->keyDown(vk::Add, 0);
-    if (core->undoTitle().empty())
+    if (core->document().undoTitle().empty())
         fail("The type change made no step to undo.");
     bool undo = true;
     for (auto _ : state) {
-        core->runCommand(undo ? Command::editUndo : Command::editRedo);
+        undo ? core->undo() : core->redo();
         undo = !undo;
     }
-    if (core->undoTitle().empty() && core->redoTitle().empty())
+    if (core->document().undoTitle().empty() && core->document().redoTitle().empty())
         fail("Undo and redo lost the step.");
 }
 BENCHMARK(BM_UndoRedo_AreaStep)->Unit(benchmark::kMicrosecond);

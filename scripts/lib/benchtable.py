@@ -77,6 +77,11 @@ def main():
     distinct = times["BM_Directory_AreasAtTheirOwnPlacesOfOneBlock"]
     row("directory, every area at its own place in that block", distinct, "-", None, "-", "< 100 ms",
         distinct < 100e3)
+    views = times["BM_GameViews_AllAreasOnOneLayerBlock"]
+    row("whole-game views, all areas on that block", views, "-", None, "-", "< 100 ms", views < 100e3)
+    sharedThumbs = times["BM_Overview_AllAreasOnOneLayerBlock"]
+    row("overview thumbnails, all areas on that block", sharedThumbs, "-", None, "-", "< 300 ms",
+        sharedThumbs < 300e3)
     zoomed = times["BM_ZoomedMap_LargestPicture"]
     row("16-page map widened at zoom 4 (16384 x 960)", zoomed, "-", None, "-", "-", None)
     thumbs = times["BM_Overview_AllThumbnails"]

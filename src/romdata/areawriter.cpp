@@ -147,8 +147,10 @@ AreaDirectory directoryForSave(const RomImage& image, ImageKind kind, const Area
                                const AreaModel& model)
 {
     const AreaDirectory directory = romLayout(kind).hasPointerTables ? buildAreaDirectory(image, kind) : loaded;
-    const AreaModel found = loadArea(image, directory, kind, model.area);
-    if (found.levelDataOffset != model.levelDataOffset || found.enemyDataOffset != model.enemyDataOffset)
+    // A load takes its offsets from the directory as they are: no need to decode.
+    const auto area = static_cast<std::size_t>(model.area);
+    if (directory.areaLevelOffset.at(area) != model.levelDataOffset ||
+        directory.areaEnemyOffset.at(area) != model.enemyDataOffset)
         throw ImageError("The data of " + areaLabel(model.area) + " was moved in " + shownName(image.path()) +
                          " after the area was loaded, so nothing was written; load the area again before "
                          "saving it.");

@@ -4,6 +4,7 @@
 #include "levelformat.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -26,15 +27,23 @@ void moveSpecialObjectsToPageEnds(std::vector<LevelObject>& objects)
     // of layer switches. Moving a switch to the end of the page of that row
     // never moves the lowest row past that page, so later switches of the
     // layer go to the same row.
-    std::map<int, int> lowest;
+    // Decoded layers count up from 0, so a table by layer number does;
+    // other numbers go to a map.
+    const auto small = [&](int layer) { return layer >= 0 && layer <= static_cast<int>(objects.size()); };
+    std::vector<int> lowestSmall(objects.size() + 1, std::numeric_limits<int>::min());
+    std::map<int, int> lowestOther;
+    const auto lowest = [&](int layer) -> int& {
+        if (small(layer))
+            return lowestSmall[static_cast<std::size_t>(layer)];
+        return lowestOther.try_emplace(layer, std::numeric_limits<int>::min()).first->second;
+    };
     for (const LevelObject& object : objects) {
-        const auto [at, added] = lowest.emplace(object.layer, object.y);
-        if (!added)
-            at->second = std::max(at->second, object.y);
+        int& row = lowest(object.layer);
+        row = std::max(row, object.y);
     }
     for (LevelObject& object : objects)
         if (object.special && object.kind() == kKindNextLayer)
-            object.y = lastRowOfPage(lowest[object.layer]);
+            object.y = lastRowOfPage(lowest(object.layer));
 }
 
 } // namespace

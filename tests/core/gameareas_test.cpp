@@ -37,21 +37,22 @@ GameAreas cleanGame()
     game.areas.resize(kAreaCount);
     for (int area = 0; area < kAreaCount; ++area) {
         GameArea& a = game.areas[static_cast<std::size_t>(area)];
-        a.model = horizontalArea();
-        a.model.area = area;
-        a.model.header.setField(17, 4, 0);
+        AreaModel& model = a.editModel();
+        model = horizontalArea();
+        model.area = area;
+        model.header.setField(17, 4, 0);
         a.room = AreaRoom{0, 400, 1000, 1400};
         game.directory.areaLevelOffset[static_cast<std::size_t>(area)] = 0x10000 + 64L * area;
         game.directory.areaEnemyOffset[static_cast<std::size_t>(area)] = 0x20000 + 64L * area;
     }
-    AreaModel& first = game.areas[0].model;
+    AreaModel& first = game.areas[0].editModel();
     first.header.setField(17, 4, 9);
     first.objects = {normalObject(0x10, 2, 4), normalObject(kDoor, 3, 5), specialObject(5, 0, 5, 0x00, 0x10)};
     first.enemies = {Enemy{0x01, 4, 10}};
     return game;
 }
 
-AreaModel& area0(GameAreas& game) { return game.areas[0].model; }
+AreaModel& area0(GameAreas& game) { return game.areas[0].editModel(); }
 
 int firstEnemyTypeNamed(const std::function<bool(const std::string&)>& test)
 {
@@ -169,7 +170,7 @@ TEST(ProblemRules, EveryRuleCatchesItsFault)
 TEST(MapLinks, DoorsAndPointersSayWhereTheyLead)
 {
     const GameAreas game = cleanGame();
-    const AreaModel& a = game.areas[0].model;
+    const AreaModel& a = game.areas[0].model();
     const std::string to = destinationText(DoorDestination{0, 1, 0}, game.directory);
     EXPECT_EQ(mapLinkText(a, game.directory, 2), "Object 2 " + to);
     EXPECT_EQ(mapLinkText(a, game.directory, 3), "Object 3 " + to);
@@ -192,7 +193,7 @@ TEST(MapLinks, DoorsAndPointersSayWhereTheyLead)
 TEST(ProblemRules, DamageNotesBecomeSentencesWithoutTheirAreaName)
 {
     GameAreas game = cleanGame();
-    game.areas[10].model.damage = {"area 0A: level data runs past the end of the file",
+    game.areas[10].editModel().damage = {"area 0A: level data runs past the end of the file",
                                    "the enemy data pointer $8100 lies outside the file."};
     const std::vector<Problem> problems = checkArea(game, 10);
     ASSERT_GE(problems.size(), 2u);
@@ -230,8 +231,8 @@ TEST(AreaSearch, QueriesAreReadAsTypesOrNameText)
 TEST(AreaSearch, FindsItemsInEveryAreaByTypeAndName)
 {
     GameAreas game = cleanGame();
-    game.areas[7].model.objects = {normalObject(0x11, 5, 6), normalObject(0x10, 9, 1)};
-    game.areas[7].model.enemies = {Enemy{0x01, 1, 2}, Enemy{0x02, 3, 4}};
+    game.areas[7].editModel().objects = {normalObject(0x11, 5, 6), normalObject(0x10, 9, 1)};
+    game.areas[7].editModel().enemies = {Enemy{0x01, 1, 2}, Enemy{0x02, 3, 4}};
     const auto find = [&](const char* q) { return findItems(game, *parseSearchQuery(q)); };
     const auto clouds = find("cloud");
     ASSERT_EQ(clouds.size(), 3u); // two "Cloud", one "Small cloud"
@@ -249,9 +250,9 @@ TEST(AreaSearch, FindsItemsInEveryAreaByTypeAndName)
 TEST(GameStatsTest, CountsByAreaAndWorldAndSharedDataOnce)
 {
     GameAreas game = cleanGame();
-    game.areas[31].model.enemies = {Enemy{0x01, 1, 1}, Enemy{0x01, 2, 1}};
+    game.areas[31].editModel().enemies = {Enemy{0x01, 1, 1}, Enemy{0x01, 2, 1}};
     game.directory.areaLevelOffset[32] = game.directory.areaLevelOffset[31];
-    game.areas[32].model = game.areas[31].model;
+    game.areas[32] = game.areas[31];
     const GameStats stats = gameStats(game, 3);
     ASSERT_EQ(stats.areas.size(), 210u);
     EXPECT_EQ(stats.areas[0].counts.objects, 3);

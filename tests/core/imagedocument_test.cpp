@@ -219,7 +219,7 @@ TEST_F(ImageDocumentTest, EachChangeOnDiskIsToldOnceAndOwnWritesNever)
     EXPECT_FALSE(document.takeChangeOnDisk()) << "told once";
     // A save that keeps the other program's byte is no change by another program.
     editObject();
-    core.runCommand(Command::lsave);
+    core.saveArea();
     ASSERT_FALSE(document.differs()) << core.message();
     EXPECT_FALSE(document.takeChangeOnDisk());
     EXPECT_TRUE(document.changedOnDisk()) << "the byte is still one the editor did not write";

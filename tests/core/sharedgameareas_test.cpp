@@ -2,7 +2,11 @@
 // against a load of every area on its own.
 #include "core/workbench/gameareas.h"
 
+#include "assets/artwork.h"
+#include "core/workbench/gameoverview.h"
+
 #include "romdata/arealoader.h"
+#include "romdata/builtinpalettes.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/roomuse.h"
 #include "romdata/sharedload.h"
@@ -42,7 +46,7 @@ TEST(SharedGameAreas, EveryAreaLoadsAsItsOwnLoadWould)
         for (int area = 0; area < kAreaCount; ++area) {
             const AreaModel own = loadArea(image, directory, ImageKind::Ines, area);
             const GameArea& loaded = game.areas[static_cast<std::size_t>(area)];
-            ASSERT_EQ(loaded.model, own) << c.shape << ", area " << area;
+            ASSERT_EQ(game.ownModel(area), own) << c.shape << ", area " << area;
             const auto room = findSaveRoom(image, directory, ImageKind::Ines, own);
             ASSERT_EQ(loaded.room.has_value(), room.has_value()) << c.shape << ", area " << area;
             if (room)
@@ -52,7 +56,53 @@ TEST(SharedGameAreas, EveryAreaLoadsAsItsOwnLoadWould)
         }
         // The damage notes name each area, not the one decoded first.
         if (c.level == 0x13FFA)
-            EXPECT_EQ(game.areas[9].model.damage.front().substr(0, 8), "area 09:") << c.shape;
+            EXPECT_EQ(game.damage(9).front().substr(0, 8), "area 09:") << c.shape;
+    }
+}
+
+// All areas on area 00's data share one model: its room use and thumbnail
+// are those of each area on its own, and an edit of one area (or a new
+// model for it) changes it alone, its thumbnail included.
+TEST(SharedGameAreas, AnEditGivesOneAreaItsOwnModel)
+{
+    test::TestImage rom;
+    rom.bytes() = buildDemoImage(ImageKind::Ines);
+    const AreaDirectory demo = buildAreaDirectory(RomImage::fromBytes(rom.bytes()), ImageKind::Ines);
+    for (int area = 0; area < kAreaCount; ++area) {
+        rom.setLevelPointer(area, demo.areaLevelOffset[0]);
+        rom.setEnemyPointer(area, demo.areaEnemyOffset[0]);
+    }
+    const RomImage image = rom.image();
+    const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
+    GameAreas game = loadGameAreas(image, directory, ImageKind::Ines);
+    const GraphicsModel graphics = assets::loadGraphics();
+    const PaletteTables palettes = startupPalettes(image, ImageKind::Ines);
+    ThumbnailPainter shared(graphics, palettes);
+    const auto ownThumbnail = [&](int area) { return ThumbnailPainter(graphics, palettes).thumbnail(game, area); };
+    for (const int area : {0, 5, 150, 209}) {
+        const AreaModel own = loadArea(image, directory, ImageKind::Ines, area);
+        ASSERT_TRUE(game.areas[static_cast<std::size_t>(area)].room) << area;
+        EXPECT_EQ(game.areas[static_cast<std::size_t>(area)].roomUse(),
+                  measureRoomUse(own, *findSaveRoom(image, directory, ImageKind::Ines, own)))
+            << area;
+        EXPECT_EQ(shared.thumbnail(game, area).pixels(), ownThumbnail(area).pixels()) << area;
+    }
+    const AreaModel before = game.model(1);
+    const std::vector<std::uint32_t> thumbnail = shared.thumbnail(game, 1).pixels();
+    // An edit of the shared model, a new model, an edit of the area's own.
+    for (const int step : {0, 1, 2}) {
+        SCOPED_TRACE(step);
+        if (step == 1) {
+            AreaModel fresh = game.ownModel(0);
+            fresh.objects.front().y ^= 2;
+            game.areas[0].setModel(fresh);
+        } else {
+            game.areas[0].editModel().objects.front().y ^= 1;
+        }
+        EXPECT_EQ(game.model(1), before);
+        EXPECT_EQ(shared.thumbnail(game, 1).pixels(), thumbnail);
+        EXPECT_EQ(shared.thumbnail(game, 0).pixels(), ownThumbnail(0).pixels());
+        EXPECT_NE(shared.thumbnail(game, 0).pixels(), thumbnail);
     }
 }
 

@@ -39,6 +39,13 @@ std::vector<WrittenRun> differingRuns(const std::vector<std::uint8_t>& before, c
     return runs;
 }
 
+// Where an area's level and enemy data start in an image.
+std::pair<long, long> dataOffsets(const AreaDirectory& directory, int area)
+{
+    const auto i = static_cast<std::size_t>(area);
+    return {directory.areaLevelOffset[i], directory.areaEnemyOffset[i]};
+}
+
 } // namespace
 
 int ImageDocument::subscribe(Observer observer)
@@ -220,6 +227,14 @@ bool ImageDocument::applyWritten(HistoryStep& step, bool undo)
 {
     bool overwritten = false;
     const Written written = writeLocked([&](RomImage& image) {
+        // A saved area's bytes lie where its pointers led when it was saved;
+        // once another program moved its data they would land on other data.
+        if (step.savedArea &&
+            dataOffsets(buildAreaDirectory(image, kind_, disk_ ? &*disk_ : nullptr), step.area) !=
+                (undo ? step.dataAfter : step.dataBefore))
+            throw ImageError("The data of area " + hex2(step.area) + " was moved by another program since \"" +
+                             step.name + "\", so it was not " + (undo ? "undone" : "redone") +
+                             ": its bytes would land on other data. Reload the image; nothing was written.");
         for (const WrittenRun& run : step.runs) {
             const std::vector<std::uint8_t>& expected = undo ? run.after : run.before;
             for (std::size_t i = 0; i < expected.size(); ++i)
@@ -299,6 +314,15 @@ void ImageDocument::write(const std::function<void(RomImage&)>& edit, const std:
         step.area = savedArea >= 0 ? savedArea : current_;
         step.runs = std::move(written.runs);
         step.savedArea = savedArea >= 0;
+        if (step.savedArea) {
+            // The directory before the write: the written bytes put back.
+            std::vector<std::uint8_t> before = written.image;
+            for (const WrittenRun& run : step.runs)
+                std::copy(run.before.begin(), run.before.end(), before.begin() + run.offset);
+            const DiskImageOffsets* disk = disk_ ? &*disk_ : nullptr;
+            step.dataBefore = dataOffsets(buildAreaDirectory(RomImage::fromBytes(before), kind_, disk), step.area);
+            step.dataAfter = dataOffsets(directory_, step.area);
+        }
         history_.push(std::move(step), false);
         notify(DocumentChange::HistoryChanged, current_);
     }

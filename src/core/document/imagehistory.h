@@ -7,6 +7,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorled {
@@ -30,6 +31,11 @@ struct HistoryStep {
     int item = 0; // the selected object of a merging area step
     int mode = 0; // the selected enemy of a merging area step
     bool savedArea = false; // a save of `area`: its model stays when undone
+    // Where a saved area's level and enemy data start before and after the
+    // step: its bytes belong there, so undo and redo write them only while
+    // the file's pointers still say so.
+    std::pair<long, long> dataBefore{0, 0};
+    std::pair<long, long> dataAfter{0, 0};
 
     bool written() const { return !model.has_value(); }
     // Memory the step holds, roughly, for the history's bound.

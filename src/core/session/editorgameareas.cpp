@@ -6,6 +6,8 @@
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 
+#include <map>
+
 namespace quorled {
 
 int EditorGameAreas::currentArea() const { return core_.currentArea(); }
@@ -25,7 +27,7 @@ std::optional<std::string> EditorGameAreas::reload()
         for (int area = 0; area < static_cast<int>(fresh.areas.size()); ++area)
             if (const AreaDocument* touched = document.touched(area); touched && touched->differs()) {
                 GameArea& shown = fresh.areas[static_cast<std::size_t>(area)];
-                shown.model = touched->model();
+                shown.setModel(touched->model());
                 shown.edited = true;
             }
         const bool sameFile = loadedFile_ == core_.romFileName();
@@ -40,11 +42,17 @@ std::optional<std::string> EditorGameAreas::reload()
             notifyChanged(-1);
             return std::nullopt;
         }
+        // Areas that share their models before and after are compared once.
+        std::map<std::pair<const AreaModel*, const AreaModel*>, bool> differs;
         for (int area = 0; area < static_cast<int>(game_.areas.size()); ++area) {
             const GameArea& before = fresh.areas[static_cast<std::size_t>(area)];
             const GameArea& now = game_.areas[static_cast<std::size_t>(area)];
-            if (before.edited != now.edited || before.model.objects != now.model.objects ||
-                before.model.enemies != now.model.enemies || before.model.header != now.model.header)
+            const AreaModel& b = before.model();
+            const AreaModel& n = now.model();
+            const auto [verdict, added] = differs.emplace(std::pair{&b, &n}, false);
+            if (added)
+                verdict->second = b.objects != n.objects || b.enemies != n.enemies || b.header != n.header;
+            if (before.edited != now.edited || verdict->second)
                 notifyChanged(area);
         }
     } catch (const ImageError& error) {
@@ -72,12 +80,12 @@ void EditorGameAreas::follow(ChangeSet changes)
     GameArea& a = game_.areas[static_cast<std::size_t>(area)];
     // A new selection alone changes nothing the views show.
     AreaModel now = core_.area();
-    now.selectedObject = a.model.selectedObject;
-    now.selectedEnemy = a.model.selectedEnemy;
+    now.selectedObject = a.model().selectedObject;
+    now.selectedEnemy = a.model().selectedEnemy;
     const bool edited = core_.document().differs();
-    if (now == a.model && edited == a.edited)
+    if (now == a.model() && edited == a.edited)
         return;
-    a.model = std::move(now);
+    a.setModel(std::move(now));
     a.edited = edited;
     notifyChanged(area);
 }

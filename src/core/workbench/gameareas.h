@@ -5,9 +5,12 @@
 #include "romdata/arearoom.h"
 #include "romdata/imagekind.h"
 #include "romdata/palettetables.h"
+#include "romdata/roomuse.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace quorled {
@@ -16,11 +19,34 @@ class RomImage;
 
 // One area as the whole-game views see it: its current model (with any
 // unsaved edits) and the room its data has in the image as loaded.
+// Areas on the same data share one decoded model, which is never changed in
+// place: its number and damage notes name the first of those areas (see
+// GameAreas::damage), and an edit gives the area a model of its own.
 struct GameArea {
-    AreaModel model;
     // None when a save would refuse the area (damaged data, pointers outside).
     std::optional<AreaRoom> room;
     bool edited = false;
+
+    const AreaModel& model() const;
+    // The model for changing: the area's own copy once it shares it.
+    AreaModel& editModel();
+    void setModel(AreaModel model);
+    // How the model's encoding fits `room` (which must be set), measured
+    // once for all areas that share the model and room.
+    const RoomUse& roomUse() const;
+    // Names the model: equal for areas that share it, and held by a weak
+    // pointer it cannot name another model later. The edit count goes up
+    // with every editModel().
+    std::shared_ptr<const void> modelIdentity() const { return model_; }
+    unsigned modelEdits() const { return model_ ? model_->edits : 0; }
+
+private:
+    struct Shared {
+        AreaModel model;
+        mutable std::optional<std::pair<AreaRoom, RoomUse>> use;
+        unsigned edits = 0;
+    };
+    mutable std::shared_ptr<Shared> model_;
 };
 
 // All 210 areas of an image, decoded once, plus the directory they were
@@ -31,7 +57,11 @@ struct GameAreas {
     AreaDirectory directory;
     std::vector<GameArea> areas;
 
-    const AreaModel& model(int area) const { return areas[static_cast<std::size_t>(area)].model; }
+    const AreaModel& model(int area) const { return areas[static_cast<std::size_t>(area)].model(); }
+    // The damage notes of an area under its own name.
+    std::vector<std::string> damage(int area) const;
+    // A copy of an area's model with its own number and notes.
+    AreaModel ownModel(int area) const;
     // Level slots before world k (1..8), as the levels-per-world table holds them.
     int worldBound(int k) const { return directory.worldFirstArea[static_cast<std::size_t>(k)] / 10; }
     // Number of pages of an area: its header's level length plus one.

@@ -128,7 +128,18 @@ int ThumbnailPainter::shrink(const AreaModel& model)
 
 Picture ThumbnailPainter::thumbnail(const GameAreas& game, int area)
 {
-    AreaModel model = game.model(area);
+    const GameArea& a = game.areas[static_cast<std::size_t>(area)];
+    const std::shared_ptr<const void> identity = a.modelIdentity();
+    const int world = worldOfCurrentArea(area, game.directory.worldFirstArea);
+    const auto same = [&](const Drawn& d) {
+        return d.world == world && d.edits == a.modelEdits() && !d.model.owner_before(identity) &&
+               !identity.owner_before(d.model);
+    };
+    std::erase_if(drawn_, [](const Drawn& d) { return d.model.expired(); });
+    if (const auto known = std::find_if(drawn_.begin(), drawn_.end(), same); identity && known != drawn_.end())
+        return known->picture;
+
+    AreaModel model = game.ownModel(area);
     model.selectedObject = 0;
     model.selectedEnemy = 0;
     applyLevelPalette(graphics_, model, game.directory.worldFirstArea, palettes_);
@@ -140,6 +151,8 @@ Picture ThumbnailPainter::thumbnail(const GameAreas& game, int area)
     for (int y = 0; y < thumb.height(); ++y)
         for (int x = 0; x < thumb.width(); ++x)
             thumb.setPixel(x, y, blockAverage(map, x * step, y * step, step));
+    if (identity)
+        drawn_.push_back({identity, a.modelEdits(), world, thumb});
     return thumb;
 }
 
@@ -148,7 +161,7 @@ std::vector<OverviewMarks> overviewMarks(const GameAreas& game, const std::vecto
     std::vector<OverviewMarks> marks(game.areas.size());
     for (std::size_t area = 0; area < game.areas.size(); ++area) {
         marks[area].edited = game.areas[area].edited;
-        marks[area].damaged = !game.areas[area].model.damage.empty();
+        marks[area].damaged = !game.areas[area].model().damage.empty();
         marks[area].shared = game.sharesData(static_cast<int>(area));
     }
     for (const Problem& p : problems) {

@@ -7,6 +7,7 @@
 #include "view/picture.h"
 #include "romdata/palettetables.h"
 
+#include <memory>
 #include <vector>
 
 namespace quorled {
@@ -41,7 +42,8 @@ struct OverviewLayout {
 OverviewLayout overviewLayout(const GameAreas& game);
 
 // Draws small pictures of areas with the renderer: the whole area as the
-// level view shows it, shrunk to fit kThumbWidth x kThumbHeight.
+// level view shows it, shrunk to fit kThumbWidth x kThumbHeight. Areas that
+// share a model and a world share one drawing.
 class ThumbnailPainter {
 public:
     ThumbnailPainter(GraphicsModel graphics, PaletteTables palettes);
@@ -51,8 +53,15 @@ public:
     static int shrink(const AreaModel& model);
 
 private:
+    struct Drawn {
+        std::weak_ptr<const void> model;
+        unsigned edits = 0;
+        int world = 0;
+        Picture picture;
+    };
     GraphicsModel graphics_;
     PaletteTables palettes_;
+    std::vector<Drawn> drawn_;
 };
 
 // What the overview marks on a cell.

@@ -89,10 +89,10 @@ GameStats gameStats(const GameAreas& game, int topCount)
         AreaStats s;
         s.area = area;
         s.world = worldOfArea(game, area);
-        s.counts.objects = a.model.objCount();
-        s.counts.enemies = a.model.enemyCount();
+        s.counts.objects = a.model().objCount();
+        s.counts.enemies = a.model().enemyCount();
         if (a.room) {
-            const RoomUse use = measureRoomUse(a.model, *a.room);
+            const RoomUse& use = a.roomUse();
             s.measured = !use.problem;
             s.counts.levelRoom = use.levelRoom;
             s.counts.enemyRoom = use.enemyRoom;
@@ -105,10 +105,10 @@ GameStats gameStats(const GameAreas& game, int topCount)
         if (s.world >= 1)
             addCounts(stats.worlds[static_cast<std::size_t>(s.world - 1)], s.counts);
         addCounts(stats.total, s.counts);
-        for (const LevelObject& o : a.model.objects)
+        for (const LevelObject& o : a.model().objects)
             if (!o.special)
-                ++objectUses[{a.model.header.objectSet(), o.type}];
-        for (const Enemy& e : a.model.enemies)
+                ++objectUses[{a.model().header.objectSet(), o.type}];
+        for (const Enemy& e : a.model().enemies)
             ++enemyUses[{0, e.type}];
     }
     stats.topObjects = mostUsed(objectUses, false, topCount);

@@ -41,16 +41,16 @@ std::string damageSentence(std::string note, int area)
 
 void damagedData(const GameAreas& game, int area, std::vector<Problem>& out)
 {
-    for (const std::string& note : game.model(area).damage)
+    for (const std::string& note : game.damage(area))
         add(out, "damaged-data", Severity::Error, area, ProblemItem::None, 0, damageSentence(note, area));
 }
 
 void dataTooLarge(const GameAreas& game, int area, std::vector<Problem>& out)
 {
     const GameArea& a = game.areas[static_cast<std::size_t>(area)];
-    if (!a.room || !a.model.damage.empty())
+    if (!a.room || !a.model().damage.empty())
         return;
-    const RoomUse use = measureRoomUse(a.model, *a.room);
+    const RoomUse& use = a.roomUse();
     if (use.problem) {
         add(out, "data-too-large", Severity::Error, area, ProblemItem::None, 0,
             "The area cannot be saved: " + *use.problem);
