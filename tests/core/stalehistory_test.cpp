@@ -78,7 +78,7 @@ TEST(StaleHistory, StepsAreWrittenOnlyWhereTheirBytesStillBelong)
             ASSERT_FALSE(core.document().differs()) << core.message();
             ASSERT_TRUE(core.document().canUndo());
             if (c.made == Made::SaveUndone)
-                core.runCommand(Command::editUndo);
+                core.undo();
         }
 
         RomImage other = RomImage::open(path);
@@ -96,8 +96,8 @@ TEST(StaleHistory, StepsAreWrittenOnlyWhereTheirBytesStillBelong)
         folder.writeImage("quorl.nes", other.bytes());
 
         switch (c.then) {
-        case Then::Undo: core.runCommand(Command::editUndo); break;
-        case Then::Redo: core.runCommand(Command::editRedo); break;
+        case Then::Undo: core.undo(); break;
+        case Then::Redo: core.redo(); break;
         case Then::SetLives: setLives(5); break;
         }
         const std::vector<std::uint8_t> now = RomImage::open(path).bytes();
