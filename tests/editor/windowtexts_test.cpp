@@ -224,7 +224,7 @@ private slots:
         QVERIFY(!shown.contains(QStringLiteral("Ctrl+A : Select area")));
         const QStringList page = shown.filter(QStringLiteral("Page Up, Page Down :"));
         QCOMPARE(page.size(), 1);
-        QVERIFY(page.first().contains(QStringLiteral("unsaved edits")));
+        QVERIFY(page.first().contains(QStringLiteral("the edits of the area left stay, unsaved")));
         QVERIFY(!page.first().contains(QStringLiteral("unsaved changes are dropped)")));
     }
 
