@@ -28,7 +28,7 @@ long tableOffset(const EditorCore& core) { return romLayout(core.imageKind()).le
 std::optional<QString> ChLWorldDialog::refusal(const EditorCore& core)
 {
     const long first = tableOffset(core);
-    if (auto message = tableOutsideImage(core.romFileName(), first + 7, "the levels-per-world table"))
+    if (auto message = tableOutsideImage(core.document().image(), first + 7, "the levels-per-world table"))
         return QString::fromStdString(*message);
     return std::nullopt;
 }

@@ -61,7 +61,7 @@ QColor screenColour(const EditorCore& core, int colour)
 
 std::optional<QString> ChngPalDialog::refusal(const EditorCore& core)
 {
-    if (auto message = tableOutsideImage(core.romFileName(), kPaletteTableEnd, "the palette table"))
+    if (auto message = tableOutsideImage(core.document().image(), kPaletteTableEnd, "the palette table"))
         return QString::fromStdString(*message);
     return std::nullopt;
 }

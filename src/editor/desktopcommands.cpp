@@ -91,7 +91,7 @@ void compareWithImage(MainWindow& window, EditorCore& core)
             throw ImageError(QObject::tr("%1 is not an image of the open image's kind (%2).")
                                  .arg(other, QString::fromLatin1(imageKindName(kind)))
                                  .toStdString());
-        const RomImage open = RomImage::openChecked(core.romFileName(), kind);
+        const RomImage open = core.document().image();
         const RomImage compared = RomImage::openChecked(other.toStdString(), kind);
         // A disk image keeps no pointer tables: both read through the open
         // image's directory.

@@ -30,12 +30,12 @@ void runTableEditor(EditorCore& core, const QString& title, QWidget* parent)
     dialog.exec();
 }
 
-// The other dialogs read their bytes from the image on disk.
+// The other dialogs read their bytes from the image as last read or written.
 void runOnImage(EditorCore& core, const QString& title, QWidget* parent,
                 const std::function<void(const RomImage&)>& open)
 {
     try {
-        open(RomImage::openChecked(core.romFileName(), core.imageKind()));
+        open(core.document().image());
     } catch (const ImageError& error) {
         showMessage(parent, QString::fromStdString(error.what()), title, MessageIcon::Warning);
     }

@@ -28,14 +28,9 @@ bool confirmForeignFile(QWidget* parent, const std::string& path, const QString&
 
 void reportDamagedAreas(QWidget* parent, const EditorCore& core, const QString& title)
 {
-    try {
-        const RomImage image = RomImage::openChecked(core.romFileName(), core.imageKind());
-        const int damaged = damagedAreaCount(image, core.directory(), core.imageKind());
-        if (const auto note = manyDamagedAreasNote(core.romFileName(), damaged))
-            showMessage(parent, QString::fromStdString(*note), title, MessageIcon::Warning);
-    } catch (const ImageError&) {
-        // The image was read a moment ago; a failure now shows at the next load.
-    }
+    const int damaged = damagedAreaCount(core.document().image(), core.directory(), core.imageKind());
+    if (const auto note = manyDamagedAreasNote(core.romFileName(), damaged))
+        showMessage(parent, QString::fromStdString(*note), title, MessageIcon::Warning);
 }
 
 } // namespace quorled::openchecks

@@ -188,7 +188,10 @@ private slots:
         QCOMPARE(readFile(demo_.imagePath), after);
     }
 
-    void dialogsRefuseToOpenOnAFileTooShortForTheirTable()
+    // Another program cuts the file short behind the editor's back: the
+    // dialogs show the image as the editor read it, and their OK writes
+    // nothing to the short file.
+    void dialogsWriteNothingToAFileCutShortBehindTheEditor()
     {
         const QByteArray original = readFile(demo_.imagePath);
         for (auto [command, length] : {std::pair{Command::Chcolor, kPaletteTableEnd},
@@ -200,17 +203,20 @@ private slots:
             QStringList texts;
             QTimer catcher;
             connect(&catcher, &QTimer::timeout, this, [&texts] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                     texts << box->text();
                     box->accept();
+                } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                    dialog->accept();
                 }
             });
             catcher.start(5);
             demo_.window->mainMenu()->action(command)->trigger();
             catcher.stop();
-            QCOMPARE(texts.size(), 1);
-            QVERIFY2(texts[0].contains(QStringLiteral("too few")), qPrintable(texts[0]));
-            QCOMPARE(readFile(demo_.imagePath).size(), qsizetype(length));
+            for (const QString& text : texts)
+                QVERIFY2(text.contains(QStringLiteral("too short")), qPrintable(text));
+            QCOMPARE(readFile(demo_.imagePath), original.left(length));
         }
     }
 

@@ -129,6 +129,8 @@ void ImageDocument::replaceFile(const std::string& path, const std::vector<std::
     notify(DocumentChange::ImageReplaced, current_);
 }
 
+RomImage ImageDocument::image() const { return RomImage::fromBytes(bytes_, path_); }
+
 void ImageDocument::setCurrent(int area)
 {
     if (!areas_.contains(area)) {

@@ -71,6 +71,10 @@ public:
     const AreaDirectory& directory() const { return directory_; }
     const PaletteTables& palettes() const { return palettes_; }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    // A copy of the image as last read or written, for the tools that read
+    // it whole (free space, dumps, table dialogs): the file is read only at
+    // open and reload.
+    RomImage image() const;
     // The image now lives under `path` and holds `bytes` (a save under
     // another name); the current area's model stays as it is.
     void replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes);

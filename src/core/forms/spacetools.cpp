@@ -34,7 +34,7 @@ std::string moveNote(const MoveResult& result)
 FreeSpaceView SpaceTools::freeSpace() const
 {
     try {
-        return freeSpaceView(countFreeSpace(RomImage::openChecked(core_.romFileName(), core_.imageKind())));
+        return freeSpaceView(countFreeSpace(core_.document().image()));
     } catch (const ImageError& error) {
         FreeSpaceView view;
         view.error = error.what();
@@ -49,7 +49,7 @@ MoveForm SpaceTools::moveForm(MoveData what) const
                                                 : core_.directory().areaEnemyOffset[area];
     MoveForm form{hexDigits(offset), hexDigits(offset), "0"};
     try {
-        const RomImage image = RomImage::openChecked(core_.romFileName(), core_.imageKind());
+        const RomImage image = core_.document().image();
         form.size = std::to_string(measureMoveSource(image, core_.currentArea(), what).size);
     } catch (const ImageError&) {
         // The size stays 0; OK reports the failure.
@@ -69,10 +69,10 @@ SpaceOutcome SpaceTools::move(MoveData what, const std::string& addressText, int
                               option == 0 ? MoveOption::PointersOnly
                               : option == 2 ? MoveOption::CopyErase
                                             : MoveOption::Copy};
-    // The checks first, on the image as it is on disk, so a refusal
+    // The checks first, on the image as last read or written, so a refusal
     // touches nothing (no backup either).
     try {
-        RomImage trial = RomImage::openChecked(core_.romFileName(), core_.imageKind());
+        RomImage trial = core_.document().image();
         const MoveResult checked = moveData(trial, request);
         if (checked.refusal)
             return {false, warning(checked.refusal->text, checked.refusal->title)};
@@ -102,7 +102,7 @@ SpaceOutcome SpaceTools::dump(const std::string& answer)
     if (answer.empty() || !core_.hasImage())
         return {};
     try {
-        writeLevelDump(RomImage::openChecked(core_.romFileName(), core_.imageKind()), answer);
+        writeLevelDump(core_.document().image(), answer);
     } catch (const ImageError& error) {
         return {false, warning(error.what(), "Error dumping!")};
     }
@@ -117,7 +117,7 @@ SpaceOutcome SpaceTools::insert(const std::string& answer)
     std::optional<RomImage> before;
     try {
         block = readLevelDump(core_.romFileName(), answer);
-        before = RomImage::openChecked(core_.romFileName(), core_.imageKind());
+        before = core_.document().image();
     } catch (const ImageError& error) {
         return {false, warning(error.what(), insertErrorTitle())};
     }

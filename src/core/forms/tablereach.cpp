@@ -6,10 +6,10 @@
 
 namespace quorled {
 
-std::optional<std::string> tableOutsideImage(const std::string& imagePath, long last, const std::string& table)
+std::optional<std::string> tableOutsideImage(const RomImage& image, long last, const std::string& table)
 {
     try {
-        ByteTableForm::checkFits(RomImage::open(imagePath), last, table);
+        ByteTableForm::checkFits(image, last, table);
         return std::nullopt;
     } catch (const ImageError& error) {
         return std::string(error.what());
