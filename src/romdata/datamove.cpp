@@ -8,10 +8,12 @@
 #include "romlayout.h"
 #include "roomuse.h"
 #include "shownname.h"
+#include "stagedimage.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -32,14 +34,24 @@ void requireRegion(const RomImage& image)
 }
 
 AreaDirectory inesDirectory(const RomImage& image) { return buildAreaDirectory(image, ImageKind::Ines); }
+// The same directory read through staged writes.
+AreaDirectory inesDirectory(const StagedImage& image)
+{
+    AreaDirectory directory;
+    decoding::readDirectoryTables(image, romLayout(ImageKind::Ines), directory);
+    directory.areaEnemyOffset[kAreaCount] = 0;
+    return directory;
+}
 
 // An area loaded for comparing what it holds and where its blocks end.
-AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int area)
+template <class Bytes>
+AreaModel loadStreams(const Bytes& image, const AreaDirectory& directory, int area)
 {
     return decoding::decodeArea(image, directory, decodeBoundsFor(directory, ImageKind::Ines, area), area,
                                 decoding::SpareBytes::Skip);
 }
-AreaModel loadStreams(const RomImage& image, const AreaDirectory& directory, int area, long enemyDataEnd)
+template <class Bytes>
+AreaModel loadStreams(const Bytes& image, const AreaDirectory& directory, int area, long enemyDataEnd)
 {
     return decoding::decodeArea(image, directory, decodeBoundsFor(ImageKind::Ines, area, enemyDataEnd), area,
                                 decoding::SpareBytes::Skip);
@@ -81,7 +93,8 @@ bool sameLoad(const AreaModel& a, const AreaModel& b)
 // Whether the moved area still has the same header, objects and enemies.
 // (A closing count byte 1 copied before free bytes reads as one more empty
 // page, which changes nothing the area holds.)
-bool sameContent(const RomImage& before, const RomImage& after, int area)
+template <class After>
+bool sameContent(const RomImage& before, const After& after, int area)
 {
     const AreaModel a = loadStreams(before, inesDirectory(before), area);
     const AreaModel b = loadStreams(after, inesDirectory(after), area);
@@ -110,6 +123,7 @@ long lastDifference(const RomImage& before, const RomImage& after)
     }
     return -1;
 }
+long lastDifference(const RomImage&, const StagedImage& after) { return after.lastDifference(); }
 
 // Whether the bytes first..last (inclusive, clipped to the file) differ.
 bool differIn(const RomImage& before, const RomImage& after, long first, long last)
@@ -122,6 +136,10 @@ bool differIn(const RomImage& before, const RomImage& after, long first, long la
         return false;
     return std::memcmp(before.bytes().data() + first, after.bytes().data() + first,
                        static_cast<std::size_t>(last - first + 1)) != 0;
+}
+bool differIn(const RomImage&, const StagedImage& after, long first, long last)
+{
+    return after.differIn(first, last);
 }
 
 // What an area's load depends on besides the bytes it reads: its two
@@ -161,9 +179,10 @@ std::vector<long> enemyDataEnds(const AreaDirectory& directory)
 // iNES regions are the same for every area), so they share one model; only
 // its area number and damage notes name the first area asked for, and the
 // comparisons below look at neither.
+template <class Bytes>
 class AreaLoads {
 public:
-    explicit AreaLoads(const RomImage& image)
+    explicit AreaLoads(const Bytes& image)
         : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_))
     {
     }
@@ -182,7 +201,7 @@ public:
     }
 
 private:
-    const RomImage& image_;
+    const Bytes& image_;
     AreaDirectory directory_;
     std::vector<long> enemyEnds_;
     std::map<LoadKey, AreaModel> models_;
@@ -195,9 +214,11 @@ private:
 // streams are read forwards from their pointers, so an area whose data both
 // start after the last changed byte cannot have changed. Areas on the same
 // data are compared once.
-std::vector<int> changedAreas(AreaLoads& before, const RomImage& beforeImage, const RomImage& after, int movedArea)
+template <class After>
+std::vector<int> changedAreas(AreaLoads<RomImage>& before, const RomImage& beforeImage, const After& after,
+                              int movedArea)
 {
-    AreaLoads now(after);
+    AreaLoads<After> now(after);
     const long last = lastDifference(beforeImage, after);
     std::map<std::pair<LoadKey, LoadKey>, bool> compared;
     std::vector<int> changed;
@@ -316,9 +337,12 @@ std::vector<ByteWrite> dataPointerWrites(MoveData what, int area, long target)
     return {{layout.enemyPointerHigh + group, high}, {layout.enemyPointerLow + group, low}};
 }
 
-LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int movedArea)
+namespace {
+
+template <class After>
+LoadingMend mendOtherAreas(const RomImage& before, After& after, int movedArea)
 {
-    AreaLoads loaded(before);
+    AreaLoads<RomImage> loaded(before);
     LoadingMend mend;
     mend.changed = changedAreas(loaded, before, after, movedArea);
     if (mend.changed.empty())
@@ -338,6 +362,13 @@ LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int m
     return mend;
 }
 
+} // namespace
+
+LoadingMend keepOtherAreasLoading(const RomImage& before, RomImage& after, int movedArea)
+{
+    return mendOtherAreas(before, after, movedArea);
+}
+
 MoveResult moveData(RomImage& image, const MoveRequest& request)
 {
     requireRegion(image);
@@ -350,7 +381,8 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
         return result;
     }
 
-    RomImage moved = image;
+    // The move is staged over the image and kept only when it holds.
+    StagedImage moved(image);
     for (const ByteWrite& write : dataPointerWrites(request.what, request.area, request.target))
         moved.write(write.offset, write.value);
     if (request.option != MoveOption::PointersOnly) {
@@ -364,7 +396,7 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
         }
     }
 
-    const LoadingMend mend = keepOtherAreasLoading(image, moved, request.area);
+    const LoadingMend mend = mendOtherAreas(image, moved, request.area);
     std::optional<int> spoilt;
     if (!mend.changed.empty())
         spoilt = mend.changed.front();
@@ -377,7 +409,7 @@ MoveResult moveData(RomImage& image, const MoveRequest& request)
         return result;
     }
     result.mendedAreas = mend.mended;
-    image = std::move(moved);
+    moved.commitTo(image);
     return result;
 }
 
@@ -394,10 +426,21 @@ void forEachFreeRun(const RomImage& image, Visit visit)
     long o = kMoveTargetFirst - 1;
     while (o <= end) {
         if (bytes[o] != 0xFF) {
-            ++o;
-            continue;
+            const void* next = std::memchr(bytes + o, 0xFF, static_cast<std::size_t>(end - o + 1));
+            if (next == nullptr)
+                return;
+            o = static_cast<const std::uint8_t*>(next) - bytes;
         }
         const long first = o;
+        // Whole words of free bytes at a time, then byte by byte.
+        constexpr std::uint64_t allFree = ~std::uint64_t{0};
+        while (o + 8 <= end) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + o + 1, 8);
+            if (word != allFree)
+                break;
+            o += 8;
+        }
         while (o + 1 <= end && bytes[o + 1] == 0xFF)
             ++o;
         if (visit(first, o))

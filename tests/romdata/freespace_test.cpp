@@ -44,6 +44,24 @@ TEST(FreeSpace, ARunOfKBytesCountsKMinusOneUnlessTheByteAfterTheRegionIsFree)
     }
 }
 
+// The count goes eight offsets at a time: every alignment of scattered
+// and clustered free bytes gives what a pass over each pair gives.
+TEST(FreeSpace, MatchesAPairByPairCount)
+{
+    std::vector<std::uint8_t> bytes = regionWithout0xFF();
+    std::uint32_t state = 12345;
+    for (long o = 0x101C0; o <= 0x14010; ++o) {
+        state = state * 1103515245 + 12345;
+        bytes[static_cast<std::size_t>(o)] = (state >> 16) % 3 == 0 ? 0x00 : 0xFF;
+    }
+    long pairs = 0;
+    for (long o = 0x101C9; o <= 0x1400F; ++o)
+        if ((o < 0x12510 || o > 0x12707) && bytes[static_cast<std::size_t>(o)] == 0xFF &&
+            bytes[static_cast<std::size_t>(o + 1)] == 0xFF)
+            ++pairs;
+    EXPECT_EQ(countFreeSpace(RomImage::fromBytes(bytes)).free, pairs);
+}
+
 TEST(FreeSpace, TextAndBar)
 {
     const struct {
