@@ -50,6 +50,7 @@ QAction* MainMenu::add(QMenu* menu, Command command, const QString& caption, con
 void MainMenu::bind(Command command, std::function<void()> handler)
 {
     connect(actions_.at(command), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    bound_.insert(command);
 }
 
 void MainMenu::buildLevels(QMenuBar* bar)

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 
 class QAction;
 class QActionGroup;
@@ -31,6 +32,7 @@ public:
     void setZoomChecked(int zoom);
     // Runs `handler` when the item of `command` is chosen.
     void bind(Command command, std::function<void()> handler);
+    bool isBound(Command command) const { return bound_.count(command) != 0; }
     // "Open re&cent" of "&Levels", filled by the window.
     QMenu* recentMenu() const { return recent_; }
 
@@ -48,6 +50,7 @@ private:
     void buildAbout(QMenuBar* bar);
 
     std::map<Command, QAction*> actions_;
+    std::set<Command> bound_;
     std::array<QAction*, 4> zoomActions_{};
     QAction* fitAction_ = nullptr;
     QMenu* recent_ = nullptr;

@@ -135,8 +135,9 @@ TEST_F(PatchCommandsTest, RefusedCallsWriteNothing)
         EXPECT_FALSE(fs::exists(path("new.nes"))) << what;
         EXPECT_TRUE(fs::is_fifo(path("fifo.nes"))) << what;
         const std::string message = err.str();
-        if (c.code == 1)
+        if (c.code == 1) {
             EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << what;
+        }
     }
     EXPECT_EQ(run({"apply", other, path("hack.ips"), path("new.nes")}), 0) << err.str();
 }

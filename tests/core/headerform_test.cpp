@@ -36,7 +36,7 @@ TEST(HeaderForm, TwentyBoxesForTheUncoveredBits)
         EXPECT_NE(HeaderForm::covered(k), boxed.count(k) == 1) << k;
     }
     EXPECT_STREQ(HeaderForm::boxGroups()[3].caption, "Ground (bottom and top)");
-    EXPECT_STREQ(HeaderForm::boxGroups()[0].caption, "(off: wall for whole level) (??)");
+    EXPECT_STREQ(HeaderForm::boxGroups()[0].caption, "(off: wall for whole level) (?\?)");
 }
 
 TEST(HeaderForm, PageCaption)

@@ -49,14 +49,16 @@ TEST(SharedGameAreas, EveryAreaLoadsAsItsOwnLoadWould)
             ASSERT_EQ(game.ownModel(area), own) << c.shape << ", area " << area;
             const auto room = findSaveRoom(image, directory, ImageKind::Ines, own);
             ASSERT_EQ(loaded.room.has_value(), room.has_value()) << c.shape << ", area " << area;
-            if (room)
+            if (room) {
                 EXPECT_TRUE(loaded.room->levelEnd == room->levelEnd && loaded.room->enemyEnd == room->enemyEnd &&
                             loaded.room->levelStart == room->levelStart && loaded.room->enemyStart == room->enemyStart)
                     << c.shape << ", area " << area;
+            }
         }
         // The damage notes name each area, not the one decoded first.
-        if (c.level == 0x13FFA)
+        if (c.level == 0x13FFA) {
             EXPECT_EQ(game.damage(9).front().substr(0, 8), "area 09:") << c.shape;
+        }
     }
 }
 

@@ -58,7 +58,7 @@ private slots:
         const QByteArray before = readFile(demo_.imagePath);
         const AreaModel& area = demo_.core->area();
         QVERIFY(!area.object(1).special);
-        const long typeOffset = area.levelDataOffset + 5; // the first object's type byte
+        const qsizetype typeOffset = area.levelDataOffset + 5; // the first object's type byte
         const int type = area.object(1).type;
         QCOMPARE(int(quint8(before[typeOffset])), type);
         demo_.core->view().viewColumn = 3;
@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(after.size(), before.size());
         QCOMPARE(int(quint8(after[typeOffset])), (type + 1) % 256);
         // Nothing else of the area's level data changed.
-        for (long o = area.levelDataOffset; o < area.levelEndMarkerOffset + 1; ++o)
+        for (qsizetype o = area.levelDataOffset; o < area.levelEndMarkerOffset + 1; ++o)
             if (o != typeOffset)
                 QCOMPARE(after[o], before[o]);
         QCOMPARE(demo_.core->area().object(1).type, (type + 1) % 256);

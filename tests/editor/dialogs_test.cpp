@@ -77,7 +77,9 @@ private slots:
     {
         const KeyHelp help{{QStringLiteral("up/down : scroll in the level")},
                            {QStringLiteral("left/right : scroll in the level")},
-                           {QStringLiteral("0 : switch ground viewing")}};
+                           {QStringLiteral("0 : switch ground viewing")},
+                           {},
+                           {}};
         AboutDialog about(QStringLiteral("Version 1.2"), help);
         QCOMPARE(about.windowTitle(), QStringLiteral("About Quorl editor"));
         auto* keys = about.findChild<QGroupBox*>(QStringLiteral("Frame1"));

@@ -234,6 +234,9 @@ void MainWindowTest::everyItemIsOnForAnInesImage()
         QVERIFY2(window_->mainMenu()->action(c)->isEnabled(), qPrintable(window_->mainMenu()->action(c)->text()));
     for (Command c : {Command::lsave, Command::lrefresh, Command::lreload})
         QVERIFY(window_->button(c)->isEnabled());
+    // Every item of the menu bar runs a handler of its own.
+    for (const auto& [command, action] : window_->mainMenu()->actions())
+        QVERIFY2(window_->mainMenu()->isBound(command), qPrintable(action->text()));
 }
 
 void MainWindowTest::zoomComesFromTheSettingsAndScalesMousePositions()

@@ -83,7 +83,7 @@ private slots:
             const ByteTable& table = byteTable(id);
             QCOMPARE(dialog.windowTitle(), QString::fromUtf8(table.caption.data(), qsizetype(table.caption.size())));
             for (int i = 0; i < dialog.form().rowCount(); ++i) {
-                QCOMPARE(dialog.bar(i)->value(), int(quint8(before[table.rows[std::size_t(i)].offset])));
+                QCOMPARE(dialog.bar(i)->value(), int(quint8(before[qsizetype(table.rows[std::size_t(i)].offset)])));
                 QCOMPARE(dialog.bar(i)->pageStep(), 16);
                 QVERIFY(dialog.bar(i)->toolTip().contains(QStringLiteral("$")));
             }
@@ -155,7 +155,7 @@ private slots:
     {
         open(ImageKind::Ines);
         const QByteArray before = readFile(imagePath_);
-        const long base = characters::recordBase(ImageKind::Ines);
+        const qsizetype base = characters::recordBase(ImageKind::Ines);
         ChrChngDialog dialog(*core_, CharacterForm(image(), ImageKind::Ines), characterPicture());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit character properties"));
