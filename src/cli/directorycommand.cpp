@@ -40,7 +40,7 @@ int runDirectory(const CliArgs& args, std::ostream& out)
         out << *note << "\n";
     out << "First area of each world:";
     for (int i = 1; i <= 8; ++i)
-        out << " " << directory.worldFirstArea[static_cast<std::size_t>(i)];
+        out << " " << hex2(directory.worldFirstArea[static_cast<std::size_t>(i)]);
     out << "\n\nArea  Level   Enemy   Name\n";
     for (int area = 0; area < kAreaCount; ++area) {
         const auto a = static_cast<std::size_t>(area);

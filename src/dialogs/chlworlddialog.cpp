@@ -95,7 +95,9 @@ QLabel* ChLWorldDialog::makeSquare(int index)
     square->setFixedSize(kSquareSize, kSquareSize);
     square->setAutoFillBackground(true);
     const int slot = WorldBounds::squareSlot(index);
-    square->setToolTip(tr("Level slot %1: areas %2..%3").arg(slot).arg(10 * slot).arg(10 * slot + 9));
+    // Areas are named in hexadecimal, as everywhere else in the editor.
+    const auto area = [](int number) { return QStringLiteral("%1").arg(number, 2, 16, QLatin1Char('0')).toUpper(); };
+    square->setToolTip(tr("Level slot %1: areas %2..%3").arg(slot).arg(area(10 * slot), area(10 * slot + 9)));
     sh_[static_cast<std::size_t>(index)] = square;
     return square;
 }

@@ -67,6 +67,15 @@ TEST_F(GameCommandsTest, CheckExitsWithOneOnlyWhenAnErrorIsFound)
     EXPECT_TRUE(problems[0]["area"].is_null());
 }
 
+TEST_F(GameCommandsTest, DirectoryNamesAreasInHexadecimalAndItsJsonInDecimal)
+{
+    ASSERT_EQ(run({"directory", demo}), 0) << err.str();
+    EXPECT_NE(out.str().find("\nFirst area of each world: 00 1E 3C 5A 78 96 B4 C8\n"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("\n1E    $"), std::string::npos) << out.str();
+    ASSERT_EQ(run({"directory", demo, "--json"}), 0) << err.str();
+    EXPECT_EQ(nlohmann::json::parse(out.str())["worldFirstArea"], nlohmann::json({0, 30, 60, 90, 120, 150, 180, 200}));
+}
+
 TEST_F(GameCommandsTest, CheckNamesADamagedAreaOnce)
 {
     const RomLayout& layout = romLayout(ImageKind::Ines);
