@@ -77,6 +77,9 @@ def main():
     distinct = times["BM_Directory_AreasAtTheirOwnPlacesOfOneBlock"]
     row("directory, every area at its own place in that block", distinct, "-", None, "-", "< 100 ms",
         distinct < 100e3)
+    for name, label in (("BM_Check_AreasAtTheirOwnPlacesOfOneBlock", "check, every area at its own place in that block"),
+                        ("BM_Stats_AreasAtTheirOwnPlacesOfOneBlock", "stats, every area at its own place in that block")):
+        row(label, times[name], "-", None, "-", "< 100 ms", times[name] < 100e3)
     views = times["BM_GameViews_AllAreasOnOneLayerBlock"]
     row("whole-game views, all areas on that block", views, "-", None, "-", "< 100 ms", views < 100e3)
     sharedThumbs = times["BM_Overview_AllAreasOnOneLayerBlock"]

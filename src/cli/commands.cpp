@@ -2,6 +2,7 @@
 
 #include "quorled/version.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <algorithm>
 #include <exception>
@@ -57,7 +58,7 @@ int runHelp(const std::vector<std::string>& words, std::ostream& out, std::ostre
     }
     const Command* command = findCommand(words[0]);
     if (!command || words.size() > 1) {
-        err << "quorled-cli: help: " << (command ? "unexpected argument \"" + words[1] + "\"" : "unknown command \"" + words[0] + "\"") << "\n";
+        err << "quorled-cli: help: " << (command ? "unexpected argument \"" + shownName(words[1]) + "\"" : "unknown command \"" + shownName(words[0]) + "\"") << "\n";
         printUsage(err);
         return 2;
     }
@@ -104,7 +105,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             const CliArgs args(words, command.valued, command.flags);
             return command.run(args, out);
         } catch (const UsageError& error) {
-            err << "quorled-cli: " << command.name << ": " << error.what() << "\nusage: quorled-cli " << command.usage
+            // A usage error repeats words of the command line as typed.
+            err << "quorled-cli: " << command.name << ": " << shownName(error.what()) << "\nusage: quorled-cli " << command.usage
                 << "\n";
             return 2;
         } catch (const ImageError& error) {
@@ -116,7 +118,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         }
     }
     err << "quorled-cli: unknown " << (arguments[0].rfind('-', 0) == 0 ? "option" : "command") << " \""
-        << arguments[0] << "\"\n";
+        << shownName(arguments[0]) << "\"\n";
     printUsage(err);
     return 2;
 }

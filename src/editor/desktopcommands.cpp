@@ -1,6 +1,7 @@
 #include "desktopcommands.h"
 
 #include "mainwindow.h"
+#include "shownpath.h"
 
 #include "core/session/editorcore.h"
 #include "core/settings/patchoriginal.h"
@@ -65,7 +66,7 @@ void exportPatch(MainWindow& window, EditorCore& core, const QString& settingsPa
         } catch (const ImageError& error) {
             note = QStringLiteral(" ") + QString::fromStdString(error.what());
         }
-        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(patch).arg(size) + note, title);
+        showMessage(&window, QObject::tr("Wrote the patch %1 (%2 bytes).").arg(shownPath(patch)).arg(size) + note, title);
     } catch (const ImageError& error) {
         showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);
     }
@@ -89,7 +90,7 @@ void compareWithImage(MainWindow& window, EditorCore& core)
         const ImageKind kind = core.imageKind();
         if (imageKindFromFileName(other.toStdString()) != kind)
             throw ImageError(QObject::tr("%1 is not an image of the open image's kind (%2).")
-                                 .arg(other, QString::fromLatin1(imageKindName(kind)))
+                                 .arg(shownPath(other), QString::fromLatin1(imageKindName(kind)))
                                  .toStdString());
         const RomImage open = core.document().image();
         const RomImage compared = RomImage::openChecked(other.toStdString(), kind);
@@ -104,11 +105,11 @@ void compareWithImage(MainWindow& window, EditorCore& core)
         for (int area : areas)
             numbers << QString::fromStdString(hex2(area));
         showMessage(&window,
-                    areas.empty() ? QObject::tr("Every area is the same in %1.").arg(other)
+                    areas.empty() ? QObject::tr("Every area is the same in %1.").arg(shownPath(other))
                                   : QObject::tr("%1 of 210 areas differ from %2: %3.\nThey are marked \"(differs)\" "
                                                 "in \"Select area\".")
                                         .arg(areas.size())
-                                        .arg(other, numbers.join(QStringLiteral(", "))),
+                                        .arg(shownPath(other), numbers.join(QStringLiteral(", "))),
                     title);
     } catch (const ImageError& error) {
         showMessage(&window, QString::fromStdString(error.what()), title, MessageIcon::Warning);

@@ -2,6 +2,7 @@
 
 #include "filechooser.h"
 #include "mainwindow.h"
+#include "shownpath.h"
 
 #include "assets/imageconversion.h"
 #include "core/session/editorcore.h"
@@ -103,7 +104,7 @@ void FileCommands::fillRecentMenu()
     int n = 0;
     for (const std::string& name : recent_.paths()) {
         const QString path = QString::fromStdString(name);
-        QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(++n).arg(path));
+        QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(++n).arg(shownPath(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         action->setData(path);
         connect(action, &QAction::triggered, this, [this, path] { openImage(path); });
     }
@@ -130,7 +131,7 @@ void FileCommands::exportView()
         if (const auto refusal = outputTargetRefusal(path.toStdString(), core_.romFileName()))
             throw ImageError(*refusal);
         assets::savePng(core_.viewPicture(), path.toStdString());
-        window_.statusBar()->showMessage(tr("Exported the view to %1").arg(path));
+        window_.statusBar()->showMessage(tr("Exported the view to %1").arg(shownPath(path)));
     } catch (const ImageError& error) {
         showMessage(&window_, QString::fromStdString(error.what()), tr("Export view as PNG"), MessageIcon::Warning);
     }

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     try {
         arguments = quorled::parseEditorArguments(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const quorled::cli::UsageError& error) {
-        std::cerr << "quorled: " << error.what() << "\n" << quorled::editorUsage();
+        std::cerr << "quorled: " << quorled::shownName(error.what()) << "\n" << quorled::editorUsage();
         return 2;
     }
     if (arguments.action == quorled::EditorArguments::Action::Help) {

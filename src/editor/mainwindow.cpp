@@ -10,6 +10,7 @@
 #include "workbenchcommands.h"
 #include "gameviews.h"
 #include "shortcutcommands.h"
+#include "shownpath.h"
 #include "stagearea.h"
 #include "workarea.h"
 #include "workbench.h"
@@ -283,7 +284,7 @@ void MainWindow::showChanges(ChangeSet changes)
     if (changes.has(Change::Caption)) {
         setWindowTitle(QString::fromStdString(core_.caption()));
         const QString path = QString::fromStdString(core_.romFileName());
-        fileLabel_->setText(path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
+        fileLabel_->setText(path.isEmpty() ? QString() : shownPath(QFileInfo(path).absoluteFilePath()));
     }
     if (changes.has(Change::HeaderBits))
         header_->showBits(core_.headerBits());

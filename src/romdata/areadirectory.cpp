@@ -5,6 +5,7 @@
 #include "imageerror.h"
 #include "romimage.h"
 #include "romlayout.h"
+#include "shownname.h"
 
 namespace quorled {
 
@@ -42,7 +43,7 @@ DiskImageOffsets diskOffsetsFromReference(const RomImage& reference)
 {
     const long needed = minimumImageLength(ImageKind::Ines);
     if (reference.size() < needed)
-        throw ImageError("The reference image " + reference.path() + " is too short: it has " +
+        throw ImageError("The reference image " + shownName(reference.path()) + " is too short: it has " +
                          std::to_string(reference.size()) + " bytes, and an iNES image needs at least " +
                          std::to_string(needed) + " bytes.");
     AreaDirectory directory;
@@ -60,7 +61,7 @@ DiskImageOffsets diskOffsetsFromReference(const RomImage& reference)
         const bool levelDiffers = directory.areaLevelOffset[a] != known.level;
         const bool enemyDiffers = known.enemy != 0 && directory.areaEnemyOffset[a] != known.enemy;
         if (levelDiffers || enemyDiffers)
-            throw ImageError("The reference image " + reference.path() +
+            throw ImageError("The reference image " + shownName(reference.path()) +
                              " is not an unmodified image of the game (area " + hex2(known.area) +
                              " has its data at " + hexAddress(directory.areaLevelOffset[a]) + " and " +
                              hexAddress(directory.areaEnemyOffset[a]) +

@@ -90,7 +90,7 @@ public:
         for (const ByteWrite& write : writes) {
             if (!image.contains(write.offset))
                 throw ImageError("A write to " + hexAddress(write.offset) + " lies outside the image " +
-                                 image.path() + ".");
+                                 shownName(image.path()) + ".");
             first_ = std::min(first_, write.offset);
             last = std::max(last, write.offset);
         }

@@ -32,6 +32,7 @@
 #include <memory>
 
 using namespace quorled;
+using quorled::widgettests::BoxCatcher;
 using quorled::widgettests::readFile;
 
 namespace {
@@ -93,6 +94,7 @@ private slots:
     void headerBitClickFlipsTheBit();
     void areasDialogLoadsTheChosenArea();
     void shutDownWritesTheExactSettingsText();
+    void anUnreadableSettingsFileIsNeverWrittenAndToldOnce();
 
 private:
     bool start(const QByteArray& settings);
@@ -442,6 +444,20 @@ void MainWindowTest::shutDownWritesTheExactSettingsText()
     const QByteArray written = readFile(settingsPath_);
     QCOMPARE(written.left(expected.size()), expected);
     QVERIFY(written.mid(expected.size()).startsWith("[Window]\n"));
+}
+
+void MainWindowTest::anUnreadableSettingsFileIsNeverWrittenAndToldOnce()
+{
+    // One byte over the read limit: opening the image (which keeps the
+    // recent images) and closing the window leave it as it was.
+    const QByteArray settings = "[Options]\nStartArea= 10\n" + QByteArray((4 << 20) - 23, ';');
+    QVERIFY(start(settings));
+    QCOMPARE(readFile(settingsPath_).size(), settings.size());
+    BoxCatcher boxes;
+    window_->close();
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts[0].contains(QStringLiteral("could not be read")), qPrintable(boxes.texts[0]));
+    QVERIFY(readFile(settingsPath_) == settings);
 }
 
 int quorled::widgettests::runMainWindowTests(int argc, char** argv)

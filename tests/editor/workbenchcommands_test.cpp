@@ -214,6 +214,15 @@ private slots:
         QVERIFY2(boxes.texts[0].contains(names[5]), qPrintable(boxes.texts[0]));
         QCOMPARE(QString::fromStdString(demo_.core->romFileName()), names[2]);
         QVERIFY(demo_.window->levelView()->isEnabled());
+
+        // A name is listed on one line, an ampersand as itself; the item
+        // keeps the name's bytes.
+        const QString odd = demo_.dir->filePath(QStringLiteral("odd\nname & co.nes"));
+        QVERIFY(writeDemo(odd));
+        QVERIFY(files.openImage(odd));
+        QCOMPARE(recent->actions().value(0)->text(),
+                 QStringLiteral("&1 ") + demo_.dir->path() + QStringLiteral("/odd\\nname && co.nes"));
+        QCOMPARE(recent->actions().value(0)->data().toString(), odd);
     }
 
     void readOnlyImageSaysSoAndSaveAsGoesOnWithTheNewFile()

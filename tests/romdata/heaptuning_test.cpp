@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace quorled {
 namespace {
 
@@ -13,6 +15,13 @@ TEST(HeapTuning, TheLibraryTakesTheSettings)
     GTEST_SKIP() << "The address sanitizer's allocator takes no heap settings.";
 #elif defined(__GLIBC__)
     EXPECT_TRUE(keepHeapPages());
+    EXPECT_TRUE(offerLargeHeapPages());
+    // The heap still serves blocks large and small.
+    std::vector<std::vector<int>> blocks;
+    for (std::size_t size = 1; size <= (std::size_t{1} << 22); size *= 16)
+        blocks.emplace_back(size, 7);
+    for (const auto& block : blocks)
+        EXPECT_EQ(block.back(), 7);
 #else
     EXPECT_FALSE(keepHeapPages());
 #endif

@@ -9,6 +9,7 @@
 #include "romdata/romimage.h"
 #include "romdata/romlayout.h"
 #include "romdata/roomuse.h"
+#include "romdata/shownname.h"
 
 #include <algorithm>
 #include <utility>
@@ -273,7 +274,7 @@ ImageDocument::Written ImageDocument::writeLocked(const std::function<void(RomIm
     // was loaded from (another program may have moved it).
     const std::vector<std::uint8_t> disk = image.bytes();
     if (disk.size() != bytes_.size())
-        throw ImageError("Another program changed the size of " + path_ +
+        throw ImageError("Another program changed the size of " + shownName(path_) +
                          " since the editor read it. Reload the image; nothing was written.");
     for (const auto& [index, document] : areas_)
         if (document.differs())
@@ -293,11 +294,11 @@ ImageDocument::Written ImageDocument::writeLocked(const std::function<void(RomIm
                 const auto at = static_cast<std::size_t>(run.offset) + i;
                 clash = bytes_[at] != disk[at];
             }
-        if (clash && !(question_ && question_("The image " + path_ +
+        if (clash && !(question_ && question_("The image " + shownName(path_) +
                                               " was changed by another program since the editor read it, "
                                               "and this write would replace some of those bytes. "
                                               "Overwrite the other program's changes?")))
-            throw ImageError("Nothing was written: the other program's changes to " + path_ + " were kept.");
+            throw ImageError("Nothing was written: the other program's changes to " + shownName(path_) + " were kept.");
     }
     guard_.commit(path_, edited);
     seen_ = written.image;

@@ -5,6 +5,7 @@
 #include "romdata/areadirectory.h"
 #include "romdata/areamodel.h"
 #include "romdata/imagekind.h"
+#include "romdata/shownname.h"
 
 #include <ostream>
 #include <string>
@@ -37,7 +38,7 @@ struct JsonSource {
     std::string outcome;
     static JsonSource file(const std::string& fileName)
     {
-        return {"The file " + fileName, "Nothing was written."};
+        return {"The file " + shownName(fileName), "Nothing was written."};
     }
 };
 

@@ -10,6 +10,7 @@
 #include "romdata/bytes.h"
 #include "romdata/imageerror.h"
 #include "romdata/relocatingsave.h"
+#include "romdata/shownname.h"
 
 namespace quorled {
 
@@ -195,7 +196,7 @@ PackResult packProject(const ProjectFiles& files, const ProjectImage& base)
         throw ImageError(withOutcome("The project was unpacked from another image: the " +
                                      std::string(imageKindName(origin.kind)) + " image of " +
                                      std::to_string(origin.size) + " bytes with SHA-256 " + origin.sha256 +
-                                     ", not the " + imageKindName(base.kind) + " image " + base.image.path() +
+                                     ", not the " + imageKindName(base.kind) + " image " + shownName(base.image.path()) +
                                      " (" + std::to_string(base.image.size()) + " bytes, SHA-256 " + baseHash +
                                      ")"));
 

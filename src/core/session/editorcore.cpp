@@ -9,6 +9,7 @@
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
+#include "romdata/shownname.h"
 
 #include <filesystem>
 
@@ -57,7 +58,7 @@ std::optional<std::string> EditorCore::startUp(const std::string& imagePath, con
         std::optional<DiskImageOffsets> disk;
         if (kind == ImageKind::Fds) {
             if (referencePath.empty())
-                return "The disk image " + imagePath +
+                return "The disk image " + shownName(imagePath) +
                        " needs a published iNES image of the game as its reference, and none was named.";
             disk = diskOffsetsFromReference(RomImage::open(referencePath));
         }
@@ -227,7 +228,7 @@ void EditorCore::continueWithFile(const std::string& path, std::optional<AreaMod
     if (saved)
         document_.area().markSaved(std::move(*saved), room);
     view_ = view;
-    status_ = "Saved the image as " + path;
+    status_ = "Saved the image as " + shownName(path);
     recolour();
     redraw(Change::Checks);
 }

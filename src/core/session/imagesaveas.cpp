@@ -8,6 +8,7 @@
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
+#include "romdata/shownname.h"
 #include "view/areasaving.h"
 
 #include <filesystem>
@@ -24,7 +25,7 @@ bool ImageSaveAs::run(EditorCore& core, const std::string& target)
     }
     const ImageKind kind = core.imageKind();
     if (imageKindFromFileName(target) != kind) {
-        core.fail("The file " + target + " would open as a " +
+        core.fail("The file " + shownName(target) + " would open as a " +
                                  imageKindName(imageKindFromFileName(target)) + " image, not as the " +
                                  imageKindName(kind) + " image it copies; give it the extension of the image.");
         return false;

@@ -1,6 +1,7 @@
 #include "core/session/outputtarget.h"
 
 #include "romdata/filestore.h"
+#include "romdata/shownname.h"
 
 #include <filesystem>
 
@@ -16,9 +17,9 @@ std::optional<std::string> outputTargetRefusal(const std::string& target, const 
     if (!fs::exists(status))
         return std::nullopt;
     if (!imagePath.empty() && sameFileOnDisk(target, imagePath))
-        return "The file " + target + " is the open image itself; choose another name.";
+        return "The file " + shownName(target) + " is the open image itself; choose another name.";
     if (!fs::is_regular_file(status))
-        return "The file " + target + " is not a regular file; nothing was written.";
+        return "The file " + shownName(target) + " is not a regular file; nothing was written.";
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/settings/settingsfile.h"
 #include "romdata/imageerror.h"
+#include "romdata/shownname.h"
 
 #include <filesystem>
 #include <utility>
@@ -72,7 +73,7 @@ std::string PlayTest::noEmulatorMessage()
 
 std::string PlayTest::notStartedMessage(const std::string& program)
 {
-    return "The emulator " + program + " could not be started. Check the command with Options > Emulator command...";
+    return "The emulator " + shownName(program) + " could not be started. Check the command with Options > Emulator command...";
 }
 
 } // namespace quorled
