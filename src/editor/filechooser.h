@@ -8,7 +8,7 @@ namespace quorled {
 
 // The file dialogs of the workbench commands: one to open a file, one to
 // name a new one (which asks before replacing a file). An empty result
-// means Cancel.
+// means Cancel, or a name that cannot keep its bytes (the user is told).
 class FileChooser {
 public:
     enum class Mode { Open, Save };

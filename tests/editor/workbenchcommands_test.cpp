@@ -225,6 +225,25 @@ private slots:
         QCOMPARE(recent->actions().value(0)->data().toString(), odd);
     }
 
+    // A name the file dialog could only show with U+FFFD for bytes that are
+    // no UTF-8 would open or write another file: it is refused, and nothing
+    // is opened or written.
+    void aChosenNameThatLostItsBytesIsRefused()
+    {
+        const QString lost = demo_.dir->filePath(QStringLiteral("bad\uFFFD.nes"));
+        QFile::copy(demo_.imagePath, lost); // the file such a name would reach
+        const QByteArray before = readFile(lost);
+        for (Command command : {Command::lopen, Command::lsaveas}) {
+            chosenName = lost;
+            BoxCatcher boxes;
+            demo_.window->mainMenu()->action(command)->trigger();
+            QCOMPARE(boxes.texts.size(), 1);
+            QVERIFY2(boxes.texts[0].contains(QStringLiteral("cannot be kept byte for byte")), qPrintable(boxes.texts[0]));
+            QCOMPARE(QString::fromStdString(demo_.core->romFileName()), demo_.imagePath);
+            QCOMPARE(readFile(lost), before);
+        }
+    }
+
     void readOnlyImageSaysSoAndSaveAsGoesOnWithTheNewFile()
     {
         QVERIFY(::chmod(demo_.imagePath.toLocal8Bit().constData(), 0444) == 0);
