@@ -142,7 +142,11 @@ EnemyStop walkEnemies(const Bytes& image, long p, long dataEnd, bool vertical, V
 template <class Bytes>
 long decodeObjects(const Bytes& image, AreaModel& model)
 {
-    model.objects.reserve(64); // most areas hold fewer: one allocation, not several
+    // Counted first, so that a long stream (a crafted area holds thousands
+    // of objects) takes one allocation of its size, not a doubling series.
+    std::size_t count = 0;
+    walkObjects(image, model.levelDataOffset + 4, [&](const LevelObject&) { ++count; });
+    model.objects.reserve(count);
     return walkObjects(image, model.levelDataOffset + 4,
                        [&](const LevelObject& object) { model.objects.push_back(object); });
 }
