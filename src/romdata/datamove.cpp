@@ -186,6 +186,16 @@ public:
         : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_))
     {
     }
+    // The areas of `image`, taking the bounds of `like` when the enemy
+    // pointers are the same (a move of level data leaves them so).
+    template <class Other>
+    AreaLoads(const Bytes& image, const AreaLoads<Other>& like) : image_(image), directory_(inesDirectory(image))
+    {
+        enemyEnds_ = directory_.areaEnemyOffset == like.directory().areaEnemyOffset ? like.enemyEnds()
+                                                                                    : enemyDataEnds(directory_);
+    }
+    const AreaDirectory& directory() const { return directory_; }
+    const std::vector<long>& enemyEnds() const { return enemyEnds_; }
     LoadKey key(int area) const
     {
         const auto i = static_cast<std::size_t>(area);
@@ -231,7 +241,7 @@ template <class After>
 std::vector<int> changedAreas(AreaLoads<RomImage>& before, const RomImage& beforeImage, const After& after,
                               int movedArea)
 {
-    AreaLoads<After> now(after);
+    AreaLoads<After> now(after, before);
     const long last = lastDifference(beforeImage, after);
     std::map<std::pair<LoadKey, LoadKey>, bool> compared;
     std::vector<int> changed;
