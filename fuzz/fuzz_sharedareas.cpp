@@ -1,13 +1,21 @@
 // Crafted images whose areas all lie on the same data (the first area's, or
-// an offset the input names): every area is loaded and its save planned.
-// Nothing may read outside the image, loop without end or crash, and a
-// save is either planned or refused with a reason.
+// an offset the input names). Areas with equal decode keys decode alike
+// (the whole-game views load each key once), so each key among every
+// seventh area is loaded once, one more area the input chooses is loaded in
+// full and checked equal to the shared load, and each key's save is planned
+// once (the chosen area's for its key). Nothing may read outside the image,
+// loop without end or crash, and a save is either planned or refused with a
+// reason.
 #include "fuzzimage.h"
 
+#include "romdata/areadecodekey.h"
 #include "romdata/arealoader.h"
 #include "romdata/areawriter.h"
 #include "romdata/imageerror.h"
 #include "romdata/romimage.h"
+#include "romdata/sharedload.h"
+
+#include <map>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -25,16 +33,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         directory.areaLevelOffset[static_cast<std::size_t>(area)] = level;
         directory.areaEnemyOffset[static_cast<std::size_t>(area)] = enemy;
     }
-    for (int area = 0; area < kAreaCount; area += 7) {
-        const AreaModel model = loadArea(image, directory, input.kind, area);
-        if (model.objCount() == 0)
-            __builtin_trap(); // the first object is always decoded
+    const auto plan = [&](const AreaModel& model) {
         try {
             const SavePlan plan = planSave(image, directory, input.kind, model);
             if (plan.refusal && plan.refusal->text.empty())
                 __builtin_trap();
         } catch (const ImageError&) {
         }
+    };
+    std::map<AreaDecodeKey, AreaModel> loaded;
+    for (int area = 0; area < kAreaCount; area += 7) {
+        const AreaDecodeKey key = areaDecodeKey(directory, input.kind, area);
+        if (!loaded.contains(key))
+            loaded.emplace(key, loadArea(image, directory, input.kind, area));
+    }
+    const int chosen = size >= 7 ? data[size - 7] % kAreaCount : 1;
+    const AreaDecodeKey chosenKey = areaDecodeKey(directory, input.kind, chosen);
+    const AreaModel model = loadArea(image, directory, input.kind, chosen);
+    if (const auto shared = loaded.find(chosenKey); shared != loaded.end() && asLoadedFor(shared->second, chosen) != model)
+        __builtin_trap();
+    // Each key's save is planned once: the chosen area's for its own key.
+    plan(model);
+    for (const auto& [key, first] : loaded) {
+        if (first.objCount() == 0)
+            __builtin_trap(); // the first object is always decoded
+        if (key != chosenKey)
+            plan(first);
     }
     return 0;
 }

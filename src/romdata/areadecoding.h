@@ -49,15 +49,14 @@ struct RegionBytes {
     bool contains(long offset) const { return region.contains(offset) && image.contains(offset); }
 };
 
-// Decodes the object stream that starts after the four header bytes.
-// Returns the offset of the end marker.
-template <class Bytes>
-long decodeObjects(const Bytes& image, AreaModel& model)
+// Walks the object stream that starts at `p` (after the four header
+// bytes), handing each object to `visit`. Returns the offset of the end
+// marker, the last byte the stream reads.
+template <class Bytes, class Visit>
+long walkObjects(const Bytes& image, long p, Visit&& visit)
 {
-    long p = model.levelDataOffset + 4;
     int row = 0;
     int layer = 0;
-    model.objects.reserve(64); // most areas hold fewer: one allocation, not several
     for (;;) {
         const int b1 = image.read(p);
         const int b2 = image.read(p + 1);
@@ -87,21 +86,26 @@ long decodeObjects(const Bytes& image, AreaModel& model)
                 ++layer;
             }
         }
-        model.objects.push_back(object);
+        visit(object);
         p += 2;
         if (image.read(p) == 0xFF)
             return p;
     }
 }
 
-// Decodes the enemy pages. Returns the offset of the byte that ended them.
-template <class Bytes>
-long decodeEnemies(const Bytes& image, AreaModel& model)
+// Where the enemy pages ended: the byte that ended them and the last page.
+struct EnemyStop {
+    long offset = 0;
+    int lastPage = -1;
+};
+
+// Walks the enemy pages from `p`, bounded by `dataEnd`, handing each enemy
+// to `visit`. The last byte the walk reads is the one after the stop.
+template <class Bytes, class Visit>
+EnemyStop walkEnemies(const Bytes& image, long p, long dataEnd, bool vertical, Visit&& visit)
 {
-    long p = model.enemyDataOffset;
     int count = 0;
     int page = -1;
-    model.enemies.reserve(16);
     for (;;) {
         if (count >= 1 && count <= 0xF9) {
             if (!image.contains(p))
@@ -113,25 +117,49 @@ long decodeEnemies(const Bytes& image, AreaModel& model)
                 p += 2;
                 Enemy enemy;
                 enemy.type = type;
-                if (model.isVertical) {
+                if (vertical) {
                     enemy.x = highNibble(position);
                     enemy.y = page * 16 + lowNibble(position);
                 } else {
                     enemy.x = page * 16 + highNibble(position);
                     enemy.y = lowNibble(position);
                 }
-                model.enemies.push_back(enemy);
+                visit(enemy);
             }
         } else {
             count = image.read(p);
-            if (count == 0xFF || (count == 1 && p + 1 >= model.enemyDataEnd))
+            if (count == 0xFF || (count == 1 && p + 1 >= dataEnd))
                 break;
             ++p;
             ++page;
         }
     }
-    model.enemyLastPage = page;
-    return p;
+    return {p, page};
+}
+
+// Decodes the object stream that starts after the four header bytes.
+// Returns the offset of the end marker.
+template <class Bytes>
+long decodeObjects(const Bytes& image, AreaModel& model)
+{
+    // Counted first, so that a long stream (a crafted area holds thousands
+    // of objects) takes one allocation of its size, not a doubling series.
+    std::size_t count = 0;
+    walkObjects(image, model.levelDataOffset + 4, [&](const LevelObject&) { ++count; });
+    model.objects.reserve(count);
+    return walkObjects(image, model.levelDataOffset + 4,
+                       [&](const LevelObject& object) { model.objects.push_back(object); });
+}
+
+// Decodes the enemy pages. Returns the offset of the byte that ended them.
+template <class Bytes>
+long decodeEnemies(const Bytes& image, AreaModel& model)
+{
+    model.enemies.reserve(16);
+    const EnemyStop stop = walkEnemies(image, model.enemyDataOffset, model.enemyDataEnd, model.isVertical != 0,
+                                       [&](const Enemy& enemy) { model.enemies.push_back(enemy); });
+    model.enemyLastPage = stop.lastPage;
+    return stop.offset;
 }
 
 // Consecutive bytes equal to `value` from `from` on in steps of `step`,
@@ -209,6 +237,24 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
 
     normalizeObjectCoordinates(model);
     return model;
+}
+
+// The bytes an area's streams read, found without building the area: level
+// data from `level` to its end marker, enemy data from `enemy` to the byte
+// after the one that ended it. Outside them no byte changes what decodeArea
+// gives for these pointers and bounds (with SpareBytes::Skip).
+struct StreamExtent {
+    long levelLast = 0;
+    long enemyLast = 0;
+};
+template <class Bytes>
+StreamExtent streamExtent(const Bytes& file, const DecodeBounds& bounds, long level, long enemy)
+{
+    const RegionBytes<Bytes> levelBytes{file, bounds.level};
+    const RegionBytes<Bytes> enemyBytes{file, bounds.enemies};
+    const long levelLast = walkObjects(levelBytes, level + 4, [](const LevelObject&) {});
+    const EnemyStop stop = walkEnemies(enemyBytes, enemy, bounds.enemyDataEnd, false, [](const Enemy&) {});
+    return {levelLast, stop.offset + 1};
 }
 
 } // namespace quorled::decoding

@@ -186,10 +186,31 @@ public:
         : image_(image), directory_(inesDirectory(image)), enemyEnds_(enemyDataEnds(directory_))
     {
     }
+    // The areas of `image`, taking the bounds of `like` when the enemy
+    // pointers are the same (a move of level data leaves them so).
+    template <class Other>
+    AreaLoads(const Bytes& image, const AreaLoads<Other>& like) : image_(image), directory_(inesDirectory(image))
+    {
+        enemyEnds_ = directory_.areaEnemyOffset == like.directory().areaEnemyOffset ? like.enemyEnds()
+                                                                                    : enemyDataEnds(directory_);
+    }
+    const AreaDirectory& directory() const { return directory_; }
+    const std::vector<long>& enemyEnds() const { return enemyEnds_; }
     LoadKey key(int area) const
     {
         const auto i = static_cast<std::size_t>(area);
         return {directory_.areaLevelOffset[i], directory_.areaEnemyOffset[i], enemyEnds_[i]};
+    }
+    // The last byte each of the area's streams reads (cached per area).
+    const decoding::StreamExtent& extent(int area)
+    {
+        const auto i = static_cast<std::size_t>(area);
+        if (!extents_[i]) {
+            const LoadKey k = key(area);
+            extents_[i] = decoding::streamExtent(image_, decodeBoundsFor(ImageKind::Ines, area, k.enemyEnd), k.level,
+                                                 k.enemy);
+        }
+        return *extents_[i];
     }
     const AreaModel& model(int area)
     {
@@ -205,20 +226,22 @@ private:
     AreaDirectory directory_;
     std::vector<long> enemyEnds_;
     std::map<LoadKey, AreaModel> models_;
+    std::array<std::optional<decoding::StreamExtent>, kAreaCount> extents_{};
 };
 
 // The areas other than `movedArea` that load differently from `after`. An
 // area is decoded only when what it depends on may have changed: its
 // pointers or bound, or a byte in what it read (the level data up to its end
-// marker, the enemy data up to the byte after the one that ended it). The
-// streams are read forwards from their pointers, so an area whose data both
-// start after the last changed byte cannot have changed. Areas on the same
-// data are compared once.
+// marker, the enemy data up to the byte after the one that ended it, found
+// by a scan of the streams that builds nothing). The streams are read
+// forwards from their pointers, so an area whose data both start after the
+// last changed byte cannot have changed. Areas on the same data are decoded
+// and compared once.
 template <class After>
 std::vector<int> changedAreas(AreaLoads<RomImage>& before, const RomImage& beforeImage, const After& after,
                               int movedArea)
 {
-    AreaLoads<After> now(after);
+    AreaLoads<After> now(after, before);
     const long last = lastDifference(beforeImage, after);
     std::map<std::pair<LoadKey, LoadKey>, bool> compared;
     std::vector<int> changed;
@@ -230,14 +253,15 @@ std::vector<int> changedAreas(AreaLoads<RomImage>& before, const RomImage& befor
         const bool sameKey = key == nowKey;
         if (sameKey && key.level > last && key.enemy > last)
             continue;
-        const auto [verdict, added] = compared.emplace(std::pair{key, nowKey}, false);
-        if (added) {
-            const AreaModel& old = before.model(area);
-            verdict->second =
-                !(sameKey && !differIn(beforeImage, after, old.levelDataOffset, old.levelEndMarkerOffset) &&
-                  !differIn(beforeImage, after, old.enemyDataOffset, old.enemyTerminatorOffset + 1)) &&
-                !sameLoad(old, now.model(area));
+        if (sameKey) {
+            const decoding::StreamExtent& read = before.extent(area);
+            if (!differIn(beforeImage, after, key.level, read.levelLast) &&
+                !differIn(beforeImage, after, key.enemy, read.enemyLast))
+                continue;
         }
+        const auto [verdict, added] = compared.emplace(std::pair{key, nowKey}, false);
+        if (added)
+            verdict->second = !sameLoad(before.model(area), now.model(area));
         if (verdict->second)
             changed.push_back(area);
     }

@@ -1,11 +1,12 @@
 #pragma once
 
 // Writes staged over an iNES image without touching it, for a change that
-// is checked before it is kept: the level-data region is copied once (16 KiB
-// instead of the whole image) and the few bytes written outside it (the
-// pointer tables) are kept aside. Reads see the image as the staged writes
-// would leave it, through the same `read`/`contains` as a RomImage, so the
-// directory and area decoders read it directly.
+// is checked before it is kept: the level-data region is copied a page of
+// 256 bytes at a time, and only the pages written to (a move touches a
+// few), and the few bytes written outside it (the pointer tables) are kept
+// aside. Reads see the image as the staged writes would leave it, through
+// the same `read`/`contains` as a RomImage, so the directory and area
+// decoders read it directly.
 
 #include "bytes.h"
 #include "imageerror.h"
@@ -14,8 +15,10 @@
 #include "shownname.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,18 +28,18 @@ namespace quorled {
 class StagedImage {
 public:
     // The image must hold the whole level-data region.
-    explicit StagedImage(const RomImage& base)
-        : base_(base), region_(base.bytes().begin() + kLevelRegionStart, base.bytes().begin() + kLevelRegionEnd + 1)
-    {
-    }
+    explicit StagedImage(const RomImage& base) : base_(base) {}
 
     long size() const { return base_.size(); }
     bool contains(long offset) const { return base_.contains(offset); }
 
     std::uint8_t read(long offset) const
     {
-        if (inRegion(offset))
-            return region_[static_cast<std::size_t>(offset - kLevelRegionStart)];
+        if (inRegion(offset)) {
+            const auto i = static_cast<std::size_t>(offset - kLevelRegionStart);
+            const std::uint8_t* page = pages_[i / kPage].get();
+            return page ? page[i % kPage] : base_.bytes()[static_cast<std::size_t>(offset)];
+        }
         for (const auto& [at, value] : outside_)
             if (at == offset)
                 return value;
@@ -52,7 +55,8 @@ public:
                              " (" + std::to_string(size()) + " bytes).");
         const auto byte = static_cast<std::uint8_t>(value & 0xFF);
         if (inRegion(offset)) {
-            region_[static_cast<std::size_t>(offset - kLevelRegionStart)] = byte;
+            const auto i = static_cast<std::size_t>(offset - kLevelRegionStart);
+            pageFor(i / kPage)[i % kPage] = byte;
             written_ = {std::min(written_.first, offset), std::max(written_.second, offset)};
             return;
         }
@@ -71,18 +75,21 @@ public:
         for (const auto& [at, value] : outside_)
             if (value != base_.read(at))
                 last = std::max(last, at);
-        // A stretch at a time from the end, as most moves change bytes low
-        // in the region.
-        const std::uint8_t* base = base_.bytes().data() + kLevelRegionStart;
-        constexpr std::size_t stretch = 512;
-        const auto lowest = static_cast<std::size_t>(std::max(written_.first, kLevelRegionStart) - kLevelRegionStart);
-        for (std::size_t end = static_cast<std::size_t>(written_.second + 1 - kLevelRegionStart); end > lowest;) {
-            const std::size_t start = end > lowest + stretch ? end - stretch : lowest;
-            if (std::memcmp(region_.data() + start, base + start, end - start) != 0)
-                for (std::size_t o = end; o-- > start;)
-                    if (region_[o] != base[o])
-                        return std::max(last, kLevelRegionStart + static_cast<long>(o));
-            end = start;
+        // A page at a time from the end, as most moves change bytes low in
+        // the region.
+        for (long o = written_.second; o >= written_.first && o > last;) {
+            const auto i = static_cast<std::size_t>(o - kLevelRegionStart);
+            const std::size_t page = i / kPage;
+            const long pageFirst = std::max(written_.first, kLevelRegionStart + static_cast<long>(page * kPage));
+            if (const std::uint8_t* bytes = pages_[page].get()) {
+                const std::uint8_t* base = base_.bytes().data() + kLevelRegionStart + page * kPage;
+                for (long at = o; at >= pageFirst; --at) {
+                    const std::size_t k = static_cast<std::size_t>(at - kLevelRegionStart) % kPage;
+                    if (bytes[k] != base[k])
+                        return std::max(last, at);
+                }
+            }
+            o = pageFirst - 1;
         }
         return last;
     }
@@ -93,13 +100,19 @@ public:
         for (const auto& [at, value] : outside_)
             if (at >= first && at <= last && value != base_.read(at))
                 return true;
-        first = std::max(first, kLevelRegionStart);
-        last = std::min(last, kLevelRegionEnd);
-        if (first > last)
-            return false;
-        const auto from = static_cast<std::size_t>(first - kLevelRegionStart);
-        return std::memcmp(region_.data() + from, base_.bytes().data() + first,
-                           static_cast<std::size_t>(last - first + 1)) != 0;
+        first = std::max(first, written_.first);
+        last = std::min(last, written_.second);
+        while (first <= last) {
+            const auto i = static_cast<std::size_t>(first - kLevelRegionStart);
+            const std::size_t page = i / kPage;
+            const std::size_t from = i % kPage;
+            const std::size_t count = std::min(kPage - from, static_cast<std::size_t>(last - first + 1));
+            if (const std::uint8_t* bytes = pages_[page].get())
+                if (std::memcmp(bytes + from, base_.bytes().data() + first, count) != 0)
+                    return true;
+            first += static_cast<long>(count);
+        }
+        return false;
     }
 
     // Writes the staged bytes into `image` (the image this view was made
@@ -110,17 +123,32 @@ public:
         for (const auto& [at, value] : outside_)
             image.write(at, value);
         for (long o = written_.first; o <= written_.second; ++o) {
-            const std::uint8_t value = region_[static_cast<std::size_t>(o - kLevelRegionStart)];
+            const std::uint8_t value = read(o);
             if (value != image.read(o))
                 image.write(o, value);
         }
     }
 
 private:
+    static constexpr std::size_t kPage = 256;
+    static constexpr std::size_t kPages = (kLevelRegionEnd + 1 - kLevelRegionStart + kPage - 1) / kPage;
+
     static bool inRegion(long offset) { return offset >= kLevelRegionStart && offset <= kLevelRegionEnd; }
 
+    // The copy of a page of the region, made on its first write.
+    std::uint8_t* pageFor(std::size_t page)
+    {
+        if (!pages_[page]) {
+            pages_[page] = std::make_unique_for_overwrite<std::uint8_t[]>(kPage);
+            const long start = kLevelRegionStart + static_cast<long>(page * kPage);
+            const long count = std::min(static_cast<long>(kPage), kLevelRegionEnd + 1 - start);
+            std::memcpy(pages_[page].get(), base_.bytes().data() + start, static_cast<std::size_t>(count));
+        }
+        return pages_[page].get();
+    }
+
     const RomImage& base_;
-    std::vector<std::uint8_t> region_;
+    std::array<std::unique_ptr<std::uint8_t[]>, kPages> pages_{};
     std::vector<std::pair<long, std::uint8_t>> outside_;
     // The first and last offset written inside the region (first > last
     // while none is).

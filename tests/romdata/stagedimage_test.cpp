@@ -24,6 +24,9 @@ TEST(StagedImage, ReadsComparesAndCommitsAsWritesOnACopy)
         {{0x9D2C, 0x80}, {0x9D2C, 0x81}, {0x11000, 0x1FF}},
         {{0x12000, 0xFF}, {0x12001, 0x00}},           // the first leaves the byte as it was
         {{0x0010, 0x00}, {0x13FFF, 0x00}, {0x101C8, 0x7}}, // either side of the region
+        // Either side of a page boundary, and a change pages below an
+        // unchanging rewrite.
+        {{0x102C8, 0x01}, {0x102C9, 0x02}, {0x11000, 0x03}, {0x11A00, 0xFF}},
     };
     for (const Writes& writes : cases) {
         test::TestImage bytes;
@@ -50,7 +53,8 @@ TEST(StagedImage, ReadsComparesAndCommitsAsWritesOnACopy)
         };
         for (const auto& write : writes)
             for (const auto& [first, last] : {std::pair{write.first - 3, write.first + 3},
-                                              std::pair{write.first, write.first}, std::pair{write.first + 1, write.first + 2}})
+                                              std::pair{write.first, write.first}, std::pair{write.first + 1, write.first + 2},
+                                              std::pair{write.first - 700, write.first + 700}})
                 EXPECT_EQ(staged.differIn(first, last), differ(first, last)) << std::hex << first << ".." << last;
         RomImage committed = base;
         staged.commitTo(committed);
