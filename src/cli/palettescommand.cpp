@@ -4,21 +4,25 @@
 #include "core/exchange/jsondocument.h"
 #include "romdata/builtinpalettes.h"
 #include "romdata/bytes.h"
+#include "romdata/palettetables.h"
 
 namespace quorled::cli {
 
 namespace {
 
+// The worlds the palette table holds (1..7, as set-colour and the palette
+// dialog count them), each palette with the slots the image keeps.
 template <typename Rows>
-void writeRowsText(const Rows& rows, int perWorld, std::ostream& out)
+void writeRowsText(const Rows& rows, int perWorld, int slots, std::ostream& out)
 {
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        out << "  world " << r / static_cast<std::size_t>(perWorld) + 1 << " palette "
-            << r % static_cast<std::size_t>(perWorld) << ":";
-        for (int value : rows[r])
-            out << " " << hex2(value);
-        out << "\n";
-    }
+    for (int world = 0; world < kPaletteWorldsInImage; ++world)
+        for (int palette = 0; palette < perWorld; ++palette) {
+            out << "  world " << world + 1 << " palette " << palette << ":";
+            const auto& row = rows[static_cast<std::size_t>(world * perWorld + palette)];
+            for (int slot = 0; slot < slots; ++slot)
+                out << " " << hex2(row[static_cast<std::size_t>(slot)]);
+            out << "\n";
+        }
 }
 
 int runPalettes(const CliArgs& args, std::ostream& out)
@@ -31,9 +35,9 @@ int runPalettes(const CliArgs& args, std::ostream& out)
         return 0;
     }
     out << "Level palettes:\n";
-    writeRowsText(tables.levelPalettes, 8, out);
+    writeRowsText(tables.levelPalettes, 8, 16, out);
     out << "Enemy palettes:\n";
-    writeRowsText(tables.enemyPalettes, 4, out);
+    writeRowsText(tables.enemyPalettes, 4, kEnemySlotsInImage, out);
     return 0;
 }
 

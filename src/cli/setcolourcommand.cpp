@@ -44,13 +44,13 @@ int runSetColour(const CliArgs& args, std::ostream& out)
 {
     args.expectPositionals(6);
     const std::string& path = args.positional(0);
-    const int world = numberArgument(args.positional(1), "world", 1, 7) - 1;
+    const int world = numberArgument(args.positional(1), "world", 1, kPaletteWorldsInImage) - 1;
     const std::string& which = args.positional(2);
     if (which != "level" && which != "enemy")
         throw ImageError("the palette kind \"" + which + "\" is neither level nor enemy; nothing was written.");
     const bool enemy = which == "enemy";
     const int palette = numberArgument(args.positional(3), which + " palette", 0, enemy ? 3 : 7);
-    const int slot = numberArgument(args.positional(4), "slot", 0, enemy ? 11 : 15);
+    const int slot = numberArgument(args.positional(4), "slot", 0, enemy ? kEnemySlotsInImage - 1 : 15);
     const int colour = numberArgument(args.positional(5), "colour", 0, kHighestColourNumber);
     if (const std::string shared = sharedEntry(enemy, world, palette); !shared.empty())
         throw ImageError("Not set: " + shared + ", so nothing was written.");

@@ -15,7 +15,6 @@ namespace {
 constexpr int kWorlds = 8;
 constexpr int kLevelPalettesPerWorld = 8;
 constexpr int kEnemyPalettesPerWorld = 4;
-constexpr int kEnemySlotsInImage = 12;
 
 int readColour(const RomImage& image, long offset)
 {

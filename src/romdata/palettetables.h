@@ -28,6 +28,9 @@ inline constexpr long kPaletteTableEnd = 0xC437; // last byte, inclusive
 inline constexpr long kPaletteWorldBlockSize = 148;
 inline constexpr long kEnemyPaletteStart = 0xC09C; // 112 bytes into a world block
 inline constexpr int kHighestColourNumber = 63;
+// What the table holds: seven worlds, each with twelve slots per enemy palette.
+inline constexpr int kPaletteWorldsInImage = 7;
+inline constexpr int kEnemySlotsInImage = 12;
 
 constexpr long levelPaletteOffset(int world, int palette, int slot)
 {

@@ -91,5 +91,38 @@ TEST_F(SetColourTest, ARereadImageShowsTheColour)
     EXPECT_EQ(readWholeFile(path())[static_cast<std::size_t>(levelPaletteOffset(0, 7, 12))], 0x0F);
 }
 
+// The listing counts worlds as set-colour takes them (1..7, the table's) and
+// shows each palette with the slots the image keeps; a colour set through
+// set-colour appears in its row.
+TEST_F(SetColourTest, PalettesListsWhatSetColourTakes)
+{
+    ASSERT_EQ(run({"7", "level", "6", "15", "0x2A"}), 0);
+    ASSERT_EQ(run({"7", "enemy", "2", "11", "0x1B"}), 0);
+    std::ostringstream listing;
+    std::ostringstream errors;
+    ASSERT_EQ(cli::runCli({"palettes", path()}, listing, errors), 0);
+    const std::string text = listing.str();
+    EXPECT_EQ(text.find("world 8"), std::string::npos);
+    EXPECT_EQ(text.find("world 0"), std::string::npos);
+    std::istringstream lines(text);
+    std::string line;
+    int level = 0;
+    int enemy = 0;
+    bool inEnemies = false;
+    while (std::getline(lines, line)) {
+        if (line == "Enemy palettes:")
+            inEnemies = true;
+        if (line.rfind("  world ", 0) != 0)
+            continue;
+        const std::size_t values = (line.size() - line.find(':') - 1) / 3;
+        EXPECT_EQ(values, inEnemies ? 12U : 16U) << line;
+        ++(inEnemies ? enemy : level);
+    }
+    EXPECT_EQ(level, 7 * 8);
+    EXPECT_EQ(enemy, 7 * 4);
+    EXPECT_NE(text.find(" 2A\n  world 7 palette 7:"), std::string::npos) << text;
+    EXPECT_NE(text.find(" 1B\n  world 7 palette 3:"), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace quorled

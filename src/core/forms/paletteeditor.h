@@ -24,7 +24,7 @@ public:
     // The three pictures, by their index in the dialog.
     enum class Picture { Level = 0, Enemy = 1, Master = 2 };
     static constexpr int kCell = 16;
-    static constexpr int kLastWorld = 6; // the world bar covers 0..6
+    static constexpr int kLastWorld = kPaletteWorldsInImage - 1; // the world bar covers 0..6
 
     // Opens on a world index (7 is shown as 6) and the area's two palettes.
     PaletteEditor(const PaletteTables& tables, int world, int levelPalette, int enemyPalette);

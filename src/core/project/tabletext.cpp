@@ -14,15 +14,13 @@ namespace quorled {
 
 namespace {
 
-constexpr int kPaletteWorlds = 7;
 constexpr int kLevelPalettes = 7;
 constexpr int kEnemyPalettes = 3;
-constexpr int kEnemySlots = 12;
 
 TableText paletteTable(const RomImage& image)
 {
     TableText table{"palettes", {}};
-    for (int world = 0; world < kPaletteWorlds; ++world) {
+    for (int world = 0; world < kPaletteWorldsInImage; ++world) {
         const auto add = [&](const std::string& which, int palette, int slots, auto offsetOf) {
             TableTextRow row{"world " + std::to_string(world) + " " + which + " " + std::to_string(palette),
                              "World " + std::to_string(world + 1) + ", " + which + " palette " +
@@ -39,7 +37,7 @@ TableText paletteTable(const RomImage& image)
         for (int p = 0; p < kLevelPalettes; ++p)
             add("level", p, 16, levelPaletteOffset);
         for (int p = 0; p < kEnemyPalettes; ++p)
-            add("enemy", p, kEnemySlots, enemyPaletteOffset);
+            add("enemy", p, kEnemySlotsInImage, enemyPaletteOffset);
     }
     return table;
 }
