@@ -13,7 +13,7 @@ quorled_run_tests() {
     local pids=() shard
     for ((shard = 0; shard < shards; shard++)); do
         (cd "$build/tests" && GTEST_TOTAL_SHARDS="$shards" GTEST_SHARD_INDEX="$shard" \
-            "$binary" --gtest_brief=1 >"$logs/$shard.log" 2>&1) &
+            "$binary" >"$logs/$shard.log" 2>&1) &
         pids+=("$!")
     done
     local failed=0
@@ -21,8 +21,12 @@ quorled_run_tests() {
         if wait "${pids[$shard]}"; then
             echo "unit tests, part $((shard + 1)) of $shards: $(grep -E '^\[  PASSED  \]' "$logs/$shard.log")"
         else
+            # The failed tests' reports, and the end of the log, which names
+            # the test that was running when a process stopped.
             echo "unit tests, part $((shard + 1)) of $shards failed:"
-            cat "$logs/$shard.log"
+            grep -E -A 30 '^\[  FAILED  \]|Failure$' "$logs/$shard.log" | head -n 400 || true
+            echo "..."
+            tail -n 60 "$logs/$shard.log"
             failed=1
         fi
     done
