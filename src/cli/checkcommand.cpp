@@ -3,6 +3,8 @@
 #include "gameareasoutput.h"
 #include "imagesession.h"
 
+#include "core/workbench/gameareapass.h"
+
 #include <algorithm>
 
 namespace quorled::cli {
@@ -13,8 +15,7 @@ int runCheck(const CliArgs& args, std::ostream& out)
 {
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
-    const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
-    const std::vector<Problem> problems = checkGame(game);
+    const std::vector<Problem> problems = checkImageAreas(session.image, session.directory, session.kind);
     const auto count = [&](Severity s) {
         return std::count_if(problems.begin(), problems.end(), [s](const Problem& p) { return p.severity == s; });
     };
