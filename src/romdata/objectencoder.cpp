@@ -35,18 +35,18 @@ void moveSpecialObjectsToPageEnds(std::vector<LevelObject>& objects)
     const auto other = [&](int layer) -> int& {
         return lowestOther.try_emplace(layer, std::numeric_limits<int>::min()).first->second;
     };
-    const auto lowest = [&](int layer) -> int& {
-        return small(layer) ? lowestSmall[static_cast<std::size_t>(layer)] : other(layer);
-    };
     for (LevelObject& object : objects) {
         if (object.special && object.kind() != kKindPointer)
             object.y = lastRowOfPage(object.y);
-        int& row = lowest(object.layer);
+        const int layer = object.layer;
+        int& row = small(layer) ? lowestSmall[static_cast<std::size_t>(layer)] : other(layer);
         row = std::max(row, object.y);
     }
-    for (LevelObject& object : objects)
+    for (LevelObject& object : objects) {
+        const int layer = object.layer;
         if (object.special && object.kind() == kKindNextLayer)
-            object.y = lastRowOfPage(lowest(object.layer));
+            object.y = lastRowOfPage(small(layer) ? lowestSmall[static_cast<std::size_t>(layer)] : other(layer));
+    }
 }
 
 } // namespace
