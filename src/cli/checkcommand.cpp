@@ -6,6 +6,7 @@
 #include "core/workbench/gameareapass.h"
 
 #include <algorithm>
+#include <string>
 
 namespace quorled::cli {
 
@@ -38,11 +39,16 @@ int runCheck(const CliArgs& args, std::ostream& out)
             << "\n";
         return errors > 0 ? 1 : 0;
     }
+    // One write of the whole list: an image can have tens of thousands.
+    std::string text;
     for (const Problem& p : problems) {
         const std::string item = itemLabel(p.item, p.index);
-        out << severityName(p.severity) << "  " << placeLabel(p.area) << (item.empty() ? "" : "  " + item) << "  "
-            << p.text << "\n";
+        text.append(severityName(p.severity)).append("  ").append(placeLabel(p.area));
+        if (!item.empty())
+            text.append("  ").append(item);
+        text.append("  ").append(p.text).append("\n");
     }
+    out << text;
     out << errors << " errors, " << count(Severity::Warning) << " warnings, " << count(Severity::Note)
         << " notes\n";
     return errors > 0 ? 1 : 0;
