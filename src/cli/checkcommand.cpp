@@ -12,6 +12,8 @@ namespace quorled::cli {
 
 namespace {
 
+constexpr std::size_t kOutputBlock = std::size_t{64} << 10;
+
 int runCheck(const CliArgs& args, std::ostream& out)
 {
     args.expectPositionals(1);
@@ -39,7 +41,8 @@ int runCheck(const CliArgs& args, std::ostream& out)
             << "\n";
         return errors > 0 ? 1 : 0;
     }
-    // One write of the whole list: an image can have tens of thousands.
+    // Written in blocks of lines, not piece by piece: an image can have tens
+    // of thousands of them.
     std::string text;
     for (const Problem& p : problems) {
         const std::string item = itemLabel(p.item, p.index);
@@ -47,6 +50,10 @@ int runCheck(const CliArgs& args, std::ostream& out)
         if (!item.empty())
             text.append("  ").append(item);
         text.append("  ").append(p.text).append("\n");
+        if (text.size() >= kOutputBlock) {
+            out << text;
+            text.clear();
+        }
     }
     out << text;
     out << errors << " errors, " << count(Severity::Warning) << " warnings, " << count(Severity::Note)
