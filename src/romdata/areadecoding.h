@@ -147,10 +147,9 @@ long decodeObjects(const Bytes& image, AreaModel& model)
     // of objects) takes one allocation of its size, not a doubling series.
     std::size_t count = 0;
     walkObjects(image, model.levelDataOffset + 4, [&](const LevelObject&) { ++count; });
-    const std::size_t before = model.objects.size();
-    model.objects.resize(before + count);
-    LevelObject* next = model.objects.data() + before;
-    return walkObjects(image, model.levelDataOffset + 4, [&](const LevelObject& object) { *next++ = object; });
+    model.objects.reserve(count);
+    return walkObjects(image, model.levelDataOffset + 4,
+                       [&](const LevelObject& object) { model.objects.push_back(object); });
 }
 
 // Decodes the enemy pages. Returns the offset of the byte that ended them.
