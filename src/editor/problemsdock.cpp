@@ -175,7 +175,8 @@ void ProblemsDock::fill()
     for (const auto& problems : byArea_)
         list.insert(list.end(), problems.begin(), problems.end());
     // Errors first, then warnings, then notes; each by area.
-    std::stable_sort(list.begin(), list.end(), [](const Problem& a, const Problem& b) { return a.severity < b.severity; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Problem& a, const Problem& b) { return a.severity < b.severity; });
     int counts[3] = {0, 0, 0};
     for (const Problem& p : list)
         ++counts[static_cast<int>(p.severity)];
