@@ -3,18 +3,22 @@
 #include "gameareasoutput.h"
 #include "imagesession.h"
 
+#include "core/workbench/gameareapass.h"
+
 #include <algorithm>
+#include <string>
 
 namespace quorled::cli {
 
 namespace {
 
+constexpr std::size_t kOutputBlock = std::size_t{64} << 10;
+
 int runCheck(const CliArgs& args, std::ostream& out)
 {
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
-    const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
-    const std::vector<Problem> problems = checkGame(game);
+    const std::vector<Problem> problems = checkImageAreas(session.image, session.directory, session.kind);
     const auto count = [&](Severity s) {
         return std::count_if(problems.begin(), problems.end(), [s](const Problem& p) { return p.severity == s; });
     };
@@ -37,11 +41,21 @@ int runCheck(const CliArgs& args, std::ostream& out)
             << "\n";
         return errors > 0 ? 1 : 0;
     }
+    // Written in blocks of lines, not piece by piece: an image can have tens
+    // of thousands of them.
+    std::string text;
     for (const Problem& p : problems) {
         const std::string item = itemLabel(p.item, p.index);
-        out << severityName(p.severity) << "  " << placeLabel(p.area) << (item.empty() ? "" : "  " + item) << "  "
-            << p.text << "\n";
+        text.append(severityName(p.severity)).append("  ").append(placeLabel(p.area));
+        if (!item.empty())
+            text.append("  ").append(item);
+        text.append("  ").append(p.text).append("\n");
+        if (text.size() >= kOutputBlock) {
+            out << text;
+            text.clear();
+        }
     }
+    out << text;
     out << errors << " errors, " << count(Severity::Warning) << " warnings, " << count(Severity::Note)
         << " notes\n";
     return errors > 0 ? 1 : 0;

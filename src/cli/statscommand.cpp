@@ -2,7 +2,7 @@
 
 #include "imagesession.h"
 
-#include "core/workbench/gamestats.h"
+#include "core/workbench/gameareapass.h"
 #include "romdata/bytes.h"
 #include "romdata/freespace.h"
 
@@ -32,8 +32,7 @@ int runStats(const CliArgs& args, std::ostream& out)
 {
     args.expectPositionals(1);
     const ImageSession session = ImageSession::open(args.positional(0), args);
-    const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
-    const GameStats stats = gameStats(game);
+    const GameStats stats = imageAreaStats(session.image, session.directory, session.kind);
     std::optional<FreeSpaceCount> free;
     if (session.kind == ImageKind::Ines)
         free = countFreeSpace(session.image);

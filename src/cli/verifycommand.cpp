@@ -7,6 +7,7 @@
 #include "romdata/bytes.h"
 #include "romdata/romimage.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <optional>
@@ -51,12 +52,18 @@ Verdict verdictOf(const RomImage& image, int area, const SavePlan& plan)
         verdict.refusal = plan.refusal->text;
         return verdict;
     }
-    std::map<long, int> finalBytes;
-    for (const ByteWrite& write : plan.writes)
-        finalBytes[write.offset] = write.value;
-    for (const auto& [offset, value] : finalBytes)
-        if (image.read(offset) != value)
-            verdict.changes.emplace_back(offset, value);
+    // The last write to an offset counts: a stable sort by offset keeps the
+    // writes to one offset in the order they were made.
+    std::vector<ByteWrite> writes = plan.writes;
+    std::stable_sort(writes.begin(), writes.end(),
+                     [](const ByteWrite& a, const ByteWrite& b) { return a.offset < b.offset; });
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        const ByteWrite& write = writes[i];
+        if (i + 1 < writes.size() && writes[i + 1].offset == write.offset)
+            continue;
+        if (image.read(write.offset) != write.value)
+            verdict.changes.emplace_back(write.offset, write.value);
+    }
     return verdict;
 }
 
@@ -77,10 +84,9 @@ int runVerify(const CliArgs& args, std::ostream& out)
         const AreaDecodeKey key = areaDecodeKey(session.directory, session.kind, area);
         auto known = verdicts.find(key);
         if (known == verdicts.end()) {
-            const AreaModel model = loadArea(session.image, session.directory, session.kind, area);
-            known = verdicts.emplace(key, verdictOf(session.image, area, planSave(session.image, session.directory,
-                                                                                  session.kind, model)))
-                        .first;
+            const SavePlan plan = planSave(session.image, session.directory, session.kind,
+                                           loadArea(session.image, session.directory, session.kind, area));
+            known = verdicts.emplace(key, verdictOf(session.image, area, plan)).first;
         }
         const Verdict& verdict = known->second;
         out << "Area " << hex2(area) << " (" << session.directory.areaName(area) << "): ";

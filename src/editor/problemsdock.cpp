@@ -4,12 +4,15 @@
 #include "romdata/bytes.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace quorled {
@@ -38,6 +41,60 @@ QString itemText(ProblemItem item, int index)
 
 } // namespace
 
+// The rows of the list, made when the view asks for them: an image can have
+// tens of thousands of problems, and an item of its own for each took most
+// of a second to build.
+class ProblemsDock::Rows : public QAbstractTableModel {
+public:
+    Rows(const std::vector<Problem>& problems, const QIcon (&icons)[3], QObject* parent)
+        : QAbstractTableModel(parent), problems_(problems), icons_{icons[0], icons[1], icons[2]}
+    {
+    }
+    // Makes `change` to the problems, telling the view that every row may
+    // have changed.
+    void reset(const std::function<void()>& change)
+    {
+        beginResetModel();
+        change();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(problems_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 4; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        const Problem& p = problems_[static_cast<std::size_t>(index.row())];
+        if (role == Qt::DecorationRole && index.column() == 0)
+            return icons_[static_cast<int>(p.severity)];
+        if (role == Qt::ToolTipRole && index.column() == 3)
+            return QString::fromStdString(p.text);
+        if (role != Qt::DisplayRole)
+            return {};
+        switch (index.column()) {
+        case 0: return severityText(p.severity);
+        case 1: return p.area < 0 ? ProblemsDock::tr("tables") : QString::fromStdString(hex2(p.area));
+        case 2: return itemText(p.item, p.index);
+        default: return QString::fromStdString(p.text);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
+            return {};
+        const QString titles[4] = {ProblemsDock::tr("Severity"), ProblemsDock::tr("Area"), ProblemsDock::tr("Item"),
+                                   ProblemsDock::tr("Problem")};
+        return titles[section];
+    }
+
+private:
+    const std::vector<Problem>& problems_;
+    QIcon icons_[3];
+};
+
 ProblemsDock::ProblemsDock(GameAreaSource& source, QWidget* parent)
     : QDockWidget(tr("Problems"), parent), source_(source)
 {
@@ -45,10 +102,15 @@ ProblemsDock::ProblemsDock(GameAreaSource& source, QWidget* parent)
     auto* body = new QWidget(this);
     summary_ = new QLabel(body);
     summary_->setObjectName(QStringLiteral("problemsSummary"));
-    list_ = new QTreeWidget(body);
+    list_ = new QTreeView(body);
     list_->setObjectName(QStringLiteral("problemsList"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({tr("Severity"), tr("Area"), tr("Item"), tr("Problem")});
+    list_->setUniformRowHeights(true);
+    const QIcon icons[3] = {style()->standardIcon(QStyle::SP_MessageBoxCritical),
+                            style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                            style()->standardIcon(QStyle::SP_MessageBoxInformation)};
+    rows_ = new Rows(shown_, icons, this);
+    list_->setModel(rows_);
     list_->header()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -56,8 +118,8 @@ ProblemsDock::ProblemsDock(GameAreaSource& source, QWidget* parent)
     layout->addWidget(list_, 1);
     setWidget(body);
 
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const int row = list_->indexOfTopLevelItem(item);
+    connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        const int row = index.isValid() ? index.row() : -1;
         if (row < 0 || row >= static_cast<int>(shown_.size()))
             return;
         const Problem& p = shown_[static_cast<std::size_t>(row)];
@@ -109,28 +171,16 @@ void ProblemsDock::refresh()
 
 void ProblemsDock::fill()
 {
-    shown_ = tables_;
+    std::vector<Problem> list = tables_;
     for (const auto& problems : byArea_)
-        shown_.insert(shown_.end(), problems.begin(), problems.end());
+        list.insert(list.end(), problems.begin(), problems.end());
     // Errors first, then warnings, then notes; each by area.
-    std::stable_sort(shown_.begin(), shown_.end(),
+    std::stable_sort(list.begin(), list.end(),
                      [](const Problem& a, const Problem& b) { return a.severity < b.severity; });
     int counts[3] = {0, 0, 0};
-    list_->setUpdatesEnabled(false);
-    list_->clear();
-    const QIcon icons[3] = {style()->standardIcon(QStyle::SP_MessageBoxCritical),
-                            style()->standardIcon(QStyle::SP_MessageBoxWarning),
-                            style()->standardIcon(QStyle::SP_MessageBoxInformation)};
-    for (const Problem& p : shown_) {
-        const int s = static_cast<int>(p.severity);
-        ++counts[s];
-        auto* item = new QTreeWidgetItem(list_, {severityText(p.severity),
-                                                 p.area < 0 ? tr("tables") : QString::fromStdString(hex2(p.area)),
-                                                 itemText(p.item, p.index), QString::fromStdString(p.text)});
-        item->setIcon(0, icons[s]);
-        item->setToolTip(3, QString::fromStdString(p.text));
-    }
-    list_->setUpdatesEnabled(true);
+    for (const Problem& p : list)
+        ++counts[static_cast<int>(p.severity)];
+    rows_->reset([&] { shown_ = std::move(list); });
     summary_->setText(tr("%1 errors, %2 warnings, %3 notes").arg(counts[0]).arg(counts[1]).arg(counts[2]));
 }
 

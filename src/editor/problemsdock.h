@@ -9,7 +9,7 @@
 
 class QLabel;
 class QTimer;
-class QTreeWidget;
+class QTreeView;
 
 namespace quorled {
 
@@ -25,7 +25,8 @@ public:
     ProblemsDock(GameAreaSource& source, QWidget* parent = nullptr);
     ~ProblemsDock() override;
 
-    QTreeWidget* list() const { return list_; }
+    // One row a problem, in the order of problems().
+    QTreeView* list() const { return list_; }
     const std::vector<Problem>& problems() const { return shown_; }
     // How many times the list was checked again since the dock was made.
     int refreshes() const { return refreshes_; }
@@ -51,7 +52,9 @@ private:
     bool pendingAll_ = false;
     QTimer* refreshTimer_ = nullptr;
     int refreshes_ = 0;
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
+    class Rows;
+    Rows* rows_ = nullptr;
     QLabel* summary_ = nullptr;
 };
 

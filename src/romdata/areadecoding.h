@@ -14,6 +14,7 @@
 #include "romlayout.h"
 
 #include <string>
+#include <vector>
 
 namespace quorled::decoding {
 
@@ -178,6 +179,38 @@ int countRun(const Bytes& image, long from, long step, int value)
 // a long stretch of free bytes.
 enum class SpareBytes { Count, Skip };
 
+// What is damaged in an area's data: pointers outside the file or their
+// region, streams that run past the end of their region or the file.
+// `endMarker` and `stop` are where the level and enemy streams ended.
+template <class Bytes>
+std::vector<std::string> streamDamage(const Bytes& file, const DecodeBounds& bounds, int area, long level,
+                                      long enemy, long endMarker, long stop)
+{
+    // Built only for a damage note: most areas have none.
+    std::vector<std::string> damage;
+    const auto label = [area] { return "area " + hex2(area); };
+    const auto checkPointer = [&](const char* what, long offset, const DataRegion& region) {
+        if (!file.contains(offset))
+            damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) + " lies outside the file");
+        else if (!region.contains(offset))
+            damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
+                             " lies outside the level-data region " + hexAddress(region.start) + ".." +
+                             hexAddress(region.end - 1));
+    };
+    checkPointer("level data", level, bounds.level);
+    checkPointer("enemy data", enemy, bounds.enemies);
+    const auto runsPast = [&](const char* what, long last, const DataRegion& region, long start) {
+        const RegionBytes<Bytes> bytes{file, region};
+        if (bytes.contains(last) || !bytes.contains(start))
+            return;
+        damage.push_back(label() + ": " + what + " runs past the end of the " +
+                         (file.contains(last) ? "level-data region" : "file"));
+    };
+    runsPast("level data", endMarker, bounds.level, level);
+    runsPast("enemy data", stop, bounds.enemies, enemy);
+    return damage;
+}
+
 // The whole area load: offsets from the directory, header, objects, spare
 // level bytes, enemies, spare enemy bytes, drawing coordinates.
 // The streams and the spare runs around them are read through their
@@ -193,19 +226,6 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
     model.enemyDataEnd = bounds.enemyDataEnd;
 
-    // Built only for a damage note: most areas have none.
-    const auto label = [area] { return "area " + hex2(area); };
-    const auto checkPointer = [&](const char* what, long offset, const DataRegion& region) {
-        if (!file.contains(offset))
-            model.damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
-                                   " lies outside the file");
-        else if (!region.contains(offset))
-            model.damage.push_back(label() + ": the " + what + " pointer " + hexAddress(offset) +
-                                   " lies outside the level-data region " + hexAddress(region.start) + ".." +
-                                   hexAddress(region.end - 1));
-    };
-    checkPointer("level data", model.levelDataOffset, bounds.level);
-    checkPointer("enemy data", model.enemyDataOffset, bounds.enemies);
     const RegionBytes<Bytes> image{file, bounds.level};
     const RegionBytes<Bytes> enemyBytes{file, bounds.enemies};
 
@@ -215,21 +235,14 @@ AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const De
     model.selectedObject = 1;
     model.selectedEnemy = 1;
 
-    const auto runsPast = [&](const char* what, long stop, const RegionBytes<Bytes>& bytes, long start) {
-        if (bytes.contains(stop) || !bytes.contains(start))
-            return;
-        model.damage.push_back(label() + ": " + what + " runs past the end of the " +
-                               (file.contains(stop) ? "level-data region" : "file"));
-    };
     const long endMarker = decodeObjects(image, model);
     model.levelEndMarkerOffset = endMarker;
-    runsPast("level data", endMarker, image, model.levelDataOffset);
     if (spare == SpareBytes::Count)
         model.levelSpareFF = countRun(image, endMarker + 1, 1, 0xFF);
 
     const long stop = decodeEnemies(enemyBytes, model);
     model.enemyTerminatorOffset = stop;
-    runsPast("enemy data", stop, enemyBytes, model.enemyDataOffset);
+    model.damage = streamDamage(file, bounds, area, model.levelDataOffset, model.enemyDataOffset, endMarker, stop);
     model.enemySpareBytes = 0;
     if (spare == SpareBytes::Count && enemyBytes.contains(stop) &&
         (file.read(stop) == 0xFF || file.read(stop + 1) == 0xFF))
@@ -255,6 +268,22 @@ StreamExtent streamExtent(const Bytes& file, const DecodeBounds& bounds, long le
     const long levelLast = walkObjects(levelBytes, level + 4, [](const LevelObject&) {});
     const EnemyStop stop = walkEnemies(enemyBytes, enemy, bounds.enemyDataEnd, false, [](const Enemy&) {});
     return {levelLast, stop.offset + 1};
+}
+
+// Where an area's streams end and what is damaged in them, as decodeArea
+// finds it, without building the area.
+struct StreamEnds {
+    long levelEndMarker = 0;
+    long enemyTerminator = 0;
+    std::vector<std::string> damage;
+};
+template <class Bytes>
+StreamEnds scanStreams(const Bytes& file, const DecodeBounds& bounds, int area, long level, long enemy)
+{
+    const StreamExtent extent = streamExtent(file, bounds, level, enemy);
+    StreamEnds ends{extent.levelLast, extent.enemyLast - 1, {}};
+    ends.damage = streamDamage(file, bounds, area, level, enemy, ends.levelEndMarker, ends.enemyTerminator);
+    return ends;
 }
 
 } // namespace quorled::decoding

@@ -8,6 +8,7 @@
 #include "enemyencoder.h"
 #include "imageerror.h"
 #include "objectencoder.h"
+#include "objectstreamwriter.h"
 #include "romimage.h"
 #include "shownname.h"
 #include "romlayout.h"
@@ -51,6 +52,7 @@ std::optional<std::string> prepareStreamModel(AreaModel& stream)
 
 void place(std::vector<ByteWrite>& writes, long start, const std::vector<std::uint8_t>& bytes)
 {
+    writes.reserve(writes.size() + bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i)
         writes.push_back({start + static_cast<long>(i), bytes[i]});
 }
@@ -113,20 +115,48 @@ private:
     std::vector<std::int16_t> written_;
 };
 
-// Whether the area, loaded from the image with `writes` applied, has the
-// level bytes and the enemies that were saved.
-bool readsBackAsSaved(const RomImage& image, const AreaDirectory& directory, ImageKind kind,
-                      const std::vector<ByteWrite>& writes, const std::vector<std::uint8_t>& level,
-                      const AreaModel& stream)
+// The header a load reads at `offset`.
+template <class Bytes>
+HeaderBits headerAt(const Bytes& bytes, long offset)
 {
-    const WrittenImage scratch(image, writes);
-    AreaModel loaded =
-        decoding::decodeArea(scratch, directory, decodeBoundsFor(directory, kind, stream.area), stream.area);
-    if (loaded.enemies != enemiesAsLoaded(stream))
-        return false;
+    return HeaderBits::fromBytes({bytes.read(offset), bytes.read(offset + 1), bytes.read(offset + 2),
+                                  bytes.read(offset + 3)});
+}
+
+// What a load of the area from `scratch` finds of its level data: whether
+// it encodes back to `level`, and the last byte the decoding read (the end
+// marker). Only the bytes from the level pointer to there take part. The
+// objects are encoded as they are walked: in stream form, their columns
+// within their page, they are what a load's drawing coordinates fold back to.
+struct LevelReadBack {
+    bool matches = false;
+    long last = 0;
+};
+LevelReadBack levelReadBack(const WrittenImage& scratch, const decoding::DecodeBounds& bounds, long levelOffset,
+                            const std::vector<std::uint8_t>& level)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(level.size());
     // The header and the scrolling direction come from the written bytes.
-    foldObjectColumns(loaded);
-    return encodeLevelData(loaded) == level;
+    for (int b : headerAt(scratch, levelOffset).bytes())
+        bytes.push_back(static_cast<std::uint8_t>(b));
+    ObjectStreamWriter writer(bytes);
+    const long last = decoding::walkObjects(decoding::RegionBytes<WrittenImage>{scratch, bounds.level},
+                                            levelOffset + 4, [&](const LevelObject& object) { writer.add(object); });
+    bytes.push_back(0xFF);
+    return {bytes == level, last};
+}
+
+// Whether a load of the area from `scratch` finds the enemies that were saved.
+bool enemiesReadBack(const WrittenImage& scratch, const decoding::DecodeBounds& bounds, long levelOffset,
+                     long enemyOffset, const AreaModel& stream)
+{
+    AreaModel loaded;
+    loaded.enemyDataOffset = enemyOffset;
+    loaded.enemyDataEnd = bounds.enemyDataEnd;
+    loaded.isVertical = 1 - headerAt(scratch, levelOffset).bit(1);
+    decoding::decodeEnemies(decoding::RegionBytes<WrittenImage>{scratch, bounds.enemies}, loaded);
+    return loaded.enemies == enemiesAsLoaded(stream);
 }
 
 } // namespace
@@ -165,16 +195,25 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& loaded, ImageKind 
     const AreaModel& stream = encoded.stream;
 
     const AreaDirectory directory = directoryForSave(image, kind, loaded, model);
-    const AreaModel found = loadArea(image, directory, kind, model.area);
+    // Where the area's data ends in the image now and whether it is damaged:
+    // a scan of its streams, no objects are built.
+    const decoding::DecodeBounds bounds = decodeBoundsFor(directory, kind, model.area);
+    const decoding::StreamEnds ends =
+        decoding::scanStreams(image, bounds, model.area, model.levelDataOffset, model.enemyDataOffset);
     if (!image.contains(model.levelDataOffset) || !image.contains(model.enemyDataOffset))
         return refuse("The level or enemy data pointer of " + areaLabel(model.area) + " (" +
                       hexAddress(model.levelDataOffset) + ", " + hexAddress(model.enemyDataOffset) +
                       ") lies outside the image, so the area has no room to be saved in.");
     // Data that runs past the end of the file has no room one could trust:
     // its padding would overwrite whatever follows, up to the end.
-    if (!found.damage.empty())
-        return refuse("The data of " + areaLabel(model.area) + " in the image is damaged (" + found.damage.front() +
+    if (!ends.damage.empty())
+        return refuse("The data of " + areaLabel(model.area) + " in the image is damaged (" + ends.damage.front() +
                       "), so nothing was written.");
+    AreaModel found;
+    found.levelDataOffset = model.levelDataOffset;
+    found.levelEndMarkerOffset = ends.levelEndMarker;
+    found.enemyDataOffset = model.enemyDataOffset;
+    found.enemyTerminatorOffset = ends.enemyTerminator;
     const AreaRoom room = findAreaRoom(image, directory, kind, found);
 
     const std::vector<std::uint8_t>& level = encoded.level;
@@ -199,7 +238,14 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& loaded, ImageKind 
     // they are, as long as the area then reads back as saved. When older
     // bytes after it would be read as more pages, they are freed; when no
     // free byte follows to end the data, the block keeps a final 0xFF.
+    // The attempts differ only inside the enemy room: a level stream read
+    // wholly outside it reads back alike in each, so it is decoded once, and
+    // when it does not read back no attempt can.
     const long after = room.enemyStart + static_cast<long>(enemies.size());
+    std::optional<LevelReadBack> levelRead;
+    const auto readInEnemyRoom = [&] {
+        return levelRead->last >= room.enemyStart && model.levelDataOffset < room.enemyEnd;
+    };
     for (int attempt = 0; attempt < 3; ++attempt) {
         std::vector<std::uint8_t> block = enemies;
         if (attempt == 2)
@@ -208,7 +254,15 @@ SavePlan planSave(const RomImage& image, const AreaDirectory& loaded, ImageKind 
         place(writes, room.enemyStart, block);
         if (attempt >= 1)
             fillFree(writes, after, room.enemyEnd);
-        if (readsBackAsSaved(image, directory, kind, writes, level, stream)) {
+        const WrittenImage scratch(image, writes);
+        if (!levelRead || readInEnemyRoom())
+            levelRead = levelReadBack(scratch, bounds, model.levelDataOffset, level);
+        if (!levelRead->matches) {
+            if (!readInEnemyRoom())
+                break;
+            continue;
+        }
+        if (enemiesReadBack(scratch, bounds, model.levelDataOffset, model.enemyDataOffset, stream)) {
             plan.writes = std::move(writes);
             return plan;
         }

@@ -1,9 +1,11 @@
 #include "objectencoder.h"
+#include "objectstreamwriter.h"
 
 #include "bytes.h"
 #include "levelformat.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <utility>
@@ -20,30 +22,31 @@ int lastRowOfPage(int row) { return (row / kRowsPerPage) * kRowsPerPage + 14; }
 // come back in the next layer.
 void moveSpecialObjectsToPageEnds(std::vector<LevelObject>& objects)
 {
-    for (LevelObject& object : objects)
-        if (object.special && object.kind() != kKindPointer)
-            object.y = lastRowOfPage(object.y);
-    // The lowest row of each layer, found once: an area may hold thousands
-    // of layer switches. Moving a switch to the end of the page of that row
-    // never moves the lowest row past that page, so later switches of the
-    // layer go to the same row.
+    // Every special object but a pointer moves to the last row of its page,
+    // and in the same pass the lowest row of each layer is found, once: an
+    // area may hold thousands of layer switches. Moving a switch to the end
+    // of the page of that row never moves the lowest row past that page, so
+    // later switches of the layer go to the same row.
     // Decoded layers count up from 0, so a table by layer number does;
     // other numbers go to a map.
     const auto small = [&](int layer) { return layer >= 0 && layer <= static_cast<int>(objects.size()); };
     std::vector<int> lowestSmall(objects.size() + 1, std::numeric_limits<int>::min());
     std::map<int, int> lowestOther;
-    const auto lowest = [&](int layer) -> int& {
-        if (small(layer))
-            return lowestSmall[static_cast<std::size_t>(layer)];
+    const auto other = [&](int layer) -> int& {
         return lowestOther.try_emplace(layer, std::numeric_limits<int>::min()).first->second;
     };
-    for (const LevelObject& object : objects) {
-        int& row = lowest(object.layer);
+    for (LevelObject& object : objects) {
+        if (object.special && object.kind() != kKindPointer)
+            object.y = lastRowOfPage(object.y);
+        const int layer = object.layer;
+        int& row = small(layer) ? lowestSmall[static_cast<std::size_t>(layer)] : other(layer);
         row = std::max(row, object.y);
     }
-    for (LevelObject& object : objects)
+    for (LevelObject& object : objects) {
+        const int layer = object.layer;
         if (object.special && object.kind() == kKindNextLayer)
-            object.y = lastRowOfPage(lowest(object.layer));
+            object.y = lastRowOfPage(small(layer) ? lowestSmall[static_cast<std::size_t>(layer)] : other(layer));
+    }
 }
 
 } // namespace
@@ -66,7 +69,17 @@ void sortObjects(AreaModel& model, bool writing)
     // adjacent exchanges of same-layer neighbours until none is left give:
     // no object passes one of another layer).
     const auto byRow = [](const LevelObject& a, const LevelObject& b) { return a.y < b.y; };
-    for (auto run = objects.begin(); run != objects.end();) {
+    // The runs before the first neighbouring pair of one layer out of order
+    // are in order already (most models are wholly): the sorting starts at
+    // the run of that pair.
+    const auto outOfOrder = [](const LevelObject& a, const LevelObject& b) { return a.layer == b.layer && b.y < a.y; };
+    const auto first = std::adjacent_find(objects.begin(), objects.end(), outOfOrder);
+    if (first == objects.end())
+        return;
+    auto from = first;
+    while (from != objects.begin() && std::prev(from)->layer == first->layer)
+        --from;
+    for (auto run = from; run != objects.end();) {
         const int layer = run->layer;
         const auto end = std::find_if(run, objects.end(), [layer](const LevelObject& o) { return o.layer != layer; });
         if (!std::is_sorted(run, end, byRow)) // most runs are; a sort would still take a buffer
@@ -87,14 +100,21 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
         end.x = kKindEnd;
         objects.push_back(end);
     }
-    // The objects with the page skips they need, built anew: inserting
-    // each skip in place would move every object after it.
+    // The objects with the page skips they need, built anew from the first
+    // skip on (inserting each skip in place would move every object after
+    // it); a list that needs none stays as it is, not copied.
     std::vector<LevelObject> repaired;
-    repaired.reserve(objects.size());
+    bool rebuilt = false;
+    const auto keep = [&](const LevelObject& object) {
+        if (rebuilt)
+            repaired.push_back(object);
+    };
     // On a refusal the objects are left as the repair had them so far.
     const auto refuse = [&](std::size_t i, std::string problem) {
-        repaired.insert(repaired.end(), objects.begin() + static_cast<std::ptrdiff_t>(i), objects.end());
-        objects = std::move(repaired);
+        if (rebuilt) {
+            repaired.insert(repaired.end(), objects.begin() + static_cast<std::ptrdiff_t>(i), objects.end());
+            objects = std::move(repaired);
+        }
         return std::optional<std::string>(std::move(problem));
     };
     int row = 0;
@@ -103,11 +123,11 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
         const int kind = object.kind();
         if (object.special && kind == kKindEnd && i > 0)
             return refuse(i, "A special object of kind 15 stands where it would end the level data (object " +
-                                 std::to_string(repaired.size() + 1) + " in stream order); only the first object "
-                                 "can be one. Delete it and save again.");
+                                 std::to_string((rebuilt ? repaired.size() : i) + 1) +
+                                 " in stream order); only the first object can be one. Delete it and save again.");
         if (object.special && (kind == kKindNextLayer || kind == kKindEnd)) {
             row = kind == kKindNextLayer ? 0 : row;
-            repaired.push_back(object);
+            keep(object);
             continue;
         }
         // A normal object must lie at most 14 rows below the running row; a
@@ -122,6 +142,11 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
                                  " lies above the row that the page-skip object before it moves to. Move one of "
                                  "them and save again.");
         while (object.special ? row / kRowsPerPage < page : object.y - row > 14) {
+            if (!rebuilt) {
+                repaired.reserve(objects.size() + 16);
+                repaired.assign(objects.begin(), objects.begin() + static_cast<std::ptrdiff_t>(i));
+                rebuilt = true;
+            }
             LevelObject skip;
             skip.special = true;
             skip.type = kSpecialObjectType;
@@ -131,37 +156,24 @@ std::optional<std::string> repairRowSteps(std::vector<LevelObject>& objects)
             repaired.push_back(skip);
             row = rowAfterSkip(row, skip.kind());
         }
-        repaired.push_back(object);
+        keep(object);
         row = object.special ? rowAfterSkip(row, kind) : object.y;
     }
-    objects = std::move(repaired);
+    if (rebuilt)
+        objects = std::move(repaired);
     return std::nullopt;
 }
 
 std::vector<std::uint8_t> encodeLevelData(const AreaModel& model)
 {
     std::vector<std::uint8_t> out;
+    // No object takes more than three bytes.
+    out.reserve(5 + 3 * model.objects.size());
     for (int b : model.header.bytes())
         out.push_back(static_cast<std::uint8_t>(b));
-    int row = 0;
-    for (const LevelObject& object : model.objects) {
-        if (!object.special) {
-            out.push_back(static_cast<std::uint8_t>(((object.y - row) & 15) * 16 + (object.x & 15)));
-            out.push_back(static_cast<std::uint8_t>(object.type & 0xFF));
-            row = object.y;
-            continue;
-        }
-        const int kind = object.kind();
-        const int extra = specialObjExtraBytes[static_cast<std::size_t>(kind)];
-        out.push_back(static_cast<std::uint8_t>(0xF0 + kind));
-        if (extra >= 1)
-            out.push_back(static_cast<std::uint8_t>(object.param[0] & 0xFF));
-        if (extra == 2)
-            out.push_back(static_cast<std::uint8_t>(object.param[1] & 0xFF));
-        row = rowAfterSkip(row, kind);
-        if (kind == kKindNextLayer)
-            row = 0;
-    }
+    ObjectStreamWriter writer(out);
+    for (const LevelObject& object : model.objects)
+        writer.add(object);
     out.push_back(0xFF);
     return out;
 }

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace quorled {
@@ -145,8 +146,11 @@ private slots:
         QCOMPARE(p.area, core.currentArea());
         QCOMPARE(p.index, n);
         core.area().selectedEnemy = 1;
-        QTreeWidget* list = dock->list();
-        emit list->itemClicked(list->topLevelItem(static_cast<int>(found - dock->problems().begin())), 0);
+        QTreeView* list = dock->list();
+        QCOMPARE(list->model()->rowCount(), static_cast<int>(dock->problems().size()));
+        const QModelIndex row = list->model()->index(static_cast<int>(found - dock->problems().begin()), 3);
+        QCOMPARE(row.data().toString().toStdString(), p.text);
+        emit list->clicked(row);
         QCOMPARE(core.editMode(), 1);
         QCOMPARE(core.area().selectedEnemy, n);
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quorled {
 namespace {
 
@@ -194,6 +196,23 @@ TEST(SaveRowSteps, ObjectAboveTheRowOfAPageSkipIsRefused)
     SavedArea area({kVertical, 0, 0, 0, 0x22, 0x01, 0xF3, 0x33, 0x02, 0xFF, 0xFF, 0x00}, {0x01, 0xFF, 0x00});
     area.model.object(3).y = 20;
     EXPECT_NE(expectRefused(area).find("page-skip"), std::string::npos);
+}
+
+// A kind-15 object behind the first is refused under its number in stream
+// order, page skips put in front of it counted.
+TEST(SaveRowSteps, EndObjectIsNamedByItsPlaceInTheStream)
+{
+    for (const auto& [objectRow, number] : {std::pair{5, "(object 3 "}, std::pair{40, "(object 4 "}}) {
+        SavedArea area({kVertical, 0, 0, 0, 0x22, 0x01, 0x33, 0x02, 0xFF, 0xFF, 0x00}, {0x01, 0xFF, 0x00});
+        area.model.object(2).y = objectRow;
+        LevelObject end;
+        end.special = true;
+        end.type = kSpecialObjectType;
+        end.x = 15;
+        end.y = objectRow;
+        area.model.objects.push_back(end);
+        EXPECT_NE(expectRefused(area).find(std::string(number) + "in stream order)"), std::string::npos) << number;
+    }
 }
 
 TEST(SaveLayers, ObjectsStayInTheirLayerWhenMovedPastItsEnd)

@@ -8,6 +8,7 @@
 #include <iomanip>
 #include <sstream>
 #include <map>
+#include <utility>
 
 namespace quorled {
 
@@ -78,42 +79,50 @@ int worldOfArea(const GameAreas& game, int area)
     return 0;
 }
 
+GameStatsTally::GameStatsTally() { stats_.worlds.resize(7); }
+
+void GameStatsTally::add(const GameAreas& game, int area)
+{
+    const GameArea& a = game.areas[static_cast<std::size_t>(area)];
+    AreaStats s;
+    s.area = area;
+    s.world = worldOfArea(game, area);
+    s.counts.objects = a.model().objCount();
+    s.counts.enemies = a.model().enemyCount();
+    if (a.room) {
+        const RoomUse& use = a.roomUse();
+        s.measured = !use.problem;
+        s.counts.levelRoom = use.levelRoom;
+        s.counts.enemyRoom = use.enemyRoom;
+        s.counts.levelBytes = use.levelBytes;
+        s.counts.enemyBytes = use.enemyBytes;
+    }
+    stats_.areas.push_back(s);
+    if (repeatsEarlierArea(game, area))
+        return;
+    if (s.world >= 1)
+        addCounts(stats_.worlds[static_cast<std::size_t>(s.world - 1)], s.counts);
+    addCounts(stats_.total, s.counts);
+    for (const LevelObject& o : a.model().objects)
+        if (!o.special)
+            ++objectUses_[{a.model().header.objectSet(), o.type}];
+    for (const Enemy& e : a.model().enemies)
+        ++enemyUses_[{0, e.type}];
+}
+
+GameStats GameStatsTally::finish(int topCount)
+{
+    stats_.topObjects = mostUsed(objectUses_, false, topCount);
+    stats_.topEnemies = mostUsed(enemyUses_, true, topCount);
+    return std::move(stats_);
+}
+
 GameStats gameStats(const GameAreas& game, int topCount)
 {
-    GameStats stats;
-    stats.worlds.resize(7);
-    std::map<std::pair<int, int>, int> objectUses; // (object set, type) -> uses
-    std::map<std::pair<int, int>, int> enemyUses;  // (0, type) -> uses
-    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area) {
-        const GameArea& a = game.areas[static_cast<std::size_t>(area)];
-        AreaStats s;
-        s.area = area;
-        s.world = worldOfArea(game, area);
-        s.counts.objects = a.model().objCount();
-        s.counts.enemies = a.model().enemyCount();
-        if (a.room) {
-            const RoomUse& use = a.roomUse();
-            s.measured = !use.problem;
-            s.counts.levelRoom = use.levelRoom;
-            s.counts.enemyRoom = use.enemyRoom;
-            s.counts.levelBytes = use.levelBytes;
-            s.counts.enemyBytes = use.enemyBytes;
-        }
-        stats.areas.push_back(s);
-        if (repeatsEarlierArea(game, area))
-            continue;
-        if (s.world >= 1)
-            addCounts(stats.worlds[static_cast<std::size_t>(s.world - 1)], s.counts);
-        addCounts(stats.total, s.counts);
-        for (const LevelObject& o : a.model().objects)
-            if (!o.special)
-                ++objectUses[{a.model().header.objectSet(), o.type}];
-        for (const Enemy& e : a.model().enemies)
-            ++enemyUses[{0, e.type}];
-    }
-    stats.topObjects = mostUsed(objectUses, false, topCount);
-    stats.topEnemies = mostUsed(enemyUses, true, topCount);
-    return stats;
+    GameStatsTally tally;
+    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area)
+        tally.add(game, area);
+    return tally.finish(topCount);
 }
 
 std::string gameStatsText(const GameStats& stats)

@@ -2,8 +2,10 @@
 
 #include "core/workbench/gameareas.h"
 
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorled {
@@ -53,6 +55,22 @@ int worldOfArea(const GameAreas& game, int area);
 // one are left out of the world and game totals and of the type counts, so
 // nothing counts twice. `topCount` limits the type lists.
 GameStats gameStats(const GameAreas& game, int topCount = 10);
+
+// The same statistics gathered area by area, in the order of the areas:
+// add(game, area) needs only that area's model in `game` (the others by
+// their headers, as forEachGameArea gives them).
+class GameStatsTally {
+public:
+    GameStatsTally();
+    void add(const GameAreas& game, int area);
+    // The statistics of the areas added; the tally is used up.
+    GameStats finish(int topCount = 10);
+
+private:
+    GameStats stats_;
+    std::map<std::pair<int, int>, int> objectUses_; // (object set, type) -> uses
+    std::map<std::pair<int, int>, int> enemyUses_;  // (0, type) -> uses
+};
 
 // The statistics as a table of text: every area, every world, all, and
 // the most used types.
