@@ -65,8 +65,9 @@ TEST(GameAreaPass, ChecksAndCountsAsTheWholeGameLoadDoes)
             const GameArea& w = whole.areas[static_cast<std::size_t>(area)];
             ASSERT_EQ(game.ownModel(area), whole.ownModel(area)) << shape.name << ", area " << area;
             ASSERT_EQ(a.room.has_value(), w.room.has_value()) << shape.name << ", area " << area;
-            if (a.room)
+            if (a.room) {
                 EXPECT_EQ(a.roomUse(), w.roomUse()) << shape.name << ", area " << area;
+            }
             for (int other = 0; other < kAreaCount; ++other)
                 ASSERT_EQ(game.pages(other), whole.pages(other)) << shape.name << ", area " << other;
         });
