@@ -53,6 +53,7 @@ public:
     OverviewWindow* overview() const { return overview_; }
     FindDialog* findDialog() const { return find_; }
     QLabel* propertiesLink() const { return propertiesLink_; }
+    const EditorGameAreas& source() const { return *source_; }
 
 private:
     struct Place {

@@ -133,8 +133,8 @@ ProblemsDock::ProblemsDock(GameAreaSource& source, QWidget* parent)
     refreshTimer_->setInterval(kRefreshDelayMs);
     connect(refreshTimer_, &QTimer::timeout, this, &ProblemsDock::refresh);
     listener_ = source_.addListener([this](int area) { sourceChanged(area); });
+    // Checked when first shown.
     pendingAll_ = true;
-    refresh();
 }
 
 ProblemsDock::~ProblemsDock() { source_.removeListener(listener_); }
@@ -145,13 +145,23 @@ void ProblemsDock::sourceChanged(int area)
         pendingAll_ = true;
     else
         pendingAreas_.insert(area);
-    if (!refreshTimer_->isActive())
+    // A hidden dock checks when it is shown again.
+    if (isVisible() && !refreshTimer_->isActive())
         refreshTimer_->start();
+}
+
+void ProblemsDock::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    if (pendingAll_ || !pendingAreas_.empty())
+        refresh();
 }
 
 void ProblemsDock::refresh()
 {
     refreshTimer_->stop();
+    if (!isVisible())
+        return;
     const GameAreas& game = source_.areas();
     if (pendingAll_ || byArea_.size() != game.areas.size()) {
         byArea_.assign(game.areas.size(), {});

@@ -18,7 +18,8 @@ class GameAreaSource;
 // "Problems": what is probably wrong in the image, each with its severity,
 // area, item and a sentence. It checks again the area that changed (and
 // the game-wide tables) shortly after the source changes, once for a burst
-// of changes; a click asks to show the item.
+// of changes; a click asks to show the item. A hidden dock checks nothing
+// until it is shown.
 class ProblemsDock : public QDockWidget {
     Q_OBJECT
 public:
@@ -36,6 +37,9 @@ public:
 
 signals:
     void problemChosen(int area, ProblemItem item, int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void sourceChanged(int area);

@@ -8,6 +8,8 @@
 #include "core/workbench/doorlinks.h"
 #include "core/forms/areamapgeometry.h"
 #include "core/session/editorcore.h"
+#include "core/session/editorgameareas.h"
+#include "core/workbench/problemrules.h"
 #include "core/editing/groupselection.h"
 #include "editor/areamapwindow.h"
 #include "editor/finddialog.h"
@@ -122,10 +124,54 @@ private slots:
         QCOMPARE(core.editMode(), 0);
     }
 
+    // Nothing is decoded or checked for the hidden views, not even after an
+    // edit; the dock shown lists what the eager check of the file with the
+    // current area as edited finds, errors first, and checks again only
+    // when shown again.
+    void problemsAreCheckedWhenTheDockIsShown()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        const auto eager = [&] {
+            GameAreas game =
+                loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
+            GameArea& current = game.areas[static_cast<std::size_t>(core.currentArea())];
+            if (core.document().differs()) {
+                current.setModel(core.area());
+                current.edited = true;
+            }
+            std::vector<Problem> problems = checkGame(game);
+            std::stable_sort(problems.begin(), problems.end(),
+                             [](const Problem& a, const Problem& b) { return a.severity < b.severity; });
+            return problems;
+        };
+        QVERIFY(core.area().enemyCount() >= 1);
+        const int n = core.area().enemyCount();
+        int& x = core.area().isVertical ? core.area().enemy(n).y : core.area().enemy(n).x;
+        const int x0 = x;
+        x = 16 * 15 + 3;
+        core.redraw(Change::Readouts | Change::Caption);
+        QCOMPARE(views->problems()->refreshes(), 0);
+        QVERIFY(!views->source().loaded());
+        ProblemsDock* dock = shownProblems();
+        QCOMPARE(dock->refreshes(), 1);
+        QVERIFY(std::any_of(dock->problems().begin(), dock->problems().end(),
+                            [](const Problem& p) { return p.rule == "past-area-length"; }));
+        QVERIFY(dock->problems() == eager());
+        dock->hide();
+        x = x0;
+        core.redraw(Change::Readouts | Change::Caption);
+        QTest::qWait(2 * ProblemsDock::kRefreshDelayMs);
+        QCOMPARE(dock->refreshes(), 1);
+        dock->show();
+        QCOMPARE(dock->refreshes(), 2);
+        QVERIFY(dock->problems() == eager());
+    }
+
     void problemsFollowAnEditAndAClickSelectsTheItem()
     {
         EditorCore& core = *demo_.core;
-        ProblemsDock* dock = demo_.window->gameViews()->problems();
+        ProblemsDock* dock = shownProblems();
         const auto errors = [dock] {
             return std::count_if(dock->problems().begin(), dock->problems().end(),
                                  [](const Problem& p) { return p.severity == Severity::Error; });
@@ -158,7 +204,7 @@ private slots:
     void problemsCheckABurstOfEditsOnce()
     {
         EditorCore& core = *demo_.core;
-        ProblemsDock* dock = demo_.window->gameViews()->problems();
+        ProblemsDock* dock = shownProblems();
         const int before = dock->refreshes();
         QVERIFY(core.area().enemyCount() >= 1);
         const int n = core.area().enemyCount();
@@ -226,6 +272,14 @@ private slots:
     }
 
 private:
+    ProblemsDock* shownProblems()
+    {
+        demo_.window->show();
+        ProblemsDock* dock = demo_.window->gameViews()->problems();
+        dock->show();
+        return dock;
+    }
+
     widgettests::DemoWindow demo_;
 };
 

@@ -14,26 +14,58 @@ int EditorGameAreas::currentArea() const { return core_.currentArea(); }
 
 const PaletteTables& EditorGameAreas::palettes() const { return core_.palettes(); }
 
+const GameAreas& EditorGameAreas::areas() const
+{
+    if (!loaded_ && core_.hasImage()) {
+        try {
+            game_ = decode();
+            loaded_ = true;
+        } catch (const ImageError&) {
+            // The areas stay as they were; the next question tries again.
+        }
+    }
+    return game_;
+}
+
+GameAreas EditorGameAreas::decode() const
+{
+    // The image as the document holds it, with the unsaved edits of
+    // every area the user has touched.
+    const ImageDocument& document = core_.document();
+    const RomImage image = RomImage::fromBytes(document.bytes(), core_.romFileName());
+    GameAreas fresh = loadGameAreas(image, core_.directory(), core_.imageKind());
+    for (int area = 0; area < static_cast<int>(fresh.areas.size()); ++area)
+        if (const AreaDocument* touched = document.touched(area); touched && touched->differs()) {
+            GameArea& shown = fresh.areas[static_cast<std::size_t>(area)];
+            shown.setModel(touched->model());
+            shown.edited = true;
+        }
+    // The current area as it is being edited.
+    const int current = core_.currentArea();
+    if (current >= 0 && current < static_cast<int>(fresh.areas.size())) {
+        GameArea& a = fresh.areas[static_cast<std::size_t>(current)];
+        AreaModel now = core_.area();
+        now.selectedObject = a.model().selectedObject;
+        now.selectedEnemy = a.model().selectedEnemy;
+        const bool edited = document.differs();
+        if (now != a.model() || edited != a.edited) {
+            a.setModel(std::move(now));
+            a.edited = edited;
+        }
+    }
+    return fresh;
+}
+
 std::optional<std::string> EditorGameAreas::reload()
 {
     if (!core_.hasImage())
         return std::string("No image is open.");
     try {
-        // The image as the document holds it, with the unsaved edits of
-        // every area the user has touched.
-        const ImageDocument& document = core_.document();
-        const RomImage image = RomImage::fromBytes(document.bytes(), core_.romFileName());
-        GameAreas fresh = loadGameAreas(image, core_.directory(), core_.imageKind());
-        for (int area = 0; area < static_cast<int>(fresh.areas.size()); ++area)
-            if (const AreaDocument* touched = document.touched(area); touched && touched->differs()) {
-                GameArea& shown = fresh.areas[static_cast<std::size_t>(area)];
-                shown.setModel(touched->model());
-                shown.edited = true;
-            }
+        GameAreas fresh = decode();
         const bool sameFile = loadedFile_ == core_.romFileName();
         loadedFile_ = core_.romFileName();
         std::swap(game_, fresh);
-        follow(ChangeSet(Change::Picture));
+        loaded_ = true;
         // Only the areas a save or another image changed are shown again.
         if (!sameFile || fresh.areas.size() != game_.areas.size() ||
             fresh.directory.worldFirstArea != game_.directory.worldFirstArea ||
@@ -67,12 +99,21 @@ void EditorGameAreas::follow(ChangeSet changes)
         return;
     // A save, a reload or another area changes the caption while the model
     // is as the file holds it: the file may have changed anywhere.
-    const bool otherFile = game_.areas.empty() || loadedFile_ != core_.romFileName();
+    const bool otherFile = loadedFile_ != core_.romFileName();
     if (otherFile || (changes.has(Change::Caption) && !core_.document().differs())) {
-        reload();
+        if (loaded_ && !otherFile) {
+            reload();
+            return;
+        }
+        // Decoded again when a view next asks.
+        loaded_ = false;
+        game_ = GameAreas();
+        loadedFile_ = core_.romFileName();
+        notifyChanged(-1);
         return;
     }
-    if (!changes.has(Change::Picture) && !changes.has(Change::Readouts))
+    // An edit before the first decoding is taken by it.
+    if (!loaded_ || (!changes.has(Change::Picture) && !changes.has(Change::Readouts)))
         return;
     const int area = core_.currentArea();
     if (area < 0 || area >= static_cast<int>(game_.areas.size()))
