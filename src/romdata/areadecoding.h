@@ -211,6 +211,27 @@ std::vector<std::string> streamDamage(const Bytes& file, const DecodeBounds& bou
     return damage;
 }
 
+// The header a load reads at `offset`, straight from the file.
+template <class Bytes>
+HeaderBits headerAt(const Bytes& file, long offset)
+{
+    return HeaderBits::fromBytes({file.read(offset), file.read(offset + 1), file.read(offset + 2), file.read(offset + 3)});
+}
+
+// What a load knows of an area before its streams: number, data offsets,
+// header and scrolling direction.
+template <class Bytes>
+AreaModel areaHead(const Bytes& file, const AreaDirectory& directory, int area)
+{
+    AreaModel model;
+    model.area = area;
+    model.levelDataOffset = directory.areaLevelOffset[static_cast<std::size_t>(area)];
+    model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
+    model.header = headerAt(file, model.levelDataOffset);
+    model.isVertical = 1 - model.header.bit(1);
+    return model;
+}
+
 // The whole area load: offsets from the directory, header, objects, spare
 // level bytes, enemies, spare enemy bytes, drawing coordinates.
 // The streams and the spare runs around them are read through their
@@ -220,18 +241,12 @@ template <class Bytes>
 AreaModel decodeArea(const Bytes& file, const AreaDirectory& directory, const DecodeBounds& bounds, int area,
                      SpareBytes spare = SpareBytes::Count)
 {
-    AreaModel model;
-    model.area = area;
-    model.levelDataOffset = directory.areaLevelOffset[static_cast<std::size_t>(area)];
-    model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
+    AreaModel model = areaHead(file, directory, area);
     model.enemyDataEnd = bounds.enemyDataEnd;
 
     const RegionBytes<Bytes> image{file, bounds.level};
     const RegionBytes<Bytes> enemyBytes{file, bounds.enemies};
 
-    model.header = HeaderBits::fromBytes({file.read(model.levelDataOffset), file.read(model.levelDataOffset + 1),
-                                          file.read(model.levelDataOffset + 2), file.read(model.levelDataOffset + 3)});
-    model.isVertical = 1 - model.header.bit(1);
     model.selectedObject = 1;
     model.selectedEnemy = 1;
 

@@ -115,14 +115,6 @@ private:
     std::vector<std::int16_t> written_;
 };
 
-// The header a load reads at `offset`.
-template <class Bytes>
-HeaderBits headerAt(const Bytes& bytes, long offset)
-{
-    return HeaderBits::fromBytes({bytes.read(offset), bytes.read(offset + 1), bytes.read(offset + 2),
-                                  bytes.read(offset + 3)});
-}
-
 // What a load of the area from `scratch` finds of its level data: whether
 // it encodes back to `level`, and the last byte the decoding read (the end
 // marker). Only the bytes from the level pointer to there take part. The
@@ -138,7 +130,7 @@ LevelReadBack levelReadBack(const WrittenImage& scratch, const decoding::DecodeB
     std::vector<std::uint8_t> bytes;
     bytes.reserve(level.size());
     // The header and the scrolling direction come from the written bytes.
-    for (int b : headerAt(scratch, levelOffset).bytes())
+    for (int b : decoding::headerAt(scratch, levelOffset).bytes())
         bytes.push_back(static_cast<std::uint8_t>(b));
     ObjectStreamWriter writer(bytes);
     const long last = decoding::walkObjects(decoding::RegionBytes<WrittenImage>{scratch, bounds.level},
@@ -154,7 +146,7 @@ bool enemiesReadBack(const WrittenImage& scratch, const decoding::DecodeBounds& 
     AreaModel loaded;
     loaded.enemyDataOffset = enemyOffset;
     loaded.enemyDataEnd = bounds.enemyDataEnd;
-    loaded.isVertical = 1 - headerAt(scratch, levelOffset).bit(1);
+    loaded.isVertical = 1 - decoding::headerAt(scratch, levelOffset).bit(1);
     decoding::decodeEnemies(decoding::RegionBytes<WrittenImage>{scratch, bounds.enemies}, loaded);
     return loaded.enemies == enemiesAsLoaded(stream);
 }

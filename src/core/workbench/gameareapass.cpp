@@ -1,6 +1,7 @@
 #include "core/workbench/gameareapass.h"
 
 #include "romdata/areadecodekey.h"
+#include "romdata/areadecoding.h"
 #include "romdata/arealoader.h"
 #include "romdata/romimage.h"
 #include "romdata/roomuse.h"
@@ -13,18 +14,11 @@ namespace quorled {
 namespace {
 
 // The area as the other areas' rules see it: its number, offsets and the
-// header a load reads (from the file itself, as the loader does).
+// header a load reads.
 GameArea headerOnly(const RomImage& image, const AreaDirectory& directory, int area)
 {
-    AreaModel model;
-    model.area = area;
-    model.levelDataOffset = directory.areaLevelOffset[static_cast<std::size_t>(area)];
-    model.enemyDataOffset = directory.areaEnemyOffset[static_cast<std::size_t>(area)];
-    const long at = model.levelDataOffset;
-    model.header = HeaderBits::fromBytes({image.read(at), image.read(at + 1), image.read(at + 2), image.read(at + 3)});
-    model.isVertical = 1 - model.header.bit(1);
     GameArea light;
-    light.setModel(std::move(model));
+    light.setModel(decoding::areaHead(image, directory, area));
     return light;
 }
 
