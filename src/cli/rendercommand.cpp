@@ -4,6 +4,7 @@
 
 #include "assets/artwork.h"
 #include "assets/imageconversion.h"
+#include "core/workbench/gameareapass.h"
 #include "core/workbench/gameoverview.h"
 #include "romdata/arealoader.h"
 #include "romdata/builtinpalettes.h"
@@ -63,13 +64,14 @@ int renderOverview(const CliArgs& args, std::ostream& out)
     refuseOutputOverImage(outPath, args.positional(0));
     const int zoom = args.value("--zoom") ? parseNumber(*args.value("--zoom"), "--zoom", 1, 4) : 1;
     const ImageSession session = ImageSession::open(args.positional(0), args);
-    const GameAreas game = loadGameAreas(session.image, session.directory, session.kind);
     ThumbnailPainter painter(assets::loadGraphics(), startupPalettes(session.image, session.kind));
-    std::vector<Picture> thumbnails;
-    for (int area = 0; area < kAreaCount; ++area)
-        thumbnails.push_back(painter.thumbnail(game, area));
-    const OverviewLayout layout = overviewLayout(game);
-    const Picture picture = composeOverview(game, layout, thumbnails, overviewMarks(game, checkGame(game)));
+    // One decoded area at a time: its thumbnail, marks and arrows.
+    const OverviewLayout layout = overviewLayout(gameAreaHeads(session.image, session.directory, session.kind));
+    std::vector<OverviewCell> cells(kAreaCount);
+    forEachGameArea(session.image, session.directory, session.kind, [&](const GameAreas& game, int area) {
+        cells[static_cast<std::size_t>(area)] = overviewCell(painter, game, area, layout);
+    });
+    const Picture picture = composeOverview(layout, cells);
     refuseLargePicture(picture.width() * zoom, picture.height() * zoom, outPath);
     if (args.flag("--dry-run"))
         out << "Dry run, nothing was written: would write ";

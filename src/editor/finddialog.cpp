@@ -3,6 +3,8 @@
 #include "core/workbench/gameareas.h"
 #include "romdata/bytes.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +52,18 @@ FindDialog::~FindDialog() { source_.removeListener(listener_); }
 void FindDialog::search()
 {
     const auto query = parseSearchQuery(query_->text().toStdString());
-    hits_ = query ? findItems(source_.areas(), *query) : std::vector<SearchHit>{};
+    // The areas are searched one model at a time; the list keeps the first
+    // matches only, so a search that matches everything stays quick.
+    hits_.clear();
+    std::size_t matches = 0;
+    if (query)
+        source_.visitAreas({}, [&](const GameAreas& game, int area) {
+            std::vector<SearchHit> found;
+            findItemsInArea(game, area, *query, found);
+            matches += found.size();
+            const std::size_t room = kListedHits - std::min(kListedHits, hits_.size());
+            hits_.insert(hits_.end(), found.begin(), found.begin() + static_cast<long>(std::min(room, found.size())));
+        });
     results_->setUpdatesEnabled(false);
     results_->clear();
     for (const SearchHit& hit : hits_) {
@@ -61,7 +74,8 @@ void FindDialog::search()
                                        QString::fromStdString(hit.name)});
     }
     results_->setUpdatesEnabled(true);
-    summary_->setText(query ? (hits_.size() == 1 ? tr("1 match") : tr("%1 matches").arg(hits_.size()))
+    const QString count = matches == 1 ? tr("1 match") : tr("%1 matches").arg(matches);
+    summary_->setText(query ? (matches > hits_.size() ? tr("%1; the first %2 are listed").arg(count).arg(hits_.size()) : count)
                             : (query_->text().trimmed().isEmpty() ? QString() : tr("Type a name, enemy NN or object NN (NN hexadecimal).")));
 }
 

@@ -23,6 +23,9 @@ public:
     FindDialog(GameAreaSource& source, QWidget* parent = nullptr);
     ~FindDialog() override;
 
+    // At most this many matches are listed; the summary counts them all.
+    static constexpr std::size_t kListedHits = 5000;
+
     QLineEdit* query() const { return query_; }
     QTreeWidget* results() const { return results_; }
     const std::vector<SearchHit>& hits() const { return hits_; }

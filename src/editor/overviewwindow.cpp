@@ -147,6 +147,10 @@ OverviewWindow::OverviewWindow(GameAreaSource& source, QWidget* parent)
     connect(zoomIn, &QPushButton::clicked, this, [stepZoom] { stepZoom(1); });
     connect(exportButton, &QPushButton::clicked, this, &OverviewWindow::exportPng);
     connect(canvas_, &OverviewCanvas::areaClicked, this, &OverviewWindow::areaChosen);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (tabs_->currentWidget() == statistics_)
+            showStatistics();
+    });
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(zoomOut);
@@ -168,14 +172,15 @@ OverviewWindow::~OverviewWindow() { source_.removeListener(listener_); }
 
 void OverviewWindow::sourceChanged(int area)
 {
-    const std::size_t count = source_.areas().areas.size();
+    const std::size_t count = source_.heads().areas.size();
     if (area < 0 || stale_.size() != count) {
         painter_ = std::make_unique<ThumbnailPainter>(assets::loadGraphics(), source_.palettes());
         stale_.assign(count, true);
-        thumbnails_.resize(count);
-    } else {
+        cells_.resize(count);
+    } else if (static_cast<std::size_t>(area) < count) {
         stale_[static_cast<std::size_t>(area)] = true;
     }
+    statisticsStale_ = true;
     // A hidden window draws when it is shown again.
     if (isVisible())
         rebuild();
@@ -200,27 +205,48 @@ void OverviewWindow::showEvent(QShowEvent* event)
 
 void OverviewWindow::rebuild()
 {
-    const GameAreas& game = source_.areas();
-    if (game.areas.empty())
+    const GameAreas& heads = source_.heads();
+    if (heads.areas.empty() || stale_.size() != heads.areas.size())
         return;
-    bool any = picture_.width() == 0;
-    for (std::size_t area = 0; area < game.areas.size(); ++area) {
-        if (!stale_[area])
-            continue;
-        thumbnails_[area] = painter_->thumbnail(game, static_cast<int>(area));
-        stale_[area] = false;
-        any = true;
+    std::vector<int> which;
+    for (std::size_t area = 0; area < stale_.size(); ++area)
+        if (stale_[area])
+            which.push_back(static_cast<int>(area));
+    if (which.empty() && picture_.width() > 0)
+        return;
+    const OverviewLayout layout = overviewLayout(heads);
+    // The areas drawn again are visited one model at a time; when that is
+    // all of them, the statistics are counted in the same pass.
+    const bool all = which.size() == heads.areas.size();
+    GameStatsTally tally;
+    if (!which.empty())
+        source_.visitAreas(all ? std::vector<int>{} : which, [&](const GameAreas& game, int area) {
+            cells_[static_cast<std::size_t>(area)] = overviewCell(*painter_, game, area, layout);
+            stale_[static_cast<std::size_t>(area)] = false;
+            if (all)
+                tally.add(game, area);
+        });
+    if (all) {
+        statistics_->setPlainText(QString::fromStdString(gameStatsText(tally.finish())));
+        statisticsStale_ = false;
+    } else if (tabs_->currentWidget() == statistics_) {
+        showStatistics();
     }
-    if (!any)
+    for (std::size_t area = 0; area < cells_.size(); ++area)
+        cells_[area].marks.differs =
+            std::find(compared_.begin(), compared_.end(), static_cast<int>(area)) != compared_.end();
+    picture_ = composeOverview(layout, cells_);
+    canvas_->show(assets::imageFromPicture(picture_, 1), layout, heads);
+}
+
+void OverviewWindow::showStatistics()
+{
+    if (!statisticsStale_)
         return;
-    const OverviewLayout layout = overviewLayout(game);
-    std::vector<OverviewMarks> marks = overviewMarks(game, checkGame(game));
-    for (const int area : compared_)
-        if (area >= 0 && area < static_cast<int>(marks.size()))
-            marks[static_cast<std::size_t>(area)].differs = true;
-    picture_ = composeOverview(game, layout, thumbnails_, marks);
-    canvas_->show(assets::imageFromPicture(picture_, 1), layout, game);
-    statistics_->setPlainText(QString::fromStdString(gameStatsText(gameStats(game))));
+    GameStatsTally tally;
+    source_.visitAreas({}, [&](const GameAreas& game, int area) { tally.add(game, area); });
+    statistics_->setPlainText(QString::fromStdString(gameStatsText(tally.finish())));
+    statisticsStale_ = false;
 }
 
 void OverviewWindow::exportPng()

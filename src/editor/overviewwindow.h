@@ -71,12 +71,15 @@ protected:
 private:
     void sourceChanged(int area);
     void rebuild();
+    // The statistics tab, counted over every area when it is shown.
+    void showStatistics();
 
     GameAreaSource& source_;
     int listener_ = 0;
     std::unique_ptr<ThumbnailPainter> painter_;
-    std::vector<Picture> thumbnails_;
+    std::vector<OverviewCell> cells_;
     std::vector<bool> stale_;
+    bool statisticsStale_ = true;
     std::vector<int> compared_;
     Picture picture_;
     QTabWidget* tabs_ = nullptr;

@@ -162,19 +162,22 @@ void ProblemsDock::refresh()
     refreshTimer_->stop();
     if (!isVisible())
         return;
-    const GameAreas& game = source_.areas();
-    if (pendingAll_ || byArea_.size() != game.areas.size()) {
-        byArea_.assign(game.areas.size(), {});
-        for (int a = 0; a < static_cast<int>(game.areas.size()); ++a)
-            byArea_[static_cast<std::size_t>(a)] = checkArea(game, a);
-    } else {
-        for (const int area : pendingAreas_)
-            if (area < static_cast<int>(game.areas.size()))
+    const GameAreas& heads = source_.heads();
+    // The areas are visited one model at a time: all of them, or the ones
+    // changed since the last check.
+    const bool all = pendingAll_ || byArea_.size() != heads.areas.size();
+    if (all)
+        byArea_.assign(heads.areas.size(), {});
+    if (all || !pendingAreas_.empty()) {
+        const std::vector<int> which = all ? std::vector<int>{} : std::vector<int>(pendingAreas_.begin(), pendingAreas_.end());
+        source_.visitAreas(which, [this](const GameAreas& game, int area) {
+            if (area < static_cast<int>(byArea_.size()))
                 byArea_[static_cast<std::size_t>(area)] = checkArea(game, area);
+        });
     }
     pendingAll_ = false;
     pendingAreas_.clear();
-    tables_ = checkGameTables(game);
+    tables_ = checkGameTables(heads);
     ++refreshes_;
     fill();
 }

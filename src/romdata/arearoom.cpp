@@ -7,12 +7,6 @@
 
 namespace quorled {
 
-namespace {
-
-// The first offset after `after` where bytes stop being free for an area
-// whose block ends at `after`: the start of any area's data, the enemy
-// pointer block or the end of the level-data region (iNES), the end of the
-// file.
 long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long after)
 {
     long bound = image.size();
@@ -30,6 +24,8 @@ long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, Imag
     }
     return bound;
 }
+
+namespace {
 
 // The end of the run of free bytes from `from`, looked for up to `limit`
 // only: a file of free bytes costs no more than the room can be.

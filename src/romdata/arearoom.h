@@ -24,6 +24,12 @@ struct AreaRoom {
     long enemyBytes() const { return enemyEnd - enemyStart; }
 };
 
+// The first offset after `after` where bytes stop being free for an area
+// whose block ends at `after`: the start of any area's data, the enemy
+// pointer block or the end of the level-data region (iNES), the end of the
+// file.
+long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long after);
+
 // `loaded` is the area as a load of `image` finds it now.
 AreaRoom findAreaRoom(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& loaded);
 

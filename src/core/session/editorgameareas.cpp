@@ -2,132 +2,166 @@
 
 #include "core/document/areadocument.h"
 #include "core/session/editorcore.h"
+#include "core/workbench/gameareapass.h"
 
-#include "romdata/imageerror.h"
-#include "romdata/romimage.h"
+#include "romdata/changedareas.h"
 
-#include <map>
+#include <algorithm>
 
 namespace quorled {
+
+namespace {
+
+// Whether two models differ in what the views show: the selection aside.
+bool sameForViews(const AreaModel& a, const AreaModel& b)
+{
+    return a.objects == b.objects && a.enemies == b.enemies && a.header == b.header && a.damage == b.damage &&
+           a.isVertical == b.isVertical;
+}
+
+GameArea editedArea(AreaModel model)
+{
+    GameArea area;
+    area.setModel(std::move(model));
+    area.edited = true;
+    return area;
+}
+
+} // namespace
 
 int EditorGameAreas::currentArea() const { return core_.currentArea(); }
 
 const PaletteTables& EditorGameAreas::palettes() const { return core_.palettes(); }
 
-const GameAreas& EditorGameAreas::areas() const
+const GameAreas& EditorGameAreas::heads() const
 {
-    if (!loaded_ && core_.hasImage()) {
-        try {
-            game_ = decode();
-            loaded_ = true;
-        } catch (const ImageError&) {
-            // The areas stay as they were; the next question tries again.
-        }
-    }
-    return game_;
+    if (!loaded_)
+        load();
+    return heads_;
 }
 
-GameAreas EditorGameAreas::decode() const
+void EditorGameAreas::visitAreas(const std::vector<int>& which, const GameAreaVisit& visit) const
 {
-    // The image as the document holds it, with the unsaved edits of
-    // every area the user has touched.
-    const ImageDocument& document = core_.document();
-    const RomImage image = RomImage::fromBytes(document.bytes(), core_.romFileName());
-    GameAreas fresh = loadGameAreas(image, core_.directory(), core_.imageKind());
-    for (int area = 0; area < static_cast<int>(fresh.areas.size()); ++area)
-        if (const AreaDocument* touched = document.touched(area); touched && touched->differs()) {
-            GameArea& shown = fresh.areas[static_cast<std::size_t>(area)];
-            shown.setModel(touched->model());
-            shown.edited = true;
-        }
-    // The current area as it is being edited.
-    const int current = core_.currentArea();
-    if (current >= 0 && current < static_cast<int>(fresh.areas.size())) {
-        GameArea& a = fresh.areas[static_cast<std::size_t>(current)];
-        AreaModel now = core_.area();
-        now.selectedObject = a.model().selectedObject;
-        now.selectedEnemy = a.model().selectedEnemy;
-        const bool edited = document.differs();
-        if (now != a.model() || edited != a.edited) {
-            a.setModel(std::move(now));
-            a.edited = edited;
-        }
-    }
-    return fresh;
+    if (!loaded_)
+        load();
+    if (image_)
+        visitGameAreas(*image_, heads_, which, edited_, visit);
 }
 
-std::optional<std::string> EditorGameAreas::reload()
+void EditorGameAreas::load() const
 {
     if (!core_.hasImage())
-        return std::string("No image is open.");
-    try {
-        GameAreas fresh = decode();
-        const bool sameFile = loadedFile_ == core_.romFileName();
-        loadedFile_ = core_.romFileName();
-        std::swap(game_, fresh);
-        loaded_ = true;
-        // Only the areas a save or another image changed are shown again.
-        if (!sameFile || fresh.areas.size() != game_.areas.size() ||
-            fresh.directory.worldFirstArea != game_.directory.worldFirstArea ||
-            fresh.directory.areaLevelOffset != game_.directory.areaLevelOffset ||
-            fresh.directory.areaEnemyOffset != game_.directory.areaEnemyOffset) {
-            notifyChanged(-1);
-            return std::nullopt;
-        }
-        // Areas that share their models before and after are compared once.
-        std::map<std::pair<const AreaModel*, const AreaModel*>, bool> differs;
-        for (int area = 0; area < static_cast<int>(game_.areas.size()); ++area) {
-            const GameArea& before = fresh.areas[static_cast<std::size_t>(area)];
-            const GameArea& now = game_.areas[static_cast<std::size_t>(area)];
-            const AreaModel& b = before.model();
-            const AreaModel& n = now.model();
-            const auto [verdict, added] = differs.emplace(std::pair{&b, &n}, false);
-            if (added)
-                verdict->second = b.objects != n.objects || b.enemies != n.enemies || b.header != n.header;
-            if (before.edited != now.edited || verdict->second)
-                notifyChanged(area);
-        }
-    } catch (const ImageError& error) {
-        return std::string(error.what());
+        return;
+    image_ = RomImage::fromBytes(core_.document().bytes(), core_.romFileName());
+    edited_ = editedAreas();
+    heads_ = gameAreaHeads(*image_, core_.directory(), core_.imageKind());
+    for (const auto& [area, model] : edited_)
+        heads_.areas[static_cast<std::size_t>(area)] = headOf(model);
+    loaded_ = true;
+}
+
+std::optional<GameArea> EditorGameAreas::currentEdit() const
+{
+    if (!core_.document().differs())
+        return std::nullopt;
+    return editedArea(core_.area());
+}
+
+std::map<int, GameArea> EditorGameAreas::editedAreas() const
+{
+    std::map<int, GameArea> edited;
+    const ImageDocument& document = core_.document();
+    const int current = core_.currentArea();
+    for (const int area : document.changedAreas())
+        if (area != current && area >= 0 && area < kAreaCount)
+            if (const AreaDocument* touched = document.touched(area))
+                edited.emplace(area, editedArea(touched->model()));
+    if (current >= 0 && current < kAreaCount)
+        if (auto now = currentEdit())
+            edited.emplace(current, std::move(*now));
+    return edited;
+}
+
+std::vector<int> EditorGameAreas::compareWithSeen()
+{
+    const RomImage before = std::move(*image_);
+    const GameAreas headsBefore = std::move(heads_);
+    const std::map<int, GameArea> editedBefore = std::move(edited_);
+    load();
+    const AreaDirectory& directory = heads_.directory;
+    if (heads_.kind != headsBefore.kind || directory.worldFirstArea != headsBefore.directory.worldFirstArea ||
+        directory.areaLevelOffset != headsBefore.directory.areaLevelOffset ||
+        directory.areaEnemyOffset != headsBefore.directory.areaEnemyOffset)
+        return {-1};
+    std::vector<int> changed = areasWithChangedData(before, *image_, directory, heads_.kind);
+    // Areas whose edits came, went or changed.
+    for (int area = 0; area < kAreaCount; ++area) {
+        const auto was = editedBefore.find(area);
+        const auto now = edited_.find(area);
+        const bool wasEdited = was != editedBefore.end();
+        const bool isEdited = now != edited_.end();
+        if (wasEdited != isEdited || (isEdited && !sameForViews(was->second.model(), now->second.model())))
+            changed.push_back(area);
     }
-    return std::nullopt;
+    std::sort(changed.begin(), changed.end());
+    changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+    return changed;
+}
+
+void EditorGameAreas::forget()
+{
+    loaded_ = false;
+    image_.reset();
+    heads_ = GameAreas();
+    edited_.clear();
 }
 
 void EditorGameAreas::follow(ChangeSet changes)
 {
-    if (!core_.hasImage())
+    if (!core_.hasImage()) {
+        forget();
         return;
-    // A save, a reload or another area changes the caption while the model
-    // is as the file holds it: the file may have changed anywhere.
-    const bool otherFile = loadedFile_ != core_.romFileName();
-    if (otherFile || (changes.has(Change::Caption) && !core_.document().differs())) {
-        if (loaded_ && !otherFile) {
-            reload();
-            return;
-        }
-        // Decoded again when a view next asks.
-        loaded_ = false;
-        game_ = GameAreas();
+    }
+    if (loadedFile_ != core_.romFileName()) {
+        // Another image: read again when a view next asks.
+        forget();
         loadedFile_ = core_.romFileName();
         notifyChanged(-1);
         return;
     }
-    // An edit before the first decoding is taken by it.
+    // A save, a reload or another area changes the caption while the model
+    // is as the file holds it: the file and the edits may have changed
+    // anywhere.
+    if (changes.has(Change::Caption) && !core_.document().differs()) {
+        if (!loaded_) {
+            notifyChanged(-1);
+            return;
+        }
+        for (const int area : compareWithSeen())
+            notifyChanged(area);
+        return;
+    }
+    // An edit before the first read is taken by it.
     if (!loaded_ || (!changes.has(Change::Picture) && !changes.has(Change::Readouts)))
         return;
     const int area = core_.currentArea();
-    if (area < 0 || area >= static_cast<int>(game_.areas.size()))
+    if (area < 0 || area >= static_cast<int>(heads_.areas.size()))
         return;
-    GameArea& a = game_.areas[static_cast<std::size_t>(area)];
-    // A new selection alone changes nothing the views show.
-    AreaModel now = core_.area();
-    now.selectedObject = a.model().selectedObject;
-    now.selectedEnemy = a.model().selectedEnemy;
-    const bool edited = core_.document().differs();
-    if (now == a.model() && edited == a.edited)
-        return;
-    a.setModel(std::move(now));
-    a.edited = edited;
+    std::optional<GameArea> now = currentEdit();
+    const auto held = edited_.find(area);
+    if (!now) {
+        if (held == edited_.end())
+            return;
+        // Back to what the image holds.
+        edited_.erase(held);
+        heads_.areas[static_cast<std::size_t>(area)] = gameAreaHead(*image_, heads_.directory, area);
+    } else {
+        // A new selection alone changes nothing the views show.
+        if (held != edited_.end() && sameForViews(held->second.model(), now->model()))
+            return;
+        heads_.areas[static_cast<std::size_t>(area)] = headOf(*now);
+        edited_.insert_or_assign(area, std::move(*now));
+    }
     notifyChanged(area);
 }
 

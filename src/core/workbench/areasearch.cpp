@@ -64,35 +64,38 @@ std::optional<SearchQuery> parseSearchQuery(const std::string& query)
     return SearchQuery{SearchQuery::Kind::Text, 0, words};
 }
 
-std::vector<SearchHit> findItems(const GameAreas& game, const SearchQuery& query)
+void findItemsInArea(const GameAreas& game, int area, const SearchQuery& query, std::vector<SearchHit>& hits)
 {
-    std::vector<SearchHit> hits;
     const Catalogue& catalogue = Catalogue::instance();
     const auto nameMatches = [&](const std::string& name) {
         return query.kind == SearchQuery::Kind::Text && lower(name).find(query.text) != std::string::npos;
     };
-    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area) {
-        const AreaModel& m = game.model(area);
-        if (query.kind != SearchQuery::Kind::EnemyType) {
-            for (int i = 1; i <= m.objCount(); ++i) {
-                const LevelObject& o = m.object(i);
-                const std::string name = objectName(m, o);
-                const bool typeMatches =
-                    query.kind == SearchQuery::Kind::ObjectType && !o.special && o.type == query.type;
-                if (typeMatches || nameMatches(name))
-                    hits.push_back(SearchHit{area, ProblemItem::Object, i, o.x, o.y, name});
-            }
-        }
-        if (query.kind != SearchQuery::Kind::ObjectType) {
-            for (int i = 1; i <= m.enemyCount(); ++i) {
-                const Enemy& e = m.enemy(i);
-                const std::string& name = catalogue.enemyTypeName(e.type);
-                const bool typeMatches = query.kind == SearchQuery::Kind::EnemyType && e.type == query.type;
-                if (typeMatches || nameMatches(name))
-                    hits.push_back(SearchHit{area, ProblemItem::Enemy, i, e.x, e.y, name});
-            }
+    const AreaModel& m = game.model(area);
+    if (query.kind != SearchQuery::Kind::EnemyType) {
+        for (int i = 1; i <= m.objCount(); ++i) {
+            const LevelObject& o = m.object(i);
+            const std::string name = objectName(m, o);
+            const bool typeMatches = query.kind == SearchQuery::Kind::ObjectType && !o.special && o.type == query.type;
+            if (typeMatches || nameMatches(name))
+                hits.push_back(SearchHit{area, ProblemItem::Object, i, o.x, o.y, name});
         }
     }
+    if (query.kind != SearchQuery::Kind::ObjectType) {
+        for (int i = 1; i <= m.enemyCount(); ++i) {
+            const Enemy& e = m.enemy(i);
+            const std::string& name = catalogue.enemyTypeName(e.type);
+            const bool typeMatches = query.kind == SearchQuery::Kind::EnemyType && e.type == query.type;
+            if (typeMatches || nameMatches(name))
+                hits.push_back(SearchHit{area, ProblemItem::Enemy, i, e.x, e.y, name});
+        }
+    }
+}
+
+std::vector<SearchHit> findItems(const GameAreas& game, const SearchQuery& query)
+{
+    std::vector<SearchHit> hits;
+    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area)
+        findItemsInArea(game, area, query, hits);
     return hits;
 }
 

@@ -35,5 +35,7 @@ struct SearchHit {
 // Normal objects are named by the area's object set, special objects by
 // their kind.
 std::vector<SearchHit> findItems(const GameAreas& game, const SearchQuery& query);
+// The matches of one area, added to `hits`.
+void findItemsInArea(const GameAreas& game, int area, const SearchQuery& query, std::vector<SearchHit>& hits);
 
 } // namespace quorled

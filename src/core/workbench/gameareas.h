@@ -75,16 +75,25 @@ struct GameAreas {
 // Decodes every area of an image.
 GameAreas loadGameAreas(const RomImage& image, const AreaDirectory& directory, ImageKind kind);
 
-// What the whole-game views need from an editor: the current model of any
-// area and word when an area or the game-wide tables changed. The editor's
-// adapter feeds it; a view only reads `areas()` when told.
+using GameAreaVisit = std::function<void(const GameAreas& game, int area)>;
+
+// What the whole-game views need from an editor: every area by its header,
+// the current model of any area, one at a time, and word when an area or
+// the game-wide tables changed. The editor's adapter feeds it; a view only
+// reads it when told.
 class GameAreaSource {
 public:
     // `area` is the changed area, or -1 when everything may have changed.
     using Listener = std::function<void(int area)>;
 
     virtual ~GameAreaSource() = default;
-    virtual const GameAreas& areas() const = 0;
+    // Every area by its header alone (number, offsets, header, edited mark;
+    // no items): enough for layouts, names and the game-wide tables.
+    virtual const GameAreas& heads() const = 0;
+    // Visits the areas in `which` (ascending; all when empty) one decoded
+    // model at a time, each with its unsaved edits: `visit(game, area)` sees
+    // `area` whole and the others as heads() gives them.
+    virtual void visitAreas(const std::vector<int>& which, const GameAreaVisit& visit) const = 0;
     virtual int currentArea() const = 0;
     // The palettes the areas are drawn with.
     virtual const PaletteTables& palettes() const = 0;

@@ -156,48 +156,72 @@ Picture ThumbnailPainter::thumbnail(const GameAreas& game, int area)
     return thumb;
 }
 
-std::vector<OverviewMarks> overviewMarks(const GameAreas& game, const std::vector<Problem>& problems)
+OverviewMarks areaMarks(const GameAreas& game, int area, const std::vector<Problem>& problems)
 {
-    std::vector<OverviewMarks> marks(game.areas.size());
-    for (std::size_t area = 0; area < game.areas.size(); ++area) {
-        marks[area].edited = game.areas[area].edited;
-        marks[area].damaged = !game.areas[area].model().damage.empty();
-        marks[area].shared = game.sharesData(static_cast<int>(area));
-    }
+    const GameArea& a = game.areas[static_cast<std::size_t>(area)];
+    OverviewMarks marks;
+    marks.edited = a.edited;
+    marks.damaged = !a.model().damage.empty();
+    marks.shared = game.sharesData(area);
     for (const Problem& p : problems) {
-        if (p.area < 0 || p.area >= static_cast<int>(marks.size()))
+        if (p.area != area)
             continue;
         if (p.severity == Severity::Error)
-            ++marks[static_cast<std::size_t>(p.area)].errors;
+            ++marks.errors;
         else if (p.severity == Severity::Warning)
-            ++marks[static_cast<std::size_t>(p.area)].warnings;
+            ++marks.warnings;
     }
     return marks;
+}
+
+std::vector<OverviewMarks> overviewMarks(const GameAreas& game, const std::vector<Problem>& problems)
+{
+    std::vector<std::vector<Problem>> byArea(game.areas.size());
+    for (const Problem& p : problems)
+        if (p.area >= 0 && p.area < static_cast<int>(byArea.size()))
+            byArea[static_cast<std::size_t>(p.area)].push_back(p);
+    std::vector<OverviewMarks> marks;
+    for (int area = 0; area < static_cast<int>(game.areas.size()); ++area)
+        marks.push_back(areaMarks(game, area, byArea[static_cast<std::size_t>(area)]));
+    return marks;
+}
+
+std::vector<OverviewArrow> areaArrows(const GameAreas& game, int area, const OverviewLayout& layout)
+{
+    std::vector<OverviewArrow> arrows;
+    const AreaModel& m = game.model(area);
+    const int step = ThumbnailPainter::shrink(m);
+    const auto& from = layout.cells[static_cast<std::size_t>(area)];
+    for (const DoorLink& link : doorLinks(m)) {
+        if (!link.to.areaExists() || link.to.area() >= static_cast<int>(layout.cells.size()))
+            continue;
+        const LevelObject& anchor = m.object(link.door ? link.door : link.pointer);
+        const auto& to = layout.cells[static_cast<std::size_t>(link.to.area())];
+        OverviewArrow a;
+        a.fromArea = area;
+        a.toArea = link.to.area();
+        a.x1 = from.x + 4 + (anchor.x * 16 + 8) / step;
+        a.y1 = from.y + OverviewLayout::kLabelHeight + (anchor.y * 16 + 8) / step;
+        a.x2 = to.x + OverviewLayout::kCellWidth / 2;
+        a.y2 = to.y + OverviewLayout::kLabelHeight / 2;
+        arrows.push_back(a);
+    }
+    return arrows;
 }
 
 std::vector<OverviewArrow> overviewArrows(const GameAreas& game, const OverviewLayout& layout)
 {
     std::vector<OverviewArrow> arrows;
     for (int area = 0; area < static_cast<int>(game.areas.size()); ++area) {
-        const AreaModel& m = game.model(area);
-        const int step = ThumbnailPainter::shrink(m);
-        const auto& from = layout.cells[static_cast<std::size_t>(area)];
-        for (const DoorLink& link : doorLinks(m)) {
-            if (!link.to.areaExists() || link.to.area() >= static_cast<int>(game.areas.size()))
-                continue;
-            const LevelObject& anchor = m.object(link.door ? link.door : link.pointer);
-            const auto& to = layout.cells[static_cast<std::size_t>(link.to.area())];
-            OverviewArrow a;
-            a.fromArea = area;
-            a.toArea = link.to.area();
-            a.x1 = from.x + 4 + (anchor.x * 16 + 8) / step;
-            a.y1 = from.y + OverviewLayout::kLabelHeight + (anchor.y * 16 + 8) / step;
-            a.x2 = to.x + OverviewLayout::kCellWidth / 2;
-            a.y2 = to.y + OverviewLayout::kLabelHeight / 2;
-            arrows.push_back(a);
-        }
+        std::vector<OverviewArrow> more = areaArrows(game, area, layout);
+        arrows.insert(arrows.end(), more.begin(), more.end());
     }
     return arrows;
+}
+
+OverviewCell overviewCell(ThumbnailPainter& painter, const GameAreas& game, int area, const OverviewLayout& layout)
+{
+    return {painter.thumbnail(game, area), areaMarks(game, area, checkArea(game, area)), areaArrows(game, area, layout)};
 }
 
 void drawHexText(Picture& picture, int x, int y, const std::string& digits, std::uint32_t colour, int scale)
@@ -214,8 +238,7 @@ void drawHexText(Picture& picture, int x, int y, const std::string& digits, std:
     }
 }
 
-Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, const std::vector<Picture>& thumbnails,
-                        const std::vector<OverviewMarks>& marks)
+Picture composeOverview(const OverviewLayout& layout, const std::vector<OverviewCell>& cells)
 {
     Picture p(layout.width, layout.height, kBackground);
     for (const auto& band : layout.bands) {
@@ -223,9 +246,9 @@ Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, con
         if (band.world > 0)
             drawHexText(p, 8, band.y + 2, std::to_string(band.world), kLabel, 2);
     }
-    for (std::size_t area = 0; area < game.areas.size() && area < thumbnails.size(); ++area) {
+    for (std::size_t area = 0; area < layout.cells.size() && area < cells.size(); ++area) {
         const auto& c = layout.cells[area];
-        const OverviewMarks& m = marks[area];
+        const OverviewMarks& m = cells[area].marks;
         p.boxOutline(c.x, c.y, c.x + OverviewLayout::kCellWidth - 3, c.y + OverviewLayout::kCellHeight - 3,
                      m.damaged ? kDamagedMark : kCellFrame);
         drawHexText(p, c.x + 4, c.y + 3, hex2(static_cast<long>(area)), kLabel, 2);
@@ -243,15 +266,16 @@ Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, con
         mark(m.warnings > 0, kWarningMark);
         mark(m.shared, kSharedMark);
         mark(m.differs, kDiffersMark);
-        const Picture& thumb = thumbnails[area];
+        const Picture& thumb = cells[area].thumbnail;
         p.blit(thumb, 0, 0, std::min(thumb.width(), OverviewLayout::kThumbWidth),
                std::min(thumb.height(), OverviewLayout::kThumbHeight), c.x + 4, c.y + OverviewLayout::kLabelHeight,
                BlitOp::Copy);
     }
-    for (const OverviewArrow& a : overviewArrows(game, layout)) {
-        p.line(a.x1, a.y1, a.x2, a.y2, kArrow);
-        arrowHead(p, a.x1, a.y1, a.x2, a.y2, kArrow);
-    }
+    for (std::size_t area = 0; area < layout.cells.size() && area < cells.size(); ++area)
+        for (const OverviewArrow& a : cells[area].arrows) {
+            p.line(a.x1, a.y1, a.x2, a.y2, kArrow);
+            arrowHead(p, a.x1, a.y1, a.x2, a.y2, kArrow);
+        }
     return p;
 }
 

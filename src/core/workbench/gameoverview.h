@@ -74,6 +74,8 @@ struct OverviewMarks {
     int warnings = 0;
 };
 
+// The marks of one area, counting the problems of `problems` that name it.
+OverviewMarks areaMarks(const GameAreas& game, int area, const std::vector<Problem>& problems);
 std::vector<OverviewMarks> overviewMarks(const GameAreas& game, const std::vector<Problem>& problems);
 
 // One arrow of the overview: from a door inside one thumbnail to the cell
@@ -84,11 +86,21 @@ struct OverviewArrow {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// The arrows from the doors of one area, and of all areas.
+std::vector<OverviewArrow> areaArrows(const GameAreas& game, int area, const OverviewLayout& layout);
 std::vector<OverviewArrow> overviewArrows(const GameAreas& game, const OverviewLayout& layout);
 
-// The whole overview picture from thumbnails by area number.
-Picture composeOverview(const GameAreas& game, const OverviewLayout& layout, const std::vector<Picture>& thumbnails,
-                        const std::vector<OverviewMarks>& marks);
+// What the overview shows of one area: found while the area is visited
+// whole, kept while the others are.
+struct OverviewCell {
+    Picture thumbnail;
+    OverviewMarks marks;
+    std::vector<OverviewArrow> arrows;
+};
+OverviewCell overviewCell(ThumbnailPainter& painter, const GameAreas& game, int area, const OverviewLayout& layout);
+
+// The whole overview picture from the cells by area number.
+Picture composeOverview(const OverviewLayout& layout, const std::vector<OverviewCell>& cells);
 
 // Hexadecimal digits in our own 3 x 5 pixel font, each pixel `scale` wide.
 void drawHexText(Picture& picture, int x, int y, const std::string& digits, std::uint32_t colour, int scale);
