@@ -8,7 +8,9 @@
 #include "romdata/imageerror.h"
 
 #include <algorithm>
+#include <limits>
 
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -147,6 +150,14 @@ OverviewWindow::OverviewWindow(GameAreaSource& source, QWidget* parent)
     connect(zoomIn, &QPushButton::clicked, this, [stepZoom] { stepZoom(1); });
     connect(exportButton, &QPushButton::clicked, this, &OverviewWindow::exportPng);
     connect(canvas_, &OverviewCanvas::areaClicked, this, &OverviewWindow::areaChosen);
+    // The cells left after a slice are drawn once the events waiting are in.
+    drawTimer_ = new QTimer(this);
+    drawTimer_->setSingleShot(true);
+    drawTimer_->setInterval(0);
+    connect(drawTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible() && drawing())
+            drawSlice(kSliceMs);
+    });
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (tabs_->currentWidget() == statistics_)
             showStatistics();
@@ -203,40 +214,58 @@ void OverviewWindow::showEvent(QShowEvent* event)
     rebuild();
 }
 
+bool OverviewWindow::drawing() const { return std::find(stale_.begin(), stale_.end(), true) != stale_.end(); }
+
+void OverviewWindow::finishDrawing()
+{
+    if (drawing())
+        drawSlice(std::numeric_limits<qint64>::max());
+}
+
 void OverviewWindow::rebuild()
+{
+    if (drawing() || picture_.width() == 0)
+        drawSlice(kSliceMs);
+    if (tabs_->currentWidget() == statistics_)
+        showStatistics();
+}
+
+void OverviewWindow::drawSlice(qint64 budgetMs)
 {
     const GameAreas& heads = source_.heads();
     if (heads.areas.empty() || stale_.size() != heads.areas.size())
         return;
-    std::vector<int> which;
+    std::vector<int> stale;
     for (std::size_t area = 0; area < stale_.size(); ++area)
         if (stale_[area])
-            which.push_back(static_cast<int>(area));
-    if (which.empty() && picture_.width() > 0)
-        return;
+            stale.push_back(static_cast<int>(area));
     const OverviewLayout layout = overviewLayout(heads);
-    // The areas drawn again are visited one model at a time; when that is
-    // all of them, the statistics are counted in the same pass.
-    const bool all = which.size() == heads.areas.size();
-    GameStatsTally tally;
-    if (!which.empty())
-        source_.visitAreas(all ? std::vector<int>{} : which, [&](const GameAreas& game, int area) {
+    // The areas are visited a few at a time, one model at a time; the
+    // number a visit takes is fitted to the time it took.
+    QElapsedTimer slice;
+    slice.start();
+    std::size_t next = 0;
+    while (next < stale.size() && slice.elapsed() < budgetMs) {
+        const std::size_t count = std::min(chunk_, stale.size() - next);
+        const std::vector<int> which(stale.begin() + static_cast<long>(next),
+                                     stale.begin() + static_cast<long>(next + count));
+        QElapsedTimer visit;
+        visit.start();
+        source_.visitAreas(which, [&](const GameAreas& game, int area) {
             cells_[static_cast<std::size_t>(area)] = overviewCell(*painter_, game, area, layout);
             stale_[static_cast<std::size_t>(area)] = false;
-            if (all)
-                tally.add(game, area);
         });
-    if (all) {
-        statistics_->setPlainText(QString::fromStdString(gameStatsText(tally.finish())));
-        statisticsStale_ = false;
-    } else if (tabs_->currentWidget() == statistics_) {
-        showStatistics();
+        next += count;
+        const qint64 perArea = std::max<qint64>(1, visit.nsecsElapsed() / static_cast<qint64>(count));
+        chunk_ = static_cast<std::size_t>(std::clamp<qint64>(kSliceMs * 1000000 / 2 / perArea, 1, kAreaCount));
     }
     for (std::size_t area = 0; area < cells_.size(); ++area)
         cells_[area].marks.differs =
             std::find(compared_.begin(), compared_.end(), static_cast<int>(area)) != compared_.end();
     picture_ = composeOverview(layout, cells_);
     canvas_->show(assets::imageFromPicture(picture_, 1), layout, heads);
+    if (next < stale.size())
+        drawTimer_->start();
 }
 
 void OverviewWindow::showStatistics()
@@ -255,6 +284,7 @@ void OverviewWindow::exportPng()
                                                       tr("PNG pictures (*.png)"));
     if (path.isEmpty())
         return;
+    finishDrawing();
     try {
         assets::savePng(picture_, path.toStdString(), 1);
     } catch (const ImageError& error) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QLabel;
+class QTimer;
 class QPlainTextEdit;
 class QTabWidget;
 
@@ -58,6 +59,12 @@ public:
     QPlainTextEdit* statistics() const { return statistics_; }
     // The whole picture as it is shown (for the PNG export and tests).
     const Picture& picture() const { return picture_; }
+    // Whether cells are still to be drawn: they are drawn a slice at a time
+    // so the window answers while a large image is drawn.
+    bool drawing() const;
+    static constexpr qint64 kSliceMs = 40;
+    // Draws every cell left now.
+    void finishDrawing();
     // Marks the areas that differ from a compared image (none: no marks).
     void setComparedAreas(std::vector<int> areas);
     void exportPng();
@@ -71,6 +78,9 @@ protected:
 private:
     void sourceChanged(int area);
     void rebuild();
+    // Draws the stale cells for about `budgetMs` and shows the picture; the
+    // rest follow after the events waiting.
+    void drawSlice(qint64 budgetMs);
     // The statistics tab, counted over every area when it is shown.
     void showStatistics();
 
@@ -80,6 +90,8 @@ private:
     std::vector<OverviewCell> cells_;
     std::vector<bool> stale_;
     bool statisticsStale_ = true;
+    std::size_t chunk_ = 4; // areas a visit draws, fitted to the slice
+    QTimer* drawTimer_ = nullptr;
     std::vector<int> compared_;
     Picture picture_;
     QTabWidget* tabs_ = nullptr;

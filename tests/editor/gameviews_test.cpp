@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -233,7 +234,12 @@ private slots:
         OverviewWindow* overview = views->overview();
         QVERIFY(overview && overview->isVisible());
         QVERIFY(overview->picture().width() > 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 5000);
+        // The statistics are counted when their tab is shown.
+        QVERIFY(overview->statistics()->toPlainText().isEmpty());
+        overview->findChild<QTabWidget*>()->setCurrentWidget(overview->statistics());
         QVERIFY(overview->statistics()->toPlainText().contains(QStringLiteral("Most used enemies:")));
+        overview->findChild<QTabWidget*>()->setCurrentIndex(0);
         // A click in the middle of another area's cell opens it.
         const GameAreas game =
             loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
@@ -250,6 +256,7 @@ private slots:
         GameViews* views = demo_.window->gameViews();
         views->overviewAction()->trigger();
         OverviewWindow* overview = views->overview();
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 5000);
         const GameAreas game =
             loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
         const auto layout = overviewLayout(game);

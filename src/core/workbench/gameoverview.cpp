@@ -43,22 +43,44 @@ int glyphIndex(char c)
     return -1;
 }
 
-// Average of a block of pixels, by colour channel.
-std::uint32_t blockAverage(const Picture& p, int x0, int y0, int step)
+} // namespace
+
+Picture shrinkPicture(const Picture& map, int step)
 {
-    std::uint32_t r = 0, g = 0, b = 0, n = 0;
-    for (int y = y0; y < std::min(y0 + step, p.height()); ++y)
-        for (int x = x0; x < std::min(x0 + step, p.width()); ++x) {
-            const std::uint32_t c = p.pixel(x, y);
-            r += (c >> 16) & 0xFF;
-            g += (c >> 8) & 0xFF;
-            b += c & 0xFF;
-            ++n;
+    const int width = map.width();
+    const int height = map.height();
+    Picture thumb((width + step - 1) / step, (height + step - 1) / step);
+    // Channel sums of one row of blocks, gathered row by row of the map.
+    const auto columns = static_cast<std::size_t>(thumb.width());
+    std::vector<std::uint32_t> r(columns), g(columns), b(columns), n(columns);
+    const std::uint32_t* pixels = map.pixels().data();
+    for (int ty = 0; ty < thumb.height(); ++ty) {
+        std::fill(r.begin(), r.end(), 0);
+        std::fill(g.begin(), g.end(), 0);
+        std::fill(b.begin(), b.end(), 0);
+        std::fill(n.begin(), n.end(), 0);
+        for (int y = ty * step; y < std::min(ty * step + step, height); ++y) {
+            const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * width;
+            for (std::size_t tx = 0; tx < columns; ++tx) {
+                const int x0 = static_cast<int>(tx) * step;
+                const int x1 = std::min(x0 + step, width);
+                for (int x = x0; x < x1; ++x) {
+                    const std::uint32_t c = row[x];
+                    r[tx] += (c >> 16) & 0xFF;
+                    g[tx] += (c >> 8) & 0xFF;
+                    b[tx] += c & 0xFF;
+                }
+                n[tx] += static_cast<std::uint32_t>(x1 - x0);
+            }
         }
-    if (n == 0)
-        return 0;
-    return ((r / n) << 16) | ((g / n) << 8) | (b / n);
+        for (std::size_t tx = 0; tx < columns; ++tx)
+            thumb.setPixel(static_cast<int>(tx), ty,
+                           n[tx] == 0 ? 0 : ((r[tx] / n[tx]) << 16) | ((g[tx] / n[tx]) << 8) | (b[tx] / n[tx]));
+    }
+    return thumb;
 }
+
+namespace {
 
 void arrowHead(Picture& p, int x1, int y1, int x2, int y2, std::uint32_t colour)
 {
@@ -146,11 +168,7 @@ Picture ThumbnailPainter::thumbnail(const GameAreas& game, int area)
     Renderer renderer(graphics_, palettes_);
     ViewState view;
     const Picture map = drawAreaMap(renderer, model, view, game.directory.worldFirstArea);
-    const int step = shrink(model);
-    Picture thumb((map.width() + step - 1) / step, (map.height() + step - 1) / step);
-    for (int y = 0; y < thumb.height(); ++y)
-        for (int x = 0; x < thumb.width(); ++x)
-            thumb.setPixel(x, y, blockAverage(map, x * step, y * step, step));
+    Picture thumb = shrinkPicture(map, shrink(model));
     if (identity)
         drawn_.push_back({identity, a.modelEdits(), world, thumb});
     return thumb;

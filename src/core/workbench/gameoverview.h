@@ -41,6 +41,11 @@ struct OverviewLayout {
 
 OverviewLayout overviewLayout(const GameAreas& game);
 
+// A picture `step` times smaller each way: every pixel the average, by
+// colour channel, of a step x step block (smaller at the right and bottom
+// edges).
+Picture shrinkPicture(const Picture& map, int step);
+
 // Draws small pictures of areas with the renderer: the whole area as the
 // level view shows it, shrunk to fit kThumbWidth x kThumbHeight. Areas that
 // share a model and a world share one drawing.
