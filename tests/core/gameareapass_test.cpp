@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <vector>
 
@@ -86,6 +87,58 @@ TEST(GameAreaPass, ChecksAndCountsAsTheWholeGameLoadDoes)
                                }))
             << shape.name;
     }
+}
+
+// A visit of some areas with a model held in place of the image's, as the
+// editor visits its edited areas.
+TEST(GameAreaPass, VisitsTheAreasAskedWithTheModelsHeld)
+{
+    const RomImage image = shapedImage({"every third shared", -1, 3, 0});
+    const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
+    const GameAreas whole = loadGameAreas(image, directory, ImageKind::Ines);
+    // Area 3 shares area 00's data, area 4 does not; both are edited.
+    std::map<int, GameArea> held;
+    for (const int area : {3, 4}) {
+        GameArea edited;
+        AreaModel model = whole.ownModel(area);
+        model.objects.pop_back();
+        model.header.setField(17, 4, 2);
+        edited.setModel(std::move(model));
+        edited.edited = true;
+        held.emplace(area, edited);
+    }
+    GameAreas heads = gameAreaHeads(image, directory, ImageKind::Ines);
+    for (const auto& [area, edited] : held)
+        heads.areas[static_cast<std::size_t>(area)] = headOf(edited);
+
+    std::vector<int> visited;
+    visitGameAreas(image, heads, {0, 3, 4, 6}, held, [&](const GameAreas& game, int area) {
+        visited.push_back(area);
+        const GameArea& a = game.areas[static_cast<std::size_t>(area)];
+        const GameArea& w = whole.areas[static_cast<std::size_t>(area)];
+        const auto own = held.find(area);
+        EXPECT_EQ(a.edited, own != held.end()) << area;
+        if (own != held.end())
+            EXPECT_EQ(a.model(), own->second.model()) << area;
+        else
+            EXPECT_EQ(game.ownModel(area), whole.ownModel(area)) << area;
+        // An edited area keeps the room its data has in the image.
+        ASSERT_EQ(a.room.has_value(), w.room.has_value()) << area;
+        if (a.room) {
+            EXPECT_EQ(a.room->levelEnd, w.room->levelEnd) << area;
+            EXPECT_EQ(a.room->enemyEnd, w.room->enemyEnd) << area;
+        }
+        // The others by their headers: the held ones as edited, no items.
+        for (int other = 0; other < kAreaCount; ++other) {
+            if (other == area)
+                continue;
+            const AreaModel& head = game.model(other);
+            EXPECT_TRUE(head.objects.empty() && head.enemies.empty()) << other;
+            EXPECT_EQ(game.pages(other), held.contains(other) ? 3 : whole.pages(other)) << other;
+            EXPECT_EQ(game.areas[static_cast<std::size_t>(other)].edited, held.contains(other)) << other;
+        }
+    });
+    EXPECT_EQ(visited, (std::vector<int>{0, 3, 4, 6}));
 }
 
 } // namespace

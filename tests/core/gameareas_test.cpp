@@ -3,6 +3,7 @@
 #include "core/forms/areamapgeometry.h"
 #include "core/workbench/areasearch.h"
 #include "core/workbench/doorlinks.h"
+#include "core/workbench/gameareapass.h"
 #include "core/workbench/gameoverview.h"
 #include "core/workbench/gamestats.h"
 #include "core/workbench/maplinks.h"
@@ -16,7 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <random>
+#include <tuple>
 
 namespace quorled {
 namespace {
@@ -304,6 +308,78 @@ TEST_P(DemoImageAreas, HaveNoErrorsAndEveryDoorLeadsToARealPage)
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, DemoImageAreas,
                          ::testing::Values(ImageKind::Ines, ImageKind::Snes, ImageKind::Fds));
+
+} // namespace
+} // namespace quorled
+
+namespace quorled {
+namespace {
+
+// Each pixel of the shrunk picture is the channel average of its block, the
+// blocks at the right and bottom edges cut short.
+TEST(ShrinkPicture, AveragesEachBlockByChannel)
+{
+    struct Size {
+        int width, height, step;
+    };
+    std::mt19937 random(7);
+    for (const Size size : {Size{256, 240, 4}, Size{250, 239, 7}, Size{1, 1, 4}, Size{17, 3, 16}, Size{33, 40, 1}}) {
+        Picture map(size.width, size.height);
+        for (std::uint32_t& pixel : map.pixels())
+            pixel = random() & 0xFFFFFFu;
+        const Picture thumb = shrinkPicture(map, size.step);
+        ASSERT_EQ(thumb.width(), (size.width + size.step - 1) / size.step);
+        ASSERT_EQ(thumb.height(), (size.height + size.step - 1) / size.step);
+        for (int ty = 0; ty < thumb.height(); ++ty)
+            for (int tx = 0; tx < thumb.width(); ++tx) {
+                std::uint32_t sums[3] = {0, 0, 0}, n = 0;
+                for (int y = ty * size.step; y < std::min((ty + 1) * size.step, size.height); ++y)
+                    for (int x = tx * size.step; x < std::min((tx + 1) * size.step, size.width); ++x, ++n)
+                        for (int channel = 0; channel < 3; ++channel)
+                            sums[channel] += (map.pixel(x, y) >> (16 - 8 * channel)) & 0xFF;
+                const std::uint32_t expected = (sums[0] / n) << 16 | (sums[1] / n) << 8 | sums[2] / n;
+                ASSERT_EQ(thumb.pixel(tx, ty), expected) << size.width << "x" << size.height << " step " << size.step;
+            }
+    }
+}
+
+// The overview put together from cells found one area at a time is the one
+// drawn from all areas loaded at once.
+TEST(OverviewCells, ComposeTheOverviewOfTheWholeLoad)
+{
+    const RomImage image = RomImage::fromBytes(buildDemoImage(ImageKind::Ines));
+    const AreaDirectory directory = buildAreaDirectory(image, ImageKind::Ines);
+    const GameAreas whole = loadGameAreas(image, directory, ImageKind::Ines);
+    const OverviewLayout layout = overviewLayout(gameAreaHeads(image, directory, ImageKind::Ines));
+    ThumbnailPainter painter(testing::syntheticGraphics(), PaletteTables());
+    std::vector<OverviewCell> cells(kAreaCount);
+    forEachGameArea(image, directory, ImageKind::Ines, [&](const GameAreas& game, int area) {
+        cells[static_cast<std::size_t>(area)] = overviewCell(painter, game, area, layout);
+    });
+    const std::vector<OverviewMarks> marks = overviewMarks(whole, checkGame(whole));
+    const std::vector<OverviewArrow> arrows = overviewArrows(whole, overviewLayout(whole));
+    std::size_t next = 0;
+    for (int area = 0; area < kAreaCount; ++area) {
+        const OverviewCell& cell = cells[static_cast<std::size_t>(area)];
+        const OverviewMarks& m = marks[static_cast<std::size_t>(area)];
+        EXPECT_EQ(std::tie(cell.marks.edited, cell.marks.damaged, cell.marks.shared, cell.marks.errors, cell.marks.warnings),
+                  std::tie(m.edited, m.damaged, m.shared, m.errors, m.warnings))
+            << area;
+        for (const OverviewArrow& a : cell.arrows) {
+            ASSERT_LT(next, arrows.size());
+            EXPECT_EQ(std::tie(a.fromArea, a.toArea, a.x1, a.y1, a.x2, a.y2),
+                      std::tie(arrows[next].fromArea, arrows[next].toArea, arrows[next].x1, arrows[next].y1,
+                               arrows[next].x2, arrows[next].y2));
+            ++next;
+        }
+        if (area % 10 == 0)
+            EXPECT_EQ(cell.thumbnail.pixels(),
+                      ThumbnailPainter(testing::syntheticGraphics(), PaletteTables()).thumbnail(whole, area).pixels())
+                << area;
+    }
+    EXPECT_EQ(next, arrows.size());
+    EXPECT_GT(arrows.size(), 0u);
+}
 
 } // namespace
 } // namespace quorled
