@@ -61,7 +61,7 @@ void FindDialog::search()
             std::vector<SearchHit> found;
             findItemsInArea(game, area, *query, found);
             matches += found.size();
-            const std::size_t room = kListedHits - std::min(kListedHits, hits_.size());
+            const std::size_t room = listLimit_ - std::min(listLimit_, hits_.size());
             hits_.insert(hits_.end(), found.begin(), found.begin() + static_cast<long>(std::min(room, found.size())));
         });
     results_->setUpdatesEnabled(false);

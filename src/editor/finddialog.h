@@ -23,8 +23,9 @@ public:
     FindDialog(GameAreaSource& source, QWidget* parent = nullptr);
     ~FindDialog() override;
 
-    // At most this many matches are listed; the summary counts them all.
-    static constexpr std::size_t kListedHits = 5000;
+    // At most this many matches are listed (5000 unless set); the summary
+    // counts them all.
+    void setListLimit(std::size_t limit) { listLimit_ = limit; }
 
     QLineEdit* query() const { return query_; }
     QTreeWidget* results() const { return results_; }
@@ -39,6 +40,7 @@ private:
     GameAreaSource& source_;
     int listener_ = 0;
     std::vector<SearchHit> hits_;
+    std::size_t listLimit_ = 5000;
     QLineEdit* query_ = nullptr;
     QTreeWidget* results_ = nullptr;
     QLabel* summary_ = nullptr;

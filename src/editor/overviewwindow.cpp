@@ -156,7 +156,7 @@ OverviewWindow::OverviewWindow(GameAreaSource& source, QWidget* parent)
     drawTimer_->setInterval(0);
     connect(drawTimer_, &QTimer::timeout, this, [this] {
         if (isVisible() && drawing())
-            drawSlice(kSliceMs);
+            drawSlice(sliceMs_);
     });
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (tabs_->currentWidget() == statistics_)
@@ -225,7 +225,7 @@ void OverviewWindow::finishDrawing()
 void OverviewWindow::rebuild()
 {
     if (drawing() || picture_.width() == 0)
-        drawSlice(kSliceMs);
+        drawSlice(sliceMs_);
     if (tabs_->currentWidget() == statistics_)
         showStatistics();
 }
@@ -245,7 +245,7 @@ void OverviewWindow::drawSlice(qint64 budgetMs)
     QElapsedTimer slice;
     slice.start();
     std::size_t next = 0;
-    while (next < stale.size() && slice.elapsed() < budgetMs) {
+    while (next < stale.size() && (next == 0 || slice.elapsed() < budgetMs)) {
         const std::size_t count = std::min(chunk_, stale.size() - next);
         const std::vector<int> which(stale.begin() + static_cast<long>(next),
                                      stale.begin() + static_cast<long>(next + count));
@@ -257,7 +257,7 @@ void OverviewWindow::drawSlice(qint64 budgetMs)
         });
         next += count;
         const qint64 perArea = std::max<qint64>(1, visit.nsecsElapsed() / static_cast<qint64>(count));
-        chunk_ = static_cast<std::size_t>(std::clamp<qint64>(kSliceMs * 1000000 / 2 / perArea, 1, kAreaCount));
+        chunk_ = static_cast<std::size_t>(std::clamp<qint64>(sliceMs_ * 1000000 / 2 / perArea, 1, kAreaCount));
     }
     for (std::size_t area = 0; area < cells_.size(); ++area)
         cells_[area].marks.differs =

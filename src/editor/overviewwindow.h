@@ -62,7 +62,9 @@ public:
     // Whether cells are still to be drawn: they are drawn a slice at a time
     // so the window answers while a large image is drawn.
     bool drawing() const;
-    static constexpr qint64 kSliceMs = 40;
+    // The time a slice may take (40 ms unless set); each draws one area at
+    // least.
+    void setSliceMs(qint64 ms) { sliceMs_ = ms; }
     // Draws every cell left now.
     void finishDrawing();
     // Marks the areas that differ from a compared image (none: no marks).
@@ -90,6 +92,7 @@ private:
     std::vector<OverviewCell> cells_;
     std::vector<bool> stale_;
     bool statisticsStale_ = true;
+    qint64 sliceMs_ = 40;
     std::size_t chunk_ = 4; // areas a visit draws, fitted to the slice
     QTimer* drawTimer_ = nullptr;
     std::vector<int> compared_;

@@ -6,6 +6,8 @@
 #include "demowindow.h"
 
 #include "core/workbench/doorlinks.h"
+#include "core/workbench/gameareapass.h"
+#include "assets/artwork.h"
 #include "core/forms/areamapgeometry.h"
 #include "core/session/editorcore.h"
 #include "core/session/editorgameareas.h"
@@ -23,6 +25,7 @@
 #include "romdata/romimage.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -118,6 +121,21 @@ private slots:
         QCOMPARE(find->results()->topLevelItemCount(), static_cast<int>(find->hits().size()));
         for (const SearchHit& hit : find->hits())
             QVERIFY(QString::fromStdString(hit.name).contains(QStringLiteral("cloud"), Qt::CaseInsensitive));
+        // A search that matches more than the list holds lists the first
+        // matches and counts them all.
+        const std::vector<SearchHit> all = find->hits();
+        find->setListLimit(3);
+        find->query()->clear();
+        QTest::keyClicks(find->query(), QStringLiteral("Cloud"));
+        QVERIFY(std::equal(find->hits().begin(), find->hits().end(), all.begin(), all.begin() + 3));
+        QCOMPARE(find->hits().size(), std::size_t{3});
+        const auto labels = find->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == QStringLiteral("%1 matches; the first 3 are listed").arg(all.size());
+        }));
+        find->setListLimit(5000);
+        find->query()->clear();
+        QTest::keyClicks(find->query(), QStringLiteral("Cloud"));
         const SearchHit hit = find->hits().back();
         emit find->results()->itemDoubleClicked(find->results()->topLevelItem(find->results()->topLevelItemCount() - 1), 0);
         QCOMPARE(core.currentArea(), hit.area);
@@ -248,6 +266,46 @@ private slots:
         QTest::mouseClick(overview->canvas(), Qt::LeftButton, {},
                           QPoint(cell.x + OverviewLayout::kCellWidth / 2, cell.y + OverviewLayout::kCellHeight / 2));
         QCOMPARE(core.currentArea(), target);
+    }
+
+    // Drawn a slice at a time, with an edit coming between two slices, the
+    // overview ends as the one put together from the file and the edit.
+    void overviewDrawnInSlicesEqualsTheWholeDrawing()
+    {
+        EditorCore& core = *demo_.core;
+        GameViews* views = demo_.window->gameViews();
+        views->showOverview();
+        OverviewWindow* overview = views->overview();
+        overview->hide();
+        // One area a slice: most of another image's are left after the first.
+        overview->setSliceMs(0);
+        const QString copy = demo_.imagePath + QStringLiteral(".copy.nes");
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(demo_.imagePath, copy));
+        QCOMPARE(core.openImage(copy.toStdString()), std::nullopt);
+        views->showOverview();
+        QVERIFY(overview->drawing());
+        QVERIFY(core.area().objCount() >= 1);
+        core.area().object(1).y = (core.area().object(1).y + 3) % 13;
+        core.redraw(Change::Picture | Change::Readouts);
+        QVERIFY(core.document().differs());
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 5000);
+
+        const RomImage image = RomImage::open(copy.toStdString());
+        GameAreas heads = gameAreaHeads(image, core.directory(), core.imageKind());
+        std::map<int, GameArea> held;
+        GameArea edited;
+        edited.setModel(core.area());
+        edited.edited = true;
+        held.emplace(core.currentArea(), edited);
+        heads.areas[static_cast<std::size_t>(core.currentArea())] = headOf(edited);
+        const OverviewLayout layout = overviewLayout(heads);
+        ThumbnailPainter painter(assets::loadGraphics(), core.palettes());
+        std::vector<OverviewCell> cells(kAreaCount);
+        visitGameAreas(image, heads, {}, held, [&](const GameAreas& game, int area) {
+            cells[static_cast<std::size_t>(area)] = overviewCell(painter, game, area, layout);
+        });
+        QVERIFY(overview->picture().pixels() == composeOverview(layout, cells).pixels());
     }
 
     void overviewMarksTheAreasThatDifferFromAComparedImage()
