@@ -4,6 +4,7 @@
 #include "picture.h"
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <vector>
 
@@ -109,5 +110,11 @@ bool enemyInDrawWindow(int x, int y, const ViewState& view);
 // are not changed.
 Picture drawAreaMap(Renderer& renderer, AreaModel& area, const ViewState& view,
                     const std::array<int, 9>& worldFirstArea);
+// Draws the pages of that map one at a time: `page(picture, x, y)` gets the
+// renderer's picture of each (its top-left kViewWidth x kViewHeight pixels)
+// and where it goes in the map.
+void drawAreaMapPages(Renderer& renderer, AreaModel& area, const ViewState& view,
+                      const std::array<int, 9>& worldFirstArea,
+                      const std::function<void(const Picture& picture, int x, int y)>& page);
 
 } // namespace quorled

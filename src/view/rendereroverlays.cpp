@@ -118,6 +118,23 @@ void Renderer::drawEnemies(const AreaModel& area, const ViewState& view)
                         y1 + kCell * catalogue.enemyHeight(enemy.type) - 1, kEnemySelection);
 }
 
+void drawAreaMapPages(Renderer& renderer, AreaModel& area, const ViewState& view,
+                      const std::array<int, 9>& worldFirstArea,
+                      const std::function<void(const Picture& picture, int x, int y)>& page)
+{
+    const bool vertical = area.isVertical != 0;
+    const int pages = area.header.levelLength() + 1;
+    const int selectedObject = area.selectedObject;
+    for (int p = 0; p < pages; ++p) {
+        ViewState at = view;
+        at.viewColumn = vertical ? 0 : 16 * p;
+        at.viewRow = vertical ? 15 * p : 0;
+        renderer.drawArea(area, at, worldFirstArea);
+        page(renderer.picture(), vertical ? 0 : Renderer::kViewWidth * p, vertical ? Renderer::kViewHeight * p : 0);
+    }
+    area.selectedObject = selectedObject;
+}
+
 Picture drawAreaMap(Renderer& renderer, AreaModel& area, const ViewState& view,
                     const std::array<int, 9>& worldFirstArea)
 {
@@ -125,16 +142,9 @@ Picture drawAreaMap(Renderer& renderer, AreaModel& area, const ViewState& view,
     const int pages = area.header.levelLength() + 1;
     Picture map(vertical ? Renderer::kViewWidth : Renderer::kViewWidth * pages,
                 vertical ? Renderer::kViewHeight * pages : Renderer::kViewHeight);
-    const int selectedObject = area.selectedObject;
-    for (int p = 0; p < pages; ++p) {
-        ViewState page = view;
-        page.viewColumn = vertical ? 0 : 16 * p;
-        page.viewRow = vertical ? 15 * p : 0;
-        renderer.drawArea(area, page, worldFirstArea);
-        map.blit(renderer.picture(), 0, 0, Renderer::kViewWidth, Renderer::kViewHeight,
-                 vertical ? 0 : Renderer::kViewWidth * p, vertical ? Renderer::kViewHeight * p : 0, BlitOp::Copy);
-    }
-    area.selectedObject = selectedObject;
+    drawAreaMapPages(renderer, area, view, worldFirstArea, [&](const Picture& picture, int x, int y) {
+        map.blit(picture, 0, 0, Renderer::kViewWidth, Renderer::kViewHeight, x, y, BlitOp::Copy);
+    });
     return map;
 }
 

@@ -340,6 +340,21 @@ TEST(ShrinkPicture, AveragesEachBlockByChannel)
                 const std::uint32_t expected = (sums[0] / n) << 16 | (sums[1] / n) << 8 | sums[2] / n;
                 ASSERT_EQ(thumb.pixel(tx, ty), expected) << size.width << "x" << size.height << " step " << size.step;
             }
+        // Handed over in parts, as the pages of a map are: three columns of
+        // parts over two rows, cut where no block edge falls.
+        BlockAverager parts(size.width, size.height, size.step);
+        const int across[] = {0, size.width / 3, size.width / 3 + size.width / 2, size.width};
+        const int down[] = {0, size.height / 2, size.height};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 2; ++j) {
+                const int w = across[i + 1] - across[i], h = down[j + 1] - down[j];
+                Picture part(std::max(w, 1) + 5, std::max(h, 1)); // wider than what is handed over
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x)
+                        part.setPixel(x, y, map.pixel(across[i] + x, down[j] + y));
+                parts.add(part, w, h, across[i], down[j]);
+            }
+        EXPECT_EQ(parts.result().pixels(), thumb.pixels()) << size.width << "x" << size.height;
     }
 }
 

@@ -45,39 +45,52 @@ int glyphIndex(char c)
 
 } // namespace
 
+BlockAverager::BlockAverager(int width, int height, int step)
+    : width_(width), height_(height), step_(step), columns_((width + step - 1) / step), rows_((height + step - 1) / step),
+      sums_(static_cast<std::size_t>(3 * columns_ * rows_), 0)
+{
+}
+
+void BlockAverager::add(const Picture& part, int width, int height, int x, int y)
+{
+    const std::uint32_t* pixels = part.pixels().data();
+    const int right = std::min(x + width, width_);
+    for (int row = 0; row < height && y + row < height_; ++row) {
+        const std::uint32_t* line = pixels + static_cast<std::ptrdiff_t>(row) * part.width() - x;
+        std::uint32_t* sums = sums_.data() + static_cast<std::ptrdiff_t>(3 * columns_ * ((y + row) / step_));
+        for (int block = x / step_; block * step_ < right; ++block) {
+            std::uint32_t r = 0, g = 0, b = 0;
+            for (int at = std::max(block * step_, x); at < std::min((block + 1) * step_, right); ++at) {
+                const std::uint32_t c = line[at];
+                r += (c >> 16) & 0xFF;
+                g += (c >> 8) & 0xFF;
+                b += c & 0xFF;
+            }
+            sums[3 * block] += r;
+            sums[3 * block + 1] += g;
+            sums[3 * block + 2] += b;
+        }
+    }
+}
+
+Picture BlockAverager::result() const
+{
+    Picture average(columns_, rows_);
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column) {
+            const auto n = static_cast<std::uint32_t>((std::min((column + 1) * step_, width_) - column * step_) *
+                                                      (std::min((row + 1) * step_, height_) - row * step_));
+            const std::uint32_t* s = sums_.data() + 3 * (static_cast<std::ptrdiff_t>(row) * columns_ + column);
+            average.setPixel(column, row, (s[0] / n) << 16 | (s[1] / n) << 8 | s[2] / n);
+        }
+    return average;
+}
+
 Picture shrinkPicture(const Picture& map, int step)
 {
-    const int width = map.width();
-    const int height = map.height();
-    Picture thumb((width + step - 1) / step, (height + step - 1) / step);
-    // Channel sums of one row of blocks, gathered row by row of the map.
-    const auto columns = static_cast<std::size_t>(thumb.width());
-    std::vector<std::uint32_t> r(columns), g(columns), b(columns), n(columns);
-    const std::uint32_t* pixels = map.pixels().data();
-    for (int ty = 0; ty < thumb.height(); ++ty) {
-        std::fill(r.begin(), r.end(), 0);
-        std::fill(g.begin(), g.end(), 0);
-        std::fill(b.begin(), b.end(), 0);
-        std::fill(n.begin(), n.end(), 0);
-        for (int y = ty * step; y < std::min(ty * step + step, height); ++y) {
-            const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * width;
-            for (std::size_t tx = 0; tx < columns; ++tx) {
-                const int x0 = static_cast<int>(tx) * step;
-                const int x1 = std::min(x0 + step, width);
-                for (int x = x0; x < x1; ++x) {
-                    const std::uint32_t c = row[x];
-                    r[tx] += (c >> 16) & 0xFF;
-                    g[tx] += (c >> 8) & 0xFF;
-                    b[tx] += c & 0xFF;
-                }
-                n[tx] += static_cast<std::uint32_t>(x1 - x0);
-            }
-        }
-        for (std::size_t tx = 0; tx < columns; ++tx)
-            thumb.setPixel(static_cast<int>(tx), ty,
-                           n[tx] == 0 ? 0 : ((r[tx] / n[tx]) << 16) | ((g[tx] / n[tx]) << 8) | (b[tx] / n[tx]));
-    }
-    return thumb;
+    BlockAverager averager(map.width(), map.height(), step);
+    averager.add(map, map.width(), map.height(), 0, 0);
+    return averager.result();
 }
 
 namespace {
@@ -167,8 +180,14 @@ Picture ThumbnailPainter::thumbnail(const GameAreas& game, int area)
     applyLevelPalette(graphics_, model, game.directory.worldFirstArea, palettes_);
     Renderer renderer(graphics_, palettes_);
     ViewState view;
-    const Picture map = drawAreaMap(renderer, model, view, game.directory.worldFirstArea);
-    Picture thumb = shrinkPicture(map, shrink(model));
+    // The pages are averaged as they are drawn: the whole map is never held.
+    const int pages = model.header.levelLength() + 1;
+    BlockAverager averager(model.isVertical ? Renderer::kViewWidth : Renderer::kViewWidth * pages,
+                           model.isVertical ? Renderer::kViewHeight * pages : Renderer::kViewHeight, shrink(model));
+    drawAreaMapPages(renderer, model, view, game.directory.worldFirstArea, [&](const Picture& page, int x, int y) {
+        averager.add(page, Renderer::kViewWidth, Renderer::kViewHeight, x, y);
+    });
+    Picture thumb = averager.result();
     if (identity)
         drawn_.push_back({identity, a.modelEdits(), world, thumb});
     return thumb;

@@ -46,6 +46,21 @@ OverviewLayout overviewLayout(const GameAreas& game);
 // edges).
 Picture shrinkPicture(const Picture& map, int step);
 
+// The same averages of a picture handed over in parts that cover it once
+// (the pages of an area's map), without holding the whole.
+class BlockAverager {
+public:
+    BlockAverager(int width, int height, int step);
+    // Adds the top-left width x height pixels of `part`, which lie at (x, y)
+    // of the whole; what falls outside the whole is left out.
+    void add(const Picture& part, int width, int height, int x, int y);
+    Picture result() const;
+
+private:
+    int width_, height_, step_, columns_, rows_;
+    std::vector<std::uint32_t> sums_; // red, green, blue of each block
+};
+
 // Draws small pictures of areas with the renderer: the whole area as the
 // level view shows it, shrunk to fit kThumbWidth x kThumbHeight. Areas that
 // share a model and a world share one drawing.
