@@ -259,13 +259,19 @@ void OverviewWindow::drawSlice(qint64 budgetMs)
         const qint64 perArea = std::max<qint64>(1, visit.nsecsElapsed() / static_cast<qint64>(count));
         chunk_ = static_cast<std::size_t>(std::clamp<qint64>(sliceMs_ * 1000000 / 2 / perArea, 1, kAreaCount));
     }
+    const bool done = next == stale.size();
+    if (!done)
+        drawTimer_->start();
+    // While cells are left the picture is put together again a few times a
+    // second only: that costs more than a slice of small areas.
+    if (!done && picture_.width() > 0 && shown_.isValid() && shown_.elapsed() < kShowEveryMs)
+        return;
     for (std::size_t area = 0; area < cells_.size(); ++area)
         cells_[area].marks.differs =
             std::find(compared_.begin(), compared_.end(), static_cast<int>(area)) != compared_.end();
     picture_ = composeOverview(layout, cells_);
     canvas_->show(assets::imageFromPicture(picture_, 1), layout, heads);
-    if (next < stale.size())
-        drawTimer_->start();
+    shown_.start();
 }
 
 void OverviewWindow::showStatistics()

@@ -2,6 +2,7 @@
 
 #include "core/workbench/gameoverview.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -95,6 +96,8 @@ private:
     qint64 sliceMs_ = 40;
     std::size_t chunk_ = 4; // areas a visit draws, fitted to the slice
     QTimer* drawTimer_ = nullptr;
+    static constexpr qint64 kShowEveryMs = 250;
+    QElapsedTimer shown_; // since the picture was last put together
     std::vector<int> compared_;
     Picture picture_;
     QTabWidget* tabs_ = nullptr;
