@@ -8,7 +8,6 @@
 #include "romdata/imageerror.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -156,7 +155,7 @@ OverviewWindow::OverviewWindow(GameAreaSource& source, QWidget* parent)
     drawTimer_->setInterval(0);
     connect(drawTimer_, &QTimer::timeout, this, [this] {
         if (isVisible() && drawing())
-            drawSlice(sliceMs_);
+            drawSlice();
     });
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (tabs_->currentWidget() == statistics_)
@@ -184,12 +183,13 @@ OverviewWindow::~OverviewWindow() { source_.removeListener(listener_); }
 void OverviewWindow::sourceChanged(int area)
 {
     const std::size_t count = source_.heads().areas.size();
-    if (area < 0 || stale_.size() != count) {
+    if (area < 0 || cells_.size() != count) {
         painter_ = std::make_unique<ThumbnailPainter>(assets::loadGraphics(), source_.palettes());
-        stale_.assign(count, true);
+        // The old cells stay in sight until drawn again.
         cells_.resize(count);
+        slices_.addAll(static_cast<int>(count));
     } else if (static_cast<std::size_t>(area) < count) {
-        stale_[static_cast<std::size_t>(area)] = true;
+        slices_.add(area);
     }
     statisticsStale_ = true;
     // A hidden window draws when it is shown again.
@@ -214,52 +214,34 @@ void OverviewWindow::showEvent(QShowEvent* event)
     rebuild();
 }
 
-bool OverviewWindow::drawing() const { return std::find(stale_.begin(), stale_.end(), true) != stale_.end(); }
+bool OverviewWindow::drawing() const { return !slices_.empty(); }
 
 void OverviewWindow::finishDrawing()
 {
-    if (drawing())
-        drawSlice(std::numeric_limits<qint64>::max());
+    for (std::size_t left = slices_.left(); left > 0; left = slices_.left()) {
+        drawSlice();
+        if (slices_.left() >= left)
+            break; // no image to draw from
+    }
 }
 
 void OverviewWindow::rebuild()
 {
     if (drawing() || picture_.width() == 0)
-        drawSlice(sliceMs_);
+        drawSlice();
     if (tabs_->currentWidget() == statistics_)
         showStatistics();
 }
 
-void OverviewWindow::drawSlice(qint64 budgetMs)
+void OverviewWindow::drawSlice()
 {
     const GameAreas& heads = source_.heads();
-    if (heads.areas.empty() || stale_.size() != heads.areas.size())
+    if (heads.areas.empty() || cells_.size() != heads.areas.size())
         return;
-    std::vector<int> stale;
-    for (std::size_t area = 0; area < stale_.size(); ++area)
-        if (stale_[area])
-            stale.push_back(static_cast<int>(area));
     const OverviewLayout layout = overviewLayout(heads);
-    // The areas are visited a few at a time, one model at a time; the
-    // number a visit takes is fitted to the time it took.
-    QElapsedTimer slice;
-    slice.start();
-    std::size_t next = 0;
-    while (next < stale.size() && (next == 0 || slice.elapsed() < budgetMs)) {
-        const std::size_t count = std::min(chunk_, stale.size() - next);
-        const std::vector<int> which(stale.begin() + static_cast<long>(next),
-                                     stale.begin() + static_cast<long>(next + count));
-        QElapsedTimer visit;
-        visit.start();
-        source_.visitAreas(which, [&](const GameAreas& game, int area) {
-            cells_[static_cast<std::size_t>(area)] = overviewCell(*painter_, game, area, layout);
-            stale_[static_cast<std::size_t>(area)] = false;
-        });
-        next += count;
-        const qint64 perArea = std::max<qint64>(1, visit.nsecsElapsed() / static_cast<qint64>(count));
-        chunk_ = static_cast<std::size_t>(std::clamp<qint64>(sliceMs_ * 1000000 / 2 / perArea, 1, kAreaCount));
-    }
-    const bool done = next == stale.size();
+    const bool done = slices_.run(source_, [&](const GameAreas& game, int area) {
+        cells_[static_cast<std::size_t>(area)] = overviewCell(*painter_, game, area, layout);
+    });
     if (!done)
         drawTimer_->start();
     // While cells are left the picture is put together again a few times a

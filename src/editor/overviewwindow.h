@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/workbench/areaslices.h"
 #include "core/workbench/gameoverview.h"
 
 #include <QElapsedTimer>
@@ -65,7 +66,7 @@ public:
     bool drawing() const;
     // The time a slice may take (40 ms unless set); each draws one area at
     // least.
-    void setSliceMs(qint64 ms) { sliceMs_ = ms; }
+    void setSliceMs(qint64 ms) { slices_.setBudget(AreaSlices::Budget(ms)); }
     // Draws every cell left now.
     void finishDrawing();
     // Marks the areas that differ from a compared image (none: no marks).
@@ -81,9 +82,9 @@ protected:
 private:
     void sourceChanged(int area);
     void rebuild();
-    // Draws the stale cells for about `budgetMs` and shows the picture; the
-    // rest follow after the events waiting.
-    void drawSlice(qint64 budgetMs);
+    // Draws a slice of the cells left and shows the picture; the rest follow
+    // after the events waiting.
+    void drawSlice();
     // The statistics tab, counted over every area when it is shown.
     void showStatistics();
 
@@ -91,10 +92,8 @@ private:
     int listener_ = 0;
     std::unique_ptr<ThumbnailPainter> painter_;
     std::vector<OverviewCell> cells_;
-    std::vector<bool> stale_;
+    AreaSlices slices_; // the cells left to draw
     bool statisticsStale_ = true;
-    qint64 sliceMs_ = 40;
-    std::size_t chunk_ = 4; // areas a visit draws, fitted to the slice
     QTimer* drawTimer_ = nullptr;
     static constexpr qint64 kShowEveryMs = 250;
     QElapsedTimer shown_; // since the picture was last put together

@@ -132,6 +132,11 @@ ProblemsDock::ProblemsDock(GameAreaSource& source, QWidget* parent)
     refreshTimer_->setSingleShot(true);
     refreshTimer_->setInterval(kRefreshDelayMs);
     connect(refreshTimer_, &QTimer::timeout, this, &ProblemsDock::refresh);
+    // The areas left after a slice are checked once the events waiting are in.
+    sliceTimer_ = new QTimer(this);
+    sliceTimer_->setSingleShot(true);
+    sliceTimer_->setInterval(0);
+    connect(sliceTimer_, &QTimer::timeout, this, &ProblemsDock::checkSlice);
     listener_ = source_.addListener([this](int area) { sourceChanged(area); });
     // Checked when first shown.
     pendingAll_ = true;
@@ -155,6 +160,8 @@ void ProblemsDock::showEvent(QShowEvent* event)
     QDockWidget::showEvent(event);
     if (pendingAll_ || !pendingAreas_.empty())
         refresh();
+    else if (checking())
+        checkSlice();
 }
 
 void ProblemsDock::refresh()
@@ -163,36 +170,57 @@ void ProblemsDock::refresh()
     if (!isVisible())
         return;
     const GameAreas& heads = source_.heads();
-    // The areas are visited one model at a time: all of them, or the ones
-    // changed since the last check.
-    const bool all = pendingAll_ || byArea_.size() != heads.areas.size();
-    if (all)
+    if (pendingAll_ || byArea_.size() != heads.areas.size()) {
         byArea_.assign(heads.areas.size(), {});
-    if (all || !pendingAreas_.empty()) {
-        const std::vector<int> which = all ? std::vector<int>{} : std::vector<int>(pendingAreas_.begin(), pendingAreas_.end());
-        source_.visitAreas(which, [this](const GameAreas& game, int area) {
-            if (area < static_cast<int>(byArea_.size()))
-                byArea_[static_cast<std::size_t>(area)] = checkArea(game, area);
-        });
+        slices_.clear();
+        slices_.addAll(static_cast<int>(heads.areas.size()));
+    } else {
+        for (const int area : pendingAreas_)
+            if (area < static_cast<int>(heads.areas.size()))
+                slices_.add(area);
     }
     pendingAll_ = false;
     pendingAreas_.clear();
-    tables_ = checkGameTables(heads);
+    checkSlice();
+}
+
+void ProblemsDock::checkSlice()
+{
+    if (!isVisible())
+        return;
+    const bool done = slices_.run(source_, [this](const GameAreas& game, int area) {
+        if (area < static_cast<int>(byArea_.size()))
+            byArea_[static_cast<std::size_t>(area)] = checkArea(game, area);
+    });
+    if (!done) {
+        summary_->setText(tr("Checking... %1 of %2 areas left").arg(slices_.left()).arg(byArea_.size()));
+        sliceTimer_->start();
+        return;
+    }
+    tables_ = checkGameTables(source_.heads());
     ++refreshes_;
     fill();
 }
 
 void ProblemsDock::fill()
 {
-    std::vector<Problem> list = tables_;
-    for (const auto& problems : byArea_)
-        list.insert(list.end(), problems.begin(), problems.end());
     // Errors first, then warnings, then notes; each by area.
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Problem& a, const Problem& b) { return a.severity < b.severity; });
+    std::vector<Problem> list;
     int counts[3] = {0, 0, 0};
-    for (const Problem& p : list)
-        ++counts[static_cast<int>(p.severity)];
+    const auto each = [&](const auto& take) {
+        for (const Problem& p : tables_)
+            take(p);
+        for (const auto& problems : byArea_)
+            for (const Problem& p : problems)
+                take(p);
+    };
+    each([&](const Problem& p) { ++counts[static_cast<int>(p.severity)]; });
+    list.reserve(static_cast<std::size_t>(counts[0] + counts[1] + counts[2]));
+    for (const Severity severity : {Severity::Error, Severity::Warning, Severity::Note})
+        each([&](const Problem& p) {
+            if (p.severity == severity)
+                list.push_back(p);
+        });
     rows_->reset([&] { shown_ = std::move(list); });
     summary_->setText(tr("%1 errors, %2 warnings, %3 notes").arg(counts[0]).arg(counts[1]).arg(counts[2]));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/workbench/areaslices.h"
 #include "core/workbench/problemrules.h"
 
 #include <QDockWidget>
@@ -31,6 +32,12 @@ public:
     const std::vector<Problem>& problems() const { return shown_; }
     // How many times the list was checked again since the dock was made.
     int refreshes() const { return refreshes_; }
+    // Whether areas are still being checked: a check runs a slice of time
+    // at a time, and the list shows its result when every area is checked.
+    bool checking() const { return !slices_.empty(); }
+    // The time a slice may take (40 ms unless set); each checks one area at
+    // least.
+    void setSliceMs(int ms) { slices_.setBudget(AreaSlices::Budget(ms)); }
 
     // The most a change waits before the list shows it, in milliseconds.
     static constexpr int kRefreshDelayMs = 40;
@@ -44,6 +51,8 @@ protected:
 private:
     void sourceChanged(int area);
     void refresh();
+    // Checks a slice of the areas left; the list when none is left.
+    void checkSlice();
     void fill();
 
     GameAreaSource& source_;
@@ -55,6 +64,8 @@ private:
     std::set<int> pendingAreas_;
     bool pendingAll_ = false;
     QTimer* refreshTimer_ = nullptr;
+    AreaSlices slices_; // the areas left to check
+    QTimer* sliceTimer_ = nullptr;
     int refreshes_ = 0;
     QTreeView* list_ = nullptr;
     class Rows;
