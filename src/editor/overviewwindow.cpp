@@ -218,6 +218,8 @@ bool OverviewWindow::drawing() const { return !slices_.empty(); }
 
 void OverviewWindow::finishDrawing()
 {
+    if (picture_.width() == 0)
+        drawSlice(); // the frames only
     for (std::size_t left = slices_.left(); left > 0; left = slices_.left()) {
         drawSlice();
         if (slices_.left() >= left)
@@ -239,9 +241,11 @@ void OverviewWindow::drawSlice()
     if (heads.areas.empty() || cells_.size() != heads.areas.size())
         return;
     const OverviewLayout layout = overviewLayout(heads);
-    const bool done = slices_.run(source_, [&](const GameAreas& game, int area) {
+    // A window shown for the first time shows the cells' frames and names at
+    // once, and draws them from the next slice on.
+    const bool done = picture_.width() > 0 ? slices_.run(source_, [&](const GameAreas& game, int area) {
         cells_[static_cast<std::size_t>(area)] = overviewCell(*painter_, game, area, layout);
-    });
+    }) : slices_.empty();
     if (!done)
         drawTimer_->start();
     // While cells are left the picture is put together again a few times a
@@ -251,7 +255,7 @@ void OverviewWindow::drawSlice()
     for (std::size_t area = 0; area < cells_.size(); ++area)
         cells_[area].marks.differs =
             std::find(compared_.begin(), compared_.end(), static_cast<int>(area)) != compared_.end();
-    picture_ = composeOverview(layout, cells_);
+    composeOverviewInto(picture_, layout, cells_);
     canvas_->show(assets::imageFromPicture(picture_, 1), layout, heads);
     shown_.start();
 }

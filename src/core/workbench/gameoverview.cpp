@@ -277,7 +277,17 @@ void drawHexText(Picture& picture, int x, int y, const std::string& digits, std:
 
 Picture composeOverview(const OverviewLayout& layout, const std::vector<OverviewCell>& cells)
 {
-    Picture p(layout.width, layout.height, kBackground);
+    Picture p;
+    composeOverviewInto(p, layout, cells);
+    return p;
+}
+
+void composeOverviewInto(Picture& p, const OverviewLayout& layout, const std::vector<OverviewCell>& cells)
+{
+    if (p.width() == layout.width && p.height() == layout.height)
+        p.clear(kBackground);
+    else
+        p = Picture(layout.width, layout.height, kBackground);
     for (const auto& band : layout.bands) {
         p.fillBox(0, band.y, layout.width - 1, band.y + OverviewLayout::kBandHeight - 3, kBand);
         if (band.world > 0)
@@ -313,7 +323,6 @@ Picture composeOverview(const OverviewLayout& layout, const std::vector<Overview
             p.line(a.x1, a.y1, a.x2, a.y2, kArrow);
             arrowHead(p, a.x1, a.y1, a.x2, a.y2, kArrow);
         }
-    return p;
 }
 
 } // namespace quorled

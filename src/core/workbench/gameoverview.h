@@ -121,6 +121,8 @@ OverviewCell overviewCell(ThumbnailPainter& painter, const GameAreas& game, int 
 
 // The whole overview picture from the cells by area number.
 Picture composeOverview(const OverviewLayout& layout, const std::vector<OverviewCell>& cells);
+// The same into `picture`, whose pixels are used again when it has the size.
+void composeOverviewInto(Picture& picture, const OverviewLayout& layout, const std::vector<OverviewCell>& cells);
 
 // Hexadecimal digits in our own 3 x 5 pixel font, each pixel `scale` wide.
 void drawHexText(Picture& picture, int x, int y, const std::string& digits, std::uint32_t colour, int scale);
