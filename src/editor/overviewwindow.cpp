@@ -185,8 +185,8 @@ void OverviewWindow::sourceChanged(int area)
     const std::size_t count = source_.heads().areas.size();
     if (area < 0 || cells_.size() != count) {
         painter_ = std::make_unique<ThumbnailPainter>(assets::loadGraphics(), source_.palettes());
-        // The old cells stay in sight until drawn again.
-        cells_.resize(count);
+        // Frames and names until each cell is drawn again.
+        cells_.assign(count, OverviewCell());
         slices_.addAll(static_cast<int>(count));
     } else if (static_cast<std::size_t>(area) < count) {
         slices_.add(area);

@@ -88,6 +88,8 @@ std::vector<int> EditorGameAreas::compareWithSeen()
     const GameAreas headsBefore = std::move(heads_);
     const std::map<int, GameArea> editedBefore = std::move(edited_);
     load();
+    if (!loaded_)
+        return {-1};
     const AreaDirectory& directory = heads_.directory;
     if (heads_.kind != headsBefore.kind || directory.worldFirstArea != headsBefore.directory.worldFirstArea ||
         directory.areaLevelOffset != headsBefore.directory.areaLevelOffset ||
