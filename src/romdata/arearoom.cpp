@@ -7,22 +7,47 @@
 
 namespace quorled {
 
+namespace {
+
+// Every offset where free bytes stop besides the end of the file: the start
+// of any area's data, and for iNES the enemy pointer block and the end of
+// the level-data region.
+template <class Visit>
+void forEachTakenOffset(const AreaDirectory& directory, ImageKind kind, Visit&& visit)
+{
+    for (int area = 0; area < kAreaCount; ++area) {
+        visit(directory.areaLevelOffset[static_cast<std::size_t>(area)]);
+        visit(directory.areaEnemyOffset[static_cast<std::size_t>(area)]);
+    }
+    if (kind == ImageKind::Ines) {
+        visit(kEnemyPointerBlockStart);
+        visit(kLevelRegionEnd + 1);
+    }
+}
+
+} // namespace
+
 long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long after)
 {
     long bound = image.size();
-    const auto consider = [&](long offset) {
+    forEachTakenOffset(directory, kind, [&](long offset) {
         if (offset > after)
             bound = std::min(bound, offset);
-    };
-    for (int area = 0; area < kAreaCount; ++area) {
-        consider(directory.areaLevelOffset[static_cast<std::size_t>(area)]);
-        consider(directory.areaEnemyOffset[static_cast<std::size_t>(area)]);
-    }
-    if (kind == ImageKind::Ines) {
-        consider(kEnemyPointerBlockStart);
-        consider(kLevelRegionEnd + 1);
-    }
+    });
     return bound;
+}
+
+TakenOffsets::TakenOffsets(const RomImage& image, const AreaDirectory& directory, ImageKind kind)
+    : size_(image.size())
+{
+    forEachTakenOffset(directory, kind, [&](long offset) { offsets_.push_back(offset); });
+    std::sort(offsets_.begin(), offsets_.end());
+}
+
+long TakenOffsets::next(long after) const
+{
+    const auto found = std::upper_bound(offsets_.begin(), offsets_.end(), after);
+    return found == offsets_.end() ? size_ : std::min(size_, *found);
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include "areamodel.h"
 #include "imagekind.h"
 
+#include <vector>
+
 namespace quorled {
 
 class RomImage;
@@ -29,6 +31,17 @@ struct AreaRoom {
 // pointer block or the end of the level-data region (iNES), the end of the
 // file.
 long nextTakenOffset(const RomImage& image, const AreaDirectory& directory, ImageKind kind, long after);
+
+// The same for many questions about one image: the offsets kept in order.
+class TakenOffsets {
+public:
+    TakenOffsets(const RomImage& image, const AreaDirectory& directory, ImageKind kind);
+    long next(long after) const;
+
+private:
+    long size_;
+    std::vector<long> offsets_;
+};
 
 // `loaded` is the area as a load of `image` finds it now.
 AreaRoom findAreaRoom(const RomImage& image, const AreaDirectory& directory, ImageKind kind, const AreaModel& loaded);

@@ -387,10 +387,11 @@ TEST(OverviewCells, ComposeTheOverviewOfTheWholeLoad)
                                arrows[next].x2, arrows[next].y2));
             ++next;
         }
-        if (area % 10 == 0)
+        if (area % 10 == 0) {
             EXPECT_EQ(cell.thumbnail.pixels(),
                       ThumbnailPainter(testing::syntheticGraphics(), PaletteTables()).thumbnail(whole, area).pixels())
                 << area;
+        }
     }
     EXPECT_EQ(next, arrows.size());
     EXPECT_GT(arrows.size(), 0u);

@@ -3,6 +3,7 @@
 #include "romdata/changedareas.h"
 
 #include "romdata/arealoader.h"
+#include "romdata/arearoom.h"
 #include "romdata/demo/demoimage.h"
 #include "romdata/romimage.h"
 #include "romdata/romlayout.h"
@@ -33,6 +34,18 @@ std::vector<int> areasThatDiffer(const RomImage& before, const RomImage& after, 
             differ.push_back(area);
     }
     return differ;
+}
+
+TEST(TakenOffsets, AnswerAsTheSearchOfEveryOffsetDoes)
+{
+    const RomImage demo = RomImage::fromBytes(buildDemoImage(ImageKind::Ines));
+    AreaDirectory directory = buildAreaDirectory(demo, ImageKind::Ines);
+    directory.areaLevelOffset[7] = demo.size() + 40; // past the end of the file
+    for (const ImageKind kind : {ImageKind::Ines, ImageKind::Fds}) {
+        const TakenOffsets taken(demo, directory, kind);
+        for (long after = -1; after < demo.size() + 64; after += after < 0x10000 ? 997 : 13)
+            ASSERT_EQ(taken.next(after), nextTakenOffset(demo, directory, kind, after)) << after;
+    }
 }
 
 TEST(ChangedAreas, HoldEveryAreaAChangedByteReachesAndNoOther)
