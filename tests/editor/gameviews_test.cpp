@@ -184,7 +184,7 @@ private slots:
         QTest::qWait(2 * ProblemsDock::kRefreshDelayMs);
         QCOMPARE(dock->refreshes(), 1);
         dock->show();
-        QTRY_COMPARE_WITH_TIMEOUT(dock->refreshes(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(dock->refreshes(), 2, 30000);
         QVERIFY(dock->problems() == eager());
     }
 
@@ -210,7 +210,8 @@ private slots:
         QVERIFY(n >= 1);
         (core.area().isVertical ? core.area().enemy(n).y : core.area().enemy(n).x) = 16 * 15 + 3;
         core.redraw(Change::Readouts);
-        QTRY_VERIFY_WITH_TIMEOUT(!dock->checking() && dock->refreshes() > refreshes, 10000);
+        dock->setSliceMs(40);
+        QTRY_VERIFY_WITH_TIMEOUT(!dock->checking() && dock->refreshes() > refreshes, 30000);
         GameAreas game = loadGameAreas(RomImage::open(copy.toStdString()), core.directory(), core.imageKind());
         game.areas[static_cast<std::size_t>(core.currentArea())].setModel(core.area());
         std::vector<Problem> eager = checkGame(game);
@@ -287,7 +288,7 @@ private slots:
         OverviewWindow* overview = views->overview();
         QVERIFY(overview && overview->isVisible());
         QVERIFY(overview->picture().width() > 1000);
-        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 30000);
         // The statistics are counted when their tab is shown.
         QVERIFY(overview->statistics()->toPlainText().isEmpty());
         overview->findChild<QTabWidget*>()->setCurrentWidget(overview->statistics());
@@ -322,7 +323,8 @@ private slots:
         core.area().object(1).y = (core.area().object(1).y + 3) % 13;
         core.redraw(Change::Picture | Change::Readouts);
         QVERIFY(core.document().differs());
-        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 5000);
+        overview->setSliceMs(40);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 30000);
 
         const RomImage image = RomImage::open(copy.toStdString());
         GameAreas heads = gameAreaHeads(image, core.directory(), core.imageKind());
@@ -347,7 +349,7 @@ private slots:
         GameViews* views = demo_.window->gameViews();
         views->overviewAction()->trigger();
         OverviewWindow* overview = views->overview();
-        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->drawing(), 30000);
         const GameAreas game =
             loadGameAreas(RomImage::open(demo_.imagePath.toStdString()), core.directory(), core.imageKind());
         const auto layout = overviewLayout(game);
@@ -389,7 +391,7 @@ private:
         dock->show();
         // The check runs a slice at a time; the list shows it when done.
         const bool checked =
-            QTest::qWaitFor([&] { return dock->refreshes() > before || (!dock->checking() && before > 0); }, 5000);
+            QTest::qWaitFor([&] { return dock->refreshes() > before || (!dock->checking() && before > 0); }, 30000);
         return checked ? dock : nullptr;
     }
 
