@@ -3,8 +3,6 @@
 #include "core/workbench/gameareas.h"
 #include "romdata/bytes.h"
 
-#include <algorithm>
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,11 +56,7 @@ void FindDialog::search()
     std::size_t matches = 0;
     if (query)
         source_.visitAreas({}, [&](const GameAreas& game, int area) {
-            std::vector<SearchHit> found;
-            findItemsInArea(game, area, *query, found);
-            matches += found.size();
-            const std::size_t room = listLimit_ - std::min(listLimit_, hits_.size());
-            hits_.insert(hits_.end(), found.begin(), found.begin() + static_cast<long>(std::min(room, found.size())));
+            matches += findItemsInArea(game, area, *query, hits_, listLimit_);
         });
     results_->setUpdatesEnabled(false);
     results_->clear();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 
 namespace quorled {
 
@@ -64,31 +65,50 @@ std::optional<SearchQuery> parseSearchQuery(const std::string& query)
     return SearchQuery{SearchQuery::Kind::Text, 0, words};
 }
 
-void findItemsInArea(const GameAreas& game, int area, const SearchQuery& query, std::vector<SearchHit>& hits)
+std::size_t findItemsInArea(const GameAreas& game, int area, const SearchQuery& query, std::vector<SearchHit>& hits,
+                            std::size_t keep)
 {
     const Catalogue& catalogue = Catalogue::instance();
-    const auto nameMatches = [&](const std::string& name) {
-        return query.kind == SearchQuery::Kind::Text && lower(name).find(query.text) != std::string::npos;
+    std::size_t matches = 0;
+    const auto found = [&](ProblemItem item, int index, int x, int y, const std::string& name) {
+        ++matches;
+        if (hits.size() < keep)
+            hits.push_back(SearchHit{area, item, index, x, y, name});
+    };
+    // Items of a kind share their name: each name is looked at once.
+    std::map<int, std::pair<std::string, bool>> names;
+    const auto named = [&](int key, const auto& name) -> const std::pair<std::string, bool>& {
+        auto known = names.find(key);
+        if (known == names.end()) {
+            std::string text = name();
+            const bool matches =
+                query.kind == SearchQuery::Kind::Text && lower(text).find(query.text) != std::string::npos;
+            known = names.emplace(key, std::pair{std::move(text), matches}).first;
+        }
+        return known->second;
     };
     const AreaModel& m = game.model(area);
     if (query.kind != SearchQuery::Kind::EnemyType) {
         for (int i = 1; i <= m.objCount(); ++i) {
             const LevelObject& o = m.object(i);
-            const std::string name = objectName(m, o);
+            const auto& [name, nameMatches] =
+                named(o.special ? 0x100 + o.kind() : o.type, [&] { return objectName(m, o); });
             const bool typeMatches = query.kind == SearchQuery::Kind::ObjectType && !o.special && o.type == query.type;
-            if (typeMatches || nameMatches(name))
-                hits.push_back(SearchHit{area, ProblemItem::Object, i, o.x, o.y, name});
+            if (typeMatches || nameMatches)
+                found(ProblemItem::Object, i, o.x, o.y, name);
         }
     }
     if (query.kind != SearchQuery::Kind::ObjectType) {
+        names.clear();
         for (int i = 1; i <= m.enemyCount(); ++i) {
             const Enemy& e = m.enemy(i);
-            const std::string& name = catalogue.enemyTypeName(e.type);
+            const auto& [name, nameMatches] = named(e.type, [&] { return catalogue.enemyTypeName(e.type); });
             const bool typeMatches = query.kind == SearchQuery::Kind::EnemyType && e.type == query.type;
-            if (typeMatches || nameMatches(name))
-                hits.push_back(SearchHit{area, ProblemItem::Enemy, i, e.x, e.y, name});
+            if (typeMatches || nameMatches)
+                found(ProblemItem::Enemy, i, e.x, e.y, name);
         }
     }
+    return matches;
 }
 
 std::vector<SearchHit> findItems(const GameAreas& game, const SearchQuery& query)

@@ -35,7 +35,9 @@ struct SearchHit {
 // Normal objects are named by the area's object set, special objects by
 // their kind.
 std::vector<SearchHit> findItems(const GameAreas& game, const SearchQuery& query);
-// The matches of one area, added to `hits`.
-void findItemsInArea(const GameAreas& game, int area, const SearchQuery& query, std::vector<SearchHit>& hits);
+// The matches of one area, added to `hits` while it holds fewer than
+// `keep`; returns how many items of the area match.
+std::size_t findItemsInArea(const GameAreas& game, int area, const SearchQuery& query, std::vector<SearchHit>& hits,
+                            std::size_t keep = static_cast<std::size_t>(-1));
 
 } // namespace quorled
