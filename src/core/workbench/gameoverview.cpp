@@ -86,13 +86,6 @@ Picture BlockAverager::result() const
     return average;
 }
 
-Picture shrinkPicture(const Picture& map, int step)
-{
-    BlockAverager averager(map.width(), map.height(), step);
-    averager.add(map, map.width(), map.height(), 0, 0);
-    return averager.result();
-}
-
 namespace {
 
 void arrowHead(Picture& p, int x1, int y1, int x2, int y2, std::uint32_t colour)

@@ -43,11 +43,8 @@ OverviewLayout overviewLayout(const GameAreas& game);
 
 // A picture `step` times smaller each way: every pixel the average, by
 // colour channel, of a step x step block (smaller at the right and bottom
-// edges).
-Picture shrinkPicture(const Picture& map, int step);
-
-// The same averages of a picture handed over in parts that cover it once
-// (the pages of an area's map), without holding the whole.
+// edges), from a picture handed over in parts that cover it once (the pages
+// of an area's map), without holding the whole.
 class BlockAverager {
 public:
     BlockAverager(int width, int height, int step);
